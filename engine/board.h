@@ -1,0 +1,29 @@
+#pragma once
+// Board operations that need no screen: dealing and settling a fresh board,
+// the two line tests, and the search for a possible move.
+
+#include "engine/game_state.h"
+#include "engine/random.h"
+
+namespace tumbaro {
+
+// True when the matrix holds three equal colours in a row or column
+// (EmptyCell never forms a line).
+bool FindLine(const Matrix& matrix);
+
+// True when some swap of two side-by-side cells would make a line of three.
+// Only meaningful on a settled board: EmptyCell is not skipped.
+bool FindLine2(const Matrix& matrix);
+
+// True when exchanging cells a and b (element numbers) of a board without
+// lines makes one. Looks only at the runs through the two cells.
+bool SwapMakesLine(const Matrix& board, int a, int b);
+
+// Redraw the later two cells of every run of three until no run is left,
+// sweep after sweep (columns, then rows), drawing colours in scan order.
+void SortMatrix(Matrix& board, RandomGenerator& random);
+
+// Fill the board row by row with 64 random colours and settle it.
+void DealBoard(Matrix& board, RandomGenerator& random);
+
+} // namespace tumbaro

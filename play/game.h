@@ -1,0 +1,86 @@
+#pragma once
+// The game as it is played: the two-click selection, the swap and fall
+// animations stepped by their timers, cascades, undo, a new game and the end
+// of a game. It owns the game record and the random generator and reaches the
+// window only through Screen, so the same code runs in the window, in the
+// replay tool and in tests.
+
+#include "engine/game_state.h"
+#include "engine/random.h"
+#include "play/screen.h"
+
+#include <array>
+
+namespace tumbaro {
+
+class Game {
+public:
+    explicit Game(Screen& screen) : screen_(screen) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState& State() { return state_; }
+    const GameState& State() const { return state_; }
+    RandomGenerator& Random() { return random_; }
+
+    // Deal and draw a fresh game. Stops a running animation once the new
+    // background has loaded; if it fails to load, the old game stays.
+    void Newgame();
+    // A click on the cell at 1-based (row, column). Ignored while a move is
+    // being played out.
+    void ButtonClick(int row, int column);
+    // The swap test for FirstPick and the given second pick.
+    void DellLine(int row, int column);
+    // Mark and score every line in WorkBoard, then start the fall.
+    void Chenge();
+    void FindFiveBalls();
+    void FindFourBalls();
+    void FindThreeBalls();
+    // Take back the last accepted move, stopping its animation if it runs.
+    void Undo();
+    // Ask whether to play again: a new game, or the end of the program.
+    void GameOver();
+    // Reload the background and draw every cell as the game holds it now in
+    // the current scheme (the picked cell small, a move in progress as far
+    // as it has got).
+    void Redrow();
+
+    void Timer1Timer(); // fall and refill
+    void Timer2Timer(); // swap
+
+    bool Animating() const { return timer1On_ || timer2On_; }
+
+    // What the last accepted move did, for the replay tool and tests.
+    struct MoveResult {
+        int Lines = 0;
+        int Cascades = 0;
+    };
+    const MoveResult& LastMove() const { return lastMove_; }
+
+private:
+    struct ShownCell {
+        std::int32_t Colour = EmptyCell;
+        CellSize Size = CellSize::Normal;
+    };
+
+    void DrawCell(int row, int column, std::int32_t colour, CellSize size);
+    void ClearCell(int row, int column);
+    void DrawCellAt(int index, std::int32_t colour);
+    void ClearCellAt(int index);
+    void SetTimer(TimerId timer, bool on);
+    void StopAnimation();
+    void FallPass();
+    void SettleStep();
+
+    Screen& screen_;
+    GameState state_;
+    RandomGenerator random_;
+    bool timer1On_ = false;
+    bool timer2On_ = false;
+    MoveResult lastMove_;
+    // What each cell shows now; lets a scheme change mid-move redraw the
+    // move as it stands instead of the board it started from.
+    std::array<ShownCell, CellCount> shown_{};
+};
+
+} // namespace tumbaro

@@ -1,0 +1,145 @@
+#include "tools/replay/replay.h"
+
+#include "engine/board.h"
+#include "play/game.h"
+#include "tools/replay/replay_screen.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace tumbaro {
+
+namespace {
+
+struct Totals {
+    std::int64_t Moves = 0;
+    std::int64_t Games = 0;
+    std::int64_t EndedGamePoints = 0;
+};
+
+class Replay {
+public:
+    Replay(const ReplayArgs& args, std::ostream& out) : args_(args), out_(out), game_(screen_) {}
+
+    void Run()
+    {
+        game_.State().Scheme = 1;
+        game_.Random().Seed(args_.Seed);
+        Deal();
+        if (args_.AutoMoves)
+            PlayAuto(*args_.AutoMoves);
+        else
+            for (const ReplayMove& move : args_.Moves)
+                Play(move.First, move.Second, move.Text);
+        if (args_.Summary)
+            out_ << "summary moves " << totals_.Moves << " games " << totals_.Games << " points "
+                 << totals_.EndedGamePoints + game_.State().Score << '\n';
+    }
+
+private:
+    void Deal()
+    {
+        game_.Newgame();
+        if (!args_.Summary) {
+            out_ << "deal\n";
+            PrintBoard();
+        }
+    }
+
+    void PrintBoard()
+    {
+        const Matrix& board = game_.State().GameBoard;
+        char line[BoardSize + 1];
+        line[BoardSize] = '\n';
+        for (int r = 0; r < BoardSize; ++r) {
+            for (int c = 0; c < BoardSize; ++c)
+                line[c] = static_cast<char>('0' + board[BoardSize * r + c]);
+            out_.write(line, sizeof line);
+        }
+    }
+
+    // Two clicks, then every timer tick until the board has settled.
+    void Play(Pick first, Pick second, const std::string& text)
+    {
+        screen_.beeped = false;
+        game_.ButtonClick(first.Row, first.Column);
+        game_.ButtonClick(second.Row, second.Column);
+        if (screen_.beeped || !screen_.timer2) {
+            if (!args_.Summary)
+                out_ << "refused " << text << '\n';
+            return;
+        }
+        while (screen_.timer1 || screen_.timer2) {
+            if (screen_.timer2)
+                game_.Timer2Timer();
+            else
+                game_.Timer1Timer();
+        }
+        ++totals_.Moves;
+        const GameState& state = game_.State();
+        if (!args_.Summary) {
+            out_ << "accepted " << text << " score " << state.Score << " lines " << game_.LastMove().Lines
+                 << " cascades " << game_.LastMove().Cascades << '\n';
+            PrintBoard();
+        }
+        if (screen_.gameOver) {
+            screen_.gameOver = false;
+            ++totals_.Games;
+            totals_.EndedGamePoints += state.Score;
+            if (!args_.Summary)
+                out_ << "game over score " << state.Score << '\n';
+            game_.GameOver();
+            if (!args_.Summary) {
+                out_ << "deal\n";
+                PrintBoard();
+            }
+        }
+    }
+
+    // First pair in reading order, partner right then below, that makes a line.
+    std::optional<std::pair<Pick, Pick>> ChooseMove()
+    {
+        const Matrix& board = game_.State().GameBoard;
+        for (int r = 0; r < BoardSize; ++r) {
+            for (int c = 0; c < BoardSize; ++c) {
+                const int here = BoardSize * r + c;
+                if (c + 1 < BoardSize && SwapMakesLine(board, here, here + 1))
+                    return std::pair{Pick{r + 1, c + 1}, Pick{r + 1, c + 2}};
+                if (r + 1 < BoardSize && SwapMakesLine(board, here, here + BoardSize))
+                    return std::pair{Pick{r + 1, c + 1}, Pick{r + 2, c + 1}};
+            }
+        }
+        return std::nullopt;
+    }
+
+    void PlayAuto(std::int64_t count)
+    {
+        while (totals_.Moves < count) {
+            const auto move = ChooseMove();
+            if (!move) {
+                if (!args_.Summary)
+                    out_ << "no move\n";
+                Deal();
+                continue;
+            }
+            std::string text;
+            if (!args_.Summary)
+                text = {char('0' + move->first.Row), char('0' + move->first.Column), '-',
+                        char('0' + move->second.Row), char('0' + move->second.Column)};
+            Play(move->first, move->second, text);
+        }
+    }
+
+    const ReplayArgs& args_;
+    std::ostream& out_;
+    ReplayScreen screen_;
+    Game game_;
+    Totals totals_;
+};
+
+} // namespace
+
+void RunReplay(const ReplayArgs& args, std::ostream& out) { Replay(args, out).Run(); }
+
+} // namespace tumbaro
