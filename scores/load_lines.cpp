@@ -1,0 +1,52 @@
+#include "scores/score_file.h"
+
+#include "engine/game_error.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace tumbaro {
+
+namespace {
+
+std::string ReadWholeFile(const std::string& fileName)
+{
+    // A folder opens fine as a stream on Linux and then fails on reading;
+    // it is as unreadable as a missing file.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(fileName, ignored))
+        throw GameError("Cannot open file " + fileName);
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        throw GameError("Cannot open file " + fileName);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        throw GameError("Cannot open file " + fileName);
+    return bytes;
+}
+
+} // namespace
+
+std::vector<std::string> LoadLines(const std::string& fileName)
+{
+    std::string text = ReadWholeFile(fileName);
+    text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
+
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t stop = text.find_first_of("\r\n", pos);
+        if (stop == std::string::npos) {
+            lines.push_back(text.substr(pos));
+            break;
+        }
+        lines.push_back(text.substr(pos, stop - pos));
+        pos = stop + 1;
+        if (text[stop] == '\r' && pos < text.size() && text[pos] == '\n')
+            ++pos;
+    }
+    return lines;
+}
+
+} // namespace tumbaro

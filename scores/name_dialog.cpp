@@ -1,0 +1,106 @@
+#include "scores/name_dialog.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tumbaro {
+
+namespace {
+
+constexpr int NameMaxLength = 8;
+constexpr const char* DefaultName = "Android";
+
+QFont PixelFont(const char* family, int pixelSize)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const char* text,
+                  int pixelSize)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(PixelFont("Comic Sans MS", pixelSize));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+THScore::THScore(std::string& playerName, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowStaysOnTopHint),
+      playerName_(playerName)
+{
+    setObjectName(QStringLiteral("HScore"));
+    setWindowTitle(QStringLiteral("HScore"));
+    setFixedSize(260, 176);
+    setFont(PixelFont("MS Sans Serif", 11));
+    setAutoFillBackground(true);
+
+    Label1 = MakeLabel(this, "Label1", QRect(56, 0, 149, 26), "Congratulations!!!", 19);
+    Label2 = MakeLabel(this, "Label2", QRect(16, 32, 222, 23), "You reached the Hight Score!!!", 16);
+    Label3 = MakeLabel(this, "Label3", QRect(48, 56, 158, 23), "Plese enter your name", 16);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(72, 88, 113, 21);
+    Edit1->setMaxLength(NameMaxLength);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(96, 128, 73, 33);
+    Button1->setDefault(true);
+
+    QWidget::setTabOrder(Button1, Edit1);
+    connect(Button1, &QPushButton::clicked, this, &THScore::Button1Click);
+}
+
+void THScore::FormActivate()
+{
+    Edit1->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void THScore::Button1Click()
+{
+    const QString text = Edit1->text();
+    // Blanks are a name the player chose; only a truly empty box gets the stand-in.
+    playerName_ = text.isEmpty() ? std::string(DefaultName) : text.toStdString();
+    reject();
+}
+
+void THScore::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    CentreOnScreen();
+    FormActivate();
+}
+
+void THScore::keyPressEvent(QKeyEvent* event)
+{
+    // There is no way to cancel: the player always leaves through OK.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void THScore::CentreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+}
+
+} // namespace tumbaro
