@@ -1,0 +1,9 @@
+#pragma once
+// Opening the game's help page, "Help/Vendrask.html" of the working folder, in
+// the desktop's default browser. Returns at once and never reports a failure.
+
+namespace tumbaro {
+
+void OpenHelpPage();
+
+} // namespace tumbaro

@@ -1,0 +1,22 @@
+#pragma once
+// The question sound that answers a swap the game refuses; it starts at once
+// without waiting and cuts off its own previous play.
+
+#include "platform/sound_channel.h"
+
+#include <QObject>
+
+namespace tumbaro {
+
+class QuestionBeep : public QObject {
+    Q_OBJECT
+public:
+    explicit QuestionBeep(QObject* parent = nullptr);
+
+    void Play();
+
+private:
+    SoundChannel channel_;
+};
+
+} // namespace tumbaro

@@ -1,0 +1,172 @@
+#include "platform/registry_store.h"
+
+#include "engine/game_error.h"
+#include "platform/atomic_file.h"
+#include "platform/registry_text.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <pwd.h>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace tumbaro {
+
+namespace {
+
+// The store's text; "" for a store not yet written; nothing when the file is
+// there but cannot be read.
+std::optional<std::string> ReadStoreText(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return std::string();
+    if (ec || status.type() != std::filesystem::file_type::regular) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return std::move(text).str();
+}
+
+std::optional<StoreContents> LoadStore(const std::filesystem::path& file)
+{
+    auto text = ReadStoreText(file);
+    if (!text) return std::nullopt;
+    return ParseStore(*text);
+}
+
+bool StartsWithKey(std::string_view stored, std::string_view key)
+{
+    if (stored.size() <= key.size() || stored[key.size()] != '\\') return false;
+    const CaseInsensitiveLess less;
+    const std::string_view head = stored.substr(0, key.size());
+    return !less(head, key) && !less(key, head);
+}
+
+std::filesystem::path HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr)
+        return entry->pw_dir;
+    return {};
+}
+
+std::string FailedToSet(const std::string& name)
+{
+    return "Failed to set data for '" + name + "'";
+}
+
+} // namespace
+
+Registry::Registry(std::filesystem::path storeFile) : storeFile_(std::move(storeFile)) {}
+
+std::filesystem::path Registry::DefaultStoreFile()
+{
+    // Relative XDG_CONFIG_HOME values are to be ignored by the convention.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::filesystem::path base;
+    if (config != nullptr && std::filesystem::path(config).is_absolute()) {
+        base = config;
+    } else {
+        base = HomeFolder() / ".config";
+    }
+    return base / "tumbaro" / "registry";
+}
+
+bool Registry::StoreWritable() const
+{
+    // The write goes through a temporary file beside the store, so the folder
+    // must take new files; an existing store must be writable itself too, as a
+    // read-only store file stands for a key without write access.
+    std::filesystem::path folder = storeFile_.parent_path();
+    if (folder.empty()) folder = ".";
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return false;
+    std::error_code ec;
+    if (std::filesystem::exists(storeFile_, ec) && ::access(storeFile_.c_str(), W_OK) != 0) return false;
+    return !ec;
+}
+
+bool Registry::OpenKey(const std::string& key, bool canCreate)
+{
+    openKey_.reset();
+    const auto path = NormaliseKeyPath(key);
+    if (!path) return false;
+
+    if (canCreate) {
+        std::error_code ec;
+        const auto folder = storeFile_.parent_path();
+        if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+        if (ec) return false;
+    }
+    if (!StoreWritable()) return false;
+    auto store = LoadStore(storeFile_);
+    if (!store) return false;
+
+    if (store->keys.find(*path) == store->keys.end()) {
+        if (!canCreate) return false;
+        store->keys[*path];
+        if (!WriteFileAtomically(storeFile_, FormatStore(*store))) return false;
+    }
+    openKey_ = *path;
+    return true;
+}
+
+void Registry::CloseKey()
+{
+    openKey_.reset();
+}
+
+void Registry::WriteValue(const std::string& name, std::string_view typeTag, const std::string& data)
+{
+    if (!openKey_) throw GameError(FailedToSet(name));
+    auto store = LoadStore(storeFile_);
+    if (!store || !StoreWritable()) throw GameError(FailedToSet(name));
+    (*store).keys[*openKey_][name] = StoredValue{std::string(typeTag), data};
+    if (!WriteFileAtomically(storeFile_, FormatStore(*store))) throw GameError(FailedToSet(name));
+}
+
+void Registry::WriteString(const std::string& name, const std::string& value)
+{
+    WriteValue(name, StringTag, value);
+}
+
+void Registry::WriteInteger(const std::string& name, std::int32_t value)
+{
+    WriteValue(name, IntegerTag, std::to_string(value));
+}
+
+std::string Registry::ReadString(const std::string& name)
+{
+    if (!openKey_) return {};
+    const auto store = LoadStore(storeFile_);
+    if (!store) return {};
+    const auto key = store->keys.find(*openKey_);
+    if (key == store->keys.end()) return {};
+    const auto value = key->second.find(name);
+    if (value == key->second.end()) return {};
+    switch (value->second.Type()) {
+    case ValueType::String:
+    case ValueType::ExpandString: return value->second.data;
+    case ValueType::Integer:
+    case ValueType::Other: break;
+    }
+    throw GameError("Invalid data type for '" + name + "'");
+}
+
+bool Registry::KeyExists(const std::string& key) const
+{
+    const auto path = NormaliseKeyPath(key);
+    if (!path) return false;
+    const auto store = LoadStore(storeFile_);
+    if (!store) return false;
+    if (store->keys.find(*path) != store->keys.end()) return true;
+    for (const auto& [stored, values] : store->keys) {
+        if (StartsWithKey(stored, *path)) return true;
+    }
+    return false;
+}
+
+} // namespace tumbaro

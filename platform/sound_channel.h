@@ -1,0 +1,27 @@
+#pragma once
+// One place a sound is played from: it starts without waiting, cuts off its own
+// sound still playing, and stays silent where there is no audio output or the
+// source cannot be loaded. The player behind it is made on the first play, so
+// that creating the window never waits for audio devices.
+
+#include <QObject>
+#include <QUrl>
+
+class QSoundEffect;
+
+namespace tumbaro {
+
+class SoundChannel {
+public:
+    // The player is made as a child of owner, so it goes with it.
+    explicit SoundChannel(QObject* owner);
+
+    void Play(const QUrl& source);
+    void Stop();
+
+private:
+    QObject* owner_;
+    QSoundEffect* effect_ = nullptr;
+};
+
+} // namespace tumbaro

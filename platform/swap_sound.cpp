@@ -1,0 +1,31 @@
+#include "platform/swap_sound.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tumbaro {
+
+namespace {
+
+const char* const SwapSoundFile = "CHANGE.WAV";
+const char* const DefaultSoundUrl = "qrc:/sounds/default.wav";
+
+} // namespace
+
+SwapSound::SwapSound(QObject* parent) : QObject(parent), file_(this), fallback_(this) {}
+
+void SwapSound::Play()
+{
+    // Looked up on every play: the file may be copied in or removed while the
+    // game runs, and the working folder is where the player put the game.
+    const QFileInfo file(QDir::current().absoluteFilePath(SwapSoundFile));
+    if (file.isFile()) {
+        fallback_.Stop();
+        file_.Play(QUrl::fromLocalFile(file.absoluteFilePath()));
+    } else {
+        file_.Stop();
+        fallback_.Play(QUrl(DefaultSoundUrl));
+    }
+}
+
+} // namespace tumbaro

@@ -1,0 +1,24 @@
+#pragma once
+// The sound of two balls changing places: "CHANGE.WAV" of the working folder,
+// or the game's own default sound when that file is not there. Each play starts
+// at once without waiting and cuts off the previous one.
+
+#include "platform/sound_channel.h"
+
+#include <QObject>
+
+namespace tumbaro {
+
+class SwapSound : public QObject {
+    Q_OBJECT
+public:
+    explicit SwapSound(QObject* parent = nullptr);
+
+    void Play();
+
+private:
+    SoundChannel file_;
+    SoundChannel fallback_;
+};
+
+} // namespace tumbaro
