@@ -96,12 +96,8 @@ void SaveLines(const std::string& fileName, const std::vector<std::string>& line
 {
     const auto fail = [&fileName]() { throw GameError("Cannot create file " + fileName); };
 
-    fs::path target(fileName);
-    std::error_code ignored;
-    // Replace what a link points at, not the link, so a linked table stays linked.
-    if (fs::is_symlink(target, ignored) && fs::exists(target, ignored))
-        target = fs::canonical(target, ignored);
-    if (target.empty())
+    const fs::path target(fileName);
+    if (!target.has_filename())
         fail();
     fs::path folder = target.parent_path();
     if (folder.empty())

@@ -1,9 +1,12 @@
 #pragma once
-// A scratch folder for file tests that is removed afterwards, made the
-// current folder while it lives, as the game opens its table files by bare name.
+// Helpers for the file tests: a scratch folder that is the current folder
+// while it lives (the game opens its table by bare name), and whole-file I/O.
+
+#include "engine/game_error.h"
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -29,8 +32,6 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
-
 private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
@@ -45,6 +46,17 @@ inline std::string ReadBytes(const std::string& fileName)
 {
     std::ifstream in(fileName, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The player-facing message an action fails with, or "(no error)".
+inline std::string ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const GameError& error) {
+        return error.what();
+    }
+    return "(no error)";
 }
 
 } // namespace tumbaro::test
