@@ -245,23 +245,29 @@ void Game::Undo()
     state_.GameBoard = state_.UndoBoard;
     state_.Score = state_.UndoScore;
     screen_.ShowScore(state_.Score);
-    for (int i = 0; i < CellCount; ++i)
-        shown_[i] = {state_.GameBoard[i], CellSize::Normal};
     Redrow();
 }
 
 void Game::Redrow()
 {
     screen_.LoadBackground();
-    // Settled, every cell shows its GameBoard colour (the picked one small);
-    // mid-move, the move as it stands. Either way that is what the cells hold.
-    for (int i = 0; i < CellCount; ++i) {
-        const ShownCell cell = shown_[i];
-        if (cell.Colour == EmptyCell)
-            ClearCellAt(i);
-        else
-            DrawCell(RowOf(i), ColumnOf(i), cell.Colour, cell.Size);
+    if (Animating()) {
+        // Mid-move the cells show the move as it stands, not GameBoard, which
+        // still holds the balls being removed.
+        for (int i = 0; i < CellCount; ++i) {
+            const ShownCell cell = shown_[i];
+            if (cell.Colour == EmptyCell)
+                ClearCellAt(i);
+            else
+                DrawCell(RowOf(i), ColumnOf(i), cell.Colour, cell.Size);
+        }
+        return;
     }
+    const bool pickPending = state_.ExpectSecondPick == 1;
+    const int picked = CellIndex(state_.FirstPick.Row, state_.FirstPick.Column);
+    for (int i = 0; i < CellCount; ++i)
+        DrawCell(RowOf(i), ColumnOf(i), state_.GameBoard[i],
+                 pickPending && i == picked ? CellSize::Small : CellSize::Normal);
 }
 
 } // namespace tumbaro

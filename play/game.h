@@ -40,9 +40,8 @@ public:
     void Undo();
     // Ask whether to play again: a new game, or the end of the program.
     void GameOver();
-    // Reload the background and draw every cell as the game holds it now in
-    // the current scheme (the picked cell small, a move in progress as far
-    // as it has got).
+    // Reload the background and draw every cell in the current scheme: the
+    // settled board with a pending pick small, or a move as far as it has got.
     void Redrow();
 
     void Timer1Timer(); // fall and refill

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing Tumbaro need on Debian 12, and
+# nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config python3
+  qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev
+  libgtest-dev libbenchmark-dev
+  fonts-comic-neue fonts-dejavu-core
+  xvfb xdotool x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

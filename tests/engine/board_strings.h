@@ -1,0 +1,34 @@
+#pragma once
+// Boards written as eight strings of eight characters, for readable tests:
+// digits are colours, '.' is EmptyCell.
+
+#include "engine/game_state.h"
+
+#include <array>
+#include <string>
+
+namespace tumbaro::test {
+
+inline Matrix BoardFrom(const std::array<const char*, 8>& rows)
+{
+    Matrix m{};
+    for (int r = 0; r < BoardSize; ++r)
+        for (int c = 0; c < BoardSize; ++c) {
+            const char ch = rows[r][c];
+            m[BoardSize * r + c] = ch == '.' ? EmptyCell : ch - '0';
+        }
+    return m;
+}
+
+inline std::string TextOf(const Matrix& m)
+{
+    std::string s;
+    for (int i = 0; i < CellCount; ++i) {
+        s += m[i] == EmptyCell ? '.' : static_cast<char>('0' + m[i]);
+        if (i % BoardSize == BoardSize - 1)
+            s += '/';
+    }
+    return s;
+}
+
+} // namespace tumbaro::test

@@ -1,0 +1,228 @@
+#include "game_fixture.h"
+
+#include "engine/board.h"
+
+namespace tumbaro::test {
+namespace {
+
+using Move = GameTest;
+using Log = std::vector<std::string>;
+
+std::string Draw(int cell, std::int32_t colour, bool small = false)
+{
+    return "draw " + std::to_string(cell) + " " + std::to_string(colour) + (small ? " small" : "");
+}
+
+TEST_F(Move, AnAcceptedSwapPlaysTickByTick)
+{
+    // 7 at (4,5) and 6 at (4,6): the exchange makes 6 6 6 in row 4, columns 3-5.
+    const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
+    SetBoard(board);
+    game.State().Score = 40;
+    RandomGenerator predicted = game.Random();
+
+    Click(45);
+    EXPECT_EQ(screen.Take(), Log{Draw(45, 7, true)});
+    Click(46);
+    EXPECT_EQ(screen.Take(), (Log{Draw(45, 7), "undo on", "timer2 on"}));
+    EXPECT_EQ(game.State().UndoBoard, board);
+    EXPECT_EQ(game.State().UndoScore, 40);
+    EXPECT_EQ(game.State().GameBoard, board) << "the swap reaches GameBoard on the fourth tick";
+
+    game.Timer2Timer();
+    EXPECT_EQ(screen.Take(), (Log{Draw(45, 7, true), Draw(46, 6, true)}));
+    game.Timer2Timer();
+    EXPECT_EQ(screen.Take(), (Log{Draw(45, 6, true), Draw(46, 7, true)}));
+    game.Timer2Timer();
+    EXPECT_EQ(screen.Take(), (Log{Draw(45, 6), Draw(46, 7), "sound"}));
+    EXPECT_EQ(game.State().GameBoard, board);
+    game.Timer2Timer();
+    EXPECT_EQ(screen.Take(), (Log{"timer2 off", "score 55", "timer1 on"}));
+    EXPECT_EQ(game.State().AnimStep, 0);
+    EXPECT_EQ(game.State().GameBoard[CellIndex(4, 5)], 6);
+    EXPECT_EQ(game.State().GameBoard[CellIndex(4, 6)], 7);
+
+    game.Timer1Timer(); // removal
+    EXPECT_EQ(screen.Take(), (Log{"clear 43", "clear 44", "clear 45"}));
+    EXPECT_TRUE(screen.timer1);
+
+    game.Timer1Timer(); // one fall pass fills a horizontal gap and settles
+    Log expected;
+    for (int row = 4; row >= 2; --row)
+        for (int column = 5; column >= 3; --column) {
+            expected.push_back(Draw(row * 10 + column, board[CellIndex(row - 1, column)]));
+            expected.push_back("clear " + std::to_string((row - 1) * 10 + column));
+        }
+    Matrix settled = game.State().GameBoard;
+    for (int column = 5; column >= 3; --column) {
+        const auto colour = predicted.RandomColour(); // new balls: right to left
+        expected.push_back(Draw(10 + column, colour));
+        settled[CellIndex(1, column)] = colour;
+    }
+    expected.push_back("timer1 off");
+    const Log fall = screen.Take();
+    ASSERT_GE(fall.size(), expected.size());
+    EXPECT_EQ(Log(fall.begin(), fall.begin() + static_cast<long>(expected.size())), expected);
+    for (int row = 4; row >= 2; --row)
+        for (int column = 3; column <= 5; ++column)
+            settled[CellIndex(row, column)] = board[CellIndex(row - 1, column)];
+    if (!FindLine(settled)) {
+        EXPECT_EQ(game.State().GameBoard, settled);
+        EXPECT_TRUE(screen.ShowsNormal(settled));
+        EXPECT_EQ(game.State().AnimStep, 1);
+        EXPECT_FALSE(screen.timer1 || screen.timer2);
+    }
+}
+
+TEST_F(Move, AVerticalLineFallsOneRowATick)
+{
+    // Column 6, rows 6-8: 1 removal tick and 3 fall ticks.
+    SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "-----6--", "-----6--", "----6---"}));
+    Click(85);
+    Click(86);
+    const auto [fallTicks, swapTicks] = [&] {
+        int t2 = 0;
+        while (screen.timer2) {
+            game.Timer2Timer();
+            ++t2;
+        }
+        int t1 = 0;
+        while (screen.timer1 && t1 < 4) {
+            game.Timer1Timer();
+            ++t1;
+        }
+        return std::pair{t1, t2};
+    }();
+    EXPECT_EQ(swapTicks, 4);
+    EXPECT_EQ(fallTicks, 4);
+    EXPECT_FALSE(screen.timer1) << "settled on the fourth tick";
+    for (int row = 1; row <= 8; ++row)
+        EXPECT_NE(game.State().GameBoard[CellIndex(row, 6)], EmptyCell);
+}
+
+TEST_F(Move, SeparateGapsInOneColumnCloseOnePerPass)
+{
+    // Rows 3 and 5 of column 1 empty, balls A=1, B=2 above and C=3 between.
+    GameState& s = game.State();
+    s.WorkBoard = Overlay({"1-------", "2-------", "--------", "3-------", "--------", "--------", "--------", "--------"});
+    s.WorkBoard[CellIndex(3, 1)] = EmptyCell;
+    s.WorkBoard[CellIndex(5, 1)] = EmptyCell;
+    s.AnimStep = 1;
+    RandomGenerator predicted = game.Random();
+    game.Timer1Timer();
+    const auto n1 = predicted.RandomColour();
+    auto column = [&] {
+        std::string text;
+        for (int row = 1; row <= 8; ++row) {
+            const auto v = s.WorkBoard[CellIndex(row, 1)];
+            text += v == EmptyCell ? '.' : static_cast<char>('0' + v);
+        }
+        return text;
+    };
+    EXPECT_EQ(column().substr(0, 5), std::string{char('0' + n1)} + "12.3");
+    game.Timer1Timer();
+    const auto n2 = predicted.RandomColour();
+    const std::string expected{char('0' + n2), char('0' + n1), '1', '2', '3'};
+    EXPECT_EQ(column().substr(0, 5), expected);
+}
+
+TEST_F(Move, ACallOfChengeWithoutLinesSettlesOnTheFirstTick)
+{
+    const Matrix board = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
+    SetBoard(board);
+    game.State().WorkBoard = board;
+    game.State().AnimStep = 0;
+    game.Chenge();
+    EXPECT_EQ(screen.Take(), Log{"timer1 on"});
+    game.Timer1Timer();
+    // The filler has no move left: the game ends there.
+    EXPECT_EQ(screen.Take(), (Log{"timer1 off", "end"}));
+    EXPECT_EQ(screen.endOfGameCalls, 1);
+    EXPECT_TRUE(screen.timer1OffAtEnd);
+}
+
+TEST_F(Move, UndoDuringAFallStopsItAndRestoresTheBoard)
+{
+    const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
+    SetBoard(board);
+    game.State().Score = 40;
+    Click(45);
+    Click(46);
+    for (int i = 0; i < 5; ++i)
+        screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
+    ASSERT_TRUE(screen.timer1);
+    Click(11); // ignored: the move is still playing out
+    game.Undo();
+    EXPECT_FALSE(screen.timer1 || screen.timer2);
+    EXPECT_EQ(game.State().GameBoard, board);
+    EXPECT_EQ(game.State().Score, 40);
+    EXPECT_EQ(screen.scoreText, "40");
+    EXPECT_FALSE(screen.undoEnabled);
+    EXPECT_TRUE(screen.ShowsNormal(board));
+}
+
+TEST_F(Move, NewGameDuringAFallIsNotOverwrittenByIt)
+{
+    SetBoard(Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"}));
+    Click(45);
+    Click(46);
+    for (int i = 0; i < 5; ++i)
+        screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
+    game.Newgame();
+    const Matrix dealt = game.State().GameBoard;
+    EXPECT_FALSE(screen.timer1 || screen.timer2);
+    EXPECT_EQ(screen.scoreText, "0");
+    EXPECT_TRUE(screen.ShowsNormal(dealt));
+    EXPECT_FALSE(FindLine(dealt));
+}
+
+TEST_F(Move, NewGameWhoseBackgroundFailsKeepsTheOldGame)
+{
+    const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
+    SetBoard(board);
+    game.State().Score = 55;
+    Click(11);
+    const RandomGenerator before = game.Random();
+    screen.failBackground = true;
+    EXPECT_THROW(game.Newgame(), GameError);
+    EXPECT_EQ(game.State().GameBoard, board);
+    EXPECT_EQ(game.State().Score, 55);
+    EXPECT_EQ(game.State().ExpectSecondPick, 1) << "the pick survives";
+    EXPECT_EQ(game.Random().State(), before.State()) << "no colour drawn";
+}
+
+TEST_F(Move, RedrawMidMoveShowsTheMoveAsItStands)
+{
+    SetBoard(Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"}));
+    Click(45);
+    Click(46);
+    game.Timer2Timer(); // both small
+    const auto shownBefore = screen.cells;
+    game.State().Scheme = 2;
+    game.Redrow();
+    EXPECT_EQ(screen.cells[CellIndex(4, 5)].Size, CellSize::Small);
+    for (int i = 0; i < CellCount; ++i)
+        EXPECT_EQ(screen.cells[i].Colour, shownBefore[i].Colour);
+    while (screen.timer2)
+        game.Timer2Timer();
+    game.Timer1Timer(); // the line's cells are empty now
+    game.Redrow();
+    for (int cell : {43, 44, 45})
+        EXPECT_EQ(screen.cells[CellIndex(cell / 10, cell % 10)].Colour, EmptyCell) << "removed ball reappeared";
+}
+
+TEST_F(Move, RedrawKeepsAPendingPickSmall)
+{
+    SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"}));
+    Click(33);
+    game.State().Scheme = 3;
+    game.Redrow();
+    EXPECT_EQ(screen.cells[CellIndex(3, 3)].Size, CellSize::Small);
+    EXPECT_EQ(game.State().ExpectSecondPick, 1);
+    game.Undo(); // undo drops the pick with its mark
+    EXPECT_EQ(game.State().ExpectFirstPick, 1);
+    EXPECT_EQ(screen.cells[CellIndex(3, 3)].Size, CellSize::Normal);
+}
+
+} // namespace
+} // namespace tumbaro::test

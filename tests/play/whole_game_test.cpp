@@ -1,0 +1,86 @@
+#include "game_fixture.h"
+
+#include "engine/board.h"
+
+#include <algorithm>
+
+namespace tumbaro::test {
+namespace {
+
+using WholeGame = GameTest;
+
+// The first pair, in reading order, whose exchange makes a line.
+bool ClickFirstMove(GameTest& t, Game& game)
+{
+    const Matrix& b = game.State().GameBoard;
+    for (int i = 0; i < CellCount; ++i)
+        for (int j : {i + 1, i + BoardSize}) {
+            if (j >= CellCount || (j == i + 1 && i % BoardSize == BoardSize - 1) || !SwapMakesLine(b, i, j))
+                continue;
+            game.ButtonClick(i / 8 + 1, i % 8 + 1);
+            game.ButtonClick(j / 8 + 1, j % 8 + 1);
+            (void)t;
+            return true;
+        }
+    return false;
+}
+
+TEST_F(WholeGame, EveryMoveSettlesDrawnAsTheBoardAndUndoTakesItAllBack)
+{
+    int cascadingMoves = 0, gamesEnded = 0;
+    for (int move = 0; move < 400; ++move) {
+        if (!ClickFirstMove(*this, game)) {
+            game.Newgame();
+            continue;
+        }
+        const Matrix before = game.State().UndoBoard;
+        const std::int32_t scoreBefore = game.State().UndoScore;
+        screen.Take();
+        const int endsBefore = screen.endOfGameCalls;
+        const auto [fallTicks, swapTicks] = Settle();
+        const auto log = screen.Take();
+        const int cascades = game.LastMove().Cascades;
+        // Each swap and each cascade replays four swap ticks and one sound.
+        EXPECT_EQ(swapTicks, 4 * (1 + cascades));
+        EXPECT_EQ(std::count(log.begin(), log.end(), "sound"), 1 + cascades);
+        EXPECT_GE(fallTicks, 2 * (1 + cascades));
+        EXPECT_GT(game.State().Score, scoreBefore);
+        EXPECT_EQ(screen.scoreText, std::to_string(game.State().Score));
+        EXPECT_FALSE(FindLine(game.State().GameBoard));
+        EXPECT_EQ(game.State().WorkBoard, game.State().GameBoard);
+        ASSERT_TRUE(screen.ShowsNormal(game.State().GameBoard)) << "move " << move;
+
+        if (screen.endOfGameCalls != endsBefore) {
+            EXPECT_EQ(screen.endOfGameCalls, endsBefore + 1);
+            EXPECT_TRUE(screen.timer1OffAtEnd);
+            EXPECT_FALSE(FindLine2(game.State().GameBoard));
+            ++gamesEnded;
+            game.GameOver(); // the player answers Yes
+            EXPECT_EQ(screen.scoreText, "0");
+            EXPECT_FALSE(screen.undoEnabled);
+            EXPECT_TRUE(screen.ShowsNormal(game.State().GameBoard));
+            continue;
+        }
+        EXPECT_TRUE(FindLine2(game.State().GameBoard));
+        if (cascades >= 2 && cascadingMoves++ < 3) {
+            game.Undo();
+            EXPECT_EQ(game.State().GameBoard, before);
+            EXPECT_EQ(game.State().Score, scoreBefore);
+            EXPECT_EQ(screen.scoreText, std::to_string(scoreBefore));
+            EXPECT_FALSE(screen.undoEnabled);
+            EXPECT_TRUE(screen.ShowsNormal(before));
+        }
+    }
+    EXPECT_GT(cascadingMoves, 0) << "no move with two cascades was played";
+    EXPECT_GT(gamesEnded, 0) << "no game ran to its end";
+}
+
+TEST_F(WholeGame, NoToTheQuestionEndsTheProgram)
+{
+    screen.playAgain = false;
+    game.GameOver();
+    EXPECT_EQ(screen.Take(), (std::vector<std::string>{"ask", "terminate"}));
+}
+
+} // namespace
+} // namespace tumbaro::test
