@@ -1,0 +1,60 @@
+#include "cutout_text.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tumbaro::assetgen {
+
+QFont LetterFont(const QString& family, int pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    return font;
+}
+
+QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& box)
+{
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF bounds = path.boundingRect();
+    const double scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
+    QTransform t;
+    t.translate(box.center().x(), box.center().y());
+    t.scale(scale, scale);
+    t.translate(-bounds.center().x(), -bounds.center().y());
+    return t.map(path);
+}
+
+void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge)
+{
+    QImage coverage(image.size(), QImage::Format_Grayscale8);
+    coverage.fill(0);
+    {
+        QPainter p(&coverage);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.fillPath(path, Qt::white);
+    }
+    const int w = image.width(), h = image.height();
+    auto solid = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && coverage.constScanLine(y)[x] >= 128;
+    };
+    const QRectF bounds = path.boundingRect();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (solid(x, y)) {
+                image.setPixel(x, y, ToBallPixel(fill(x + 0.5, y + 0.5, bounds.top(), bounds.bottom())));
+                continue;
+            }
+            bool touches = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    touches = touches || solid(x + dx, y + dy);
+            if (touches)
+                image.setPixel(x, y, ToBallPixel(edge));
+        }
+}
+
+} // namespace tumbaro::assetgen

@@ -1,0 +1,29 @@
+#pragma once
+// Lettering for pictures that are shown with white as the transparent colour:
+// the glyphs are cut out hard (no blending into the white) and given a dark
+// edge, so they sit cleanly on the window's background.
+
+#include "shading.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+#include <functional>
+
+namespace tumbaro::assetgen {
+
+// Pixel colour of a letter at (x, y); `top` and `bottom` bound the glyphs' rows.
+using LetterFill = std::function<Rgb(double x, double y, double top, double bottom)>;
+
+// The text's outline, scaled to fit `box` (keeping its proportions) and centred in it.
+QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& box);
+
+// Paints `path` into `image` (which holds a white ground): pixels at least
+// half covered take `fill`, and a one-pixel ring round them takes `edge`.
+void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge);
+
+QFont LetterFont(const QString& family, int pixelSize);
+
+} // namespace tumbaro::assetgen

@@ -1,0 +1,176 @@
+#include "window_pictures.h"
+
+#include "ball_shapes.h"
+#include "cutout_text.h"
+#include "shading.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace tumbaro::assetgen {
+
+namespace {
+
+QImage White(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage FromFunction(int w, int h, const std::function<Rgb(int, int)>& f)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, ToBallPixel(f(x, y)));
+    return image;
+}
+
+// Across a frame bar: a rounded light blue face and a dark blue last edge.
+Rgb BarProfile(int across)
+{
+    if (across >= 14)
+        return Mix(Hex(0x1E3A8A), Hex(0x16296A), (across - 14) / 2.0);
+    const double t = across / 13.0;
+    return Mix(Hex(0xC8E4FA), Hex(0x86B8E6), t * t) * (1.0 - 0.08 * std::abs(t - 0.3));
+}
+
+} // namespace
+
+QImage HighScoreHeading()
+{
+    QImage image = White(153, 41);
+    const QPainterPath text = FittedText("Hight Score", LetterFont("Comic Neue", 30), QRectF(3, 4, 147, 33));
+    PaintCutout(
+        image, text,
+        [](double, double y, double top, double bottom) {
+            return Mix(Hex(0xFFC040), Hex(0xF07010), SmoothStep(top, bottom, y));
+        },
+        Hex(0xA03C08));
+    return image;
+}
+
+QImage SchemeCaption()
+{
+    QImage image = White(161, 65);
+    const QPainterPath text = FittedText("SCHEME", LetterFont("DejaVu Sans", 40), QRectF(5, 12, 151, 40));
+    PaintCutout(
+        image, text,
+        [](double, double y, double top, double bottom) {
+            const double t = (y - top) / (bottom - top);
+            // The gloss: a bright band over the upper half, a sharp step to the
+            // deep red below it, as on a lacquered surface.
+            if (t < 0.48)
+                return Mix(Hex(0xE8707A), Hex(0xB01A26), SmoothStep(0.0, 0.48, t));
+            return Mix(Hex(0x8A0A14), Hex(0x5A0410), SmoothStep(0.48, 1.0, t));
+        },
+        Hex(0x300208));
+    return image;
+}
+
+QImage FrameSide()
+{
+    return FromFunction(17, 401, [](int x, int) { return BarProfile(x); });
+}
+
+QImage FrameEdge()
+{
+    return FromFunction(161, 17, [](int, int y) { return BarProfile(y); });
+}
+
+QImage FrameCorner()
+{
+    return FromFunction(17, 17, [](int x, int y) {
+        const double dx = (x - 5.0) / 16.0, dy = (y - 5.0) / 16.0;
+        const double t = std::sqrt(dx * dx + dy * dy);
+        return Mix(Hex(0xB4DAF8), Hex(0x1E3A8A), SmoothStep(0.0, 0.95, t));
+    });
+}
+
+QImage WindowIcon()
+{
+    // Drawn in full colour from the ball shapes, then reduced to sixteen
+    // colours: the transparent ground first, then blues, magentas and shadows.
+    const QImage cone = RenderBall(Shape::Cone, {28, 28}, [](const Surface&) {
+        return Material{Hex(0xD030C8), 0.5, 30};
+    });
+    const QImage ball = RenderBall(Shape::Sphere, {21, 21}, [](const Surface&) {
+        return Material{Hex(0x2C64E0), 0.9, 30};
+    });
+    QImage full(32, 32, QImage::Format_RGB32);
+    full.fill(Qt::white);
+    auto stamp = [&full](const QImage& picture, QPoint at) {
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, y) != qRgb(255, 255, 255))
+                    full.setPixel(at.x() + x, at.y() + y, picture.pixel(x, y));
+    };
+    stamp(cone, {4, 0});
+    stamp(ball, {0, 11});
+
+    const QList<QRgb> palette = {
+        qRgba(255, 255, 255, 0), qRgb(8, 8, 24),     qRgb(16, 32, 110),   qRgb(28, 60, 170),
+        qRgb(44, 100, 224),      qRgb(100, 150, 246), qRgb(176, 206, 255), qRgb(254, 254, 254),
+        qRgb(70, 8, 70),         qRgb(120, 20, 116),  qRgb(170, 36, 164),  qRgb(214, 60, 206),
+        qRgb(240, 130, 236),     qRgb(60, 60, 72),    qRgb(130, 130, 140), qRgb(200, 200, 210)};
+    QImage icon(32, 32, QImage::Format_Indexed8);
+    icon.setColorTable(palette);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const QRgb c = full.pixel(x, y);
+            int best = 0;
+            if (c != qRgb(255, 255, 255)) {
+                long bestDistance = -1;
+                for (int i = 1; i < palette.size(); ++i) {
+                    const long dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]),
+                               db = qBlue(c) - qBlue(palette[i]);
+                    const long d = dr * dr + dg * dg + db * db;
+                    if (bestDistance < 0 || d < bestDistance) {
+                        bestDistance = d;
+                        best = i;
+                    }
+                }
+            }
+            icon.setPixel(x, y, static_cast<uint>(best));
+        }
+    return icon;
+}
+
+QImage Background(int scheme)
+{
+    struct Tones {
+        std::uint32_t deep, soft, panel;
+    };
+    static const Tones tones[3] = {
+        {0x4A3052, 0x7A5A84, 0x2E1E34},  // plum behind the spheres
+        {0x3E4E6A, 0x6E84A2, 0x26324A},  // dusk blue-grey behind the cones
+        {0x1E5458, 0x4C8886, 0x143A3E},  // sea green behind the rings
+    };
+    const Tones& t = tones[std::clamp(scheme, 1, 3) - 1];
+    const auto seed = static_cast<std::uint32_t>(500 + scheme);
+    // Where the cells fall in the picture (the picture starts 8 left of and 24
+    // above the window's client area).
+    constexpr int BoardLeft = 112 + 8, BoardTop = 32 + 24, Pitch = 52, Cell = 50;
+    return FromFunction(800, 600, [&](int x, int y) {
+        const Vec3 p{x / 170.0, y / 170.0, scheme * 3.7};
+        const double cloud = Fbm(p, 5, seed);
+        const double swirl = Turbulence(p * 0.7 + Vec3{0, 0, 9}, 4, seed + 50);
+        Rgb c = Mix(Hex(t.deep), Hex(t.soft), SmoothStep(0.25, 0.8, cloud * 0.75 + swirl * 0.45));
+        const double dx = (x - 400.0) / 520.0, dy = (y - 300.0) / 420.0;
+        c = c * (1.0 - 0.35 * std::min(1.0, dx * dx + dy * dy));  // vignette
+        // A quiet tray under the board: darker, with each cell a shade apart
+        // from the gaps, so the balls stand on something.
+        const int bx = x - (BoardLeft - 6), by = y - (BoardTop - 6);
+        const int span = 8 * Pitch - 2 + 12;
+        if (bx >= 0 && by >= 0 && bx < span && by < span) {
+            c = Mix(c, Hex(t.panel), 0.45);
+            const int cx = x - BoardLeft, cy = y - BoardTop;
+            if (cx >= 0 && cy >= 0 && cx % Pitch < Cell && cy % Pitch < Cell && cx < 8 * Pitch && cy < 8 * Pitch)
+                c = c * 1.12;
+        }
+        return c;
+    });
+}
+
+} // namespace tumbaro::assetgen
