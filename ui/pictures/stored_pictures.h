@@ -1,0 +1,21 @@
+#pragma once
+// The pictures the main window carries with its single controls (buttons,
+// headings, frame pieces, icon), and the one rule by which every picture
+// marked transparent is drawn: its bottom-left pixel's colour is see-through.
+
+#include <QImage>
+#include <QString>
+
+namespace tumbaro {
+
+// The picture stored with a control: "Exit", "Help", "Image1" .. "Image16" or
+// "icon". Controls that share a picture (the frame pieces) get the same one.
+// A null image for a control that stores none. The picture comes as stored;
+// controls drawn transparent pass it through TransparentByBottomLeft.
+QImage StoredPicture(const QString& controlName);
+
+// A copy in Format_ARGB32_Premultiplied in which every pixel of the colour of
+// the bottom-left pixel is fully transparent. A null image stays null.
+QImage TransparentByBottomLeft(const QImage& picture);
+
+} // namespace tumbaro
