@@ -48,7 +48,7 @@ std::vector<Design> Spheres()
         // 0: silver-white with a dark red line looping round it.
         [](const Surface& s) {
             const double sky = 0.5 - 0.5 * s.normal.y;
-            Rgb c = Mix(Hex(0x9CA4B0), Hex(0xEEF1F5), SmoothStep(0.35, 0.6, sky));
+            Rgb c = Mix(Hex(0x7C8696), Hex(0xE6EAF0), SmoothStep(0.35, 0.6, sky));
             const double seam = std::abs(s.along - 0.55 * std::sin(2.0 * s.around));
             c = Mix(c, Hex(0x8E0E16), 1.0 - SmoothStep(0.07, 0.11, seam));
             return Glossy(c, 0.8, 60);
@@ -71,8 +71,8 @@ std::vector<Design> Spheres()
         },
         // 4: white, speckled with rust brown.
         [](const Surface& s) {
-            const Rgb c = Mix(Hex(0xF6F0E6), Hex(0xE8DCCA), Fbm(s.local * 4.0, 3, 41));
-            return Glossy(Mix(c, Hex(0xA3461A), Speckle(s.local, 9.0, 0.74, 42)), 0.4, 30);
+            const Rgb c = Mix(Hex(0xFAF2DC), Hex(0xEEDCBC), Fbm(s.local * 4.0, 3, 41));
+            return Glossy(Mix(c, Hex(0xA3461A), Speckle(s.local, 9.0, 0.68, 42)), 0.4, 30);
         },
         // 5: smooth bright green, shading to blue at the top.
         [](const Surface& s) {
@@ -87,7 +87,7 @@ std::vector<Design> Spheres()
             return Glossy(Mix(Hex(0x24181A), strand, w.shade), 0.3, 20);
         },
         // 7: smooth pink.
-        [](const Surface&) { return Glossy(Hex(0xF48CB8), 0.6, 45); },
+        [](const Surface&) { return Glossy(Hex(0xF070B0), 0.6, 45); },
     };
 }
 
@@ -108,7 +108,7 @@ std::vector<Design> Cones()
         // 2: ochre gold, mottled.
         [](const Surface& s) {
             const double m = SmoothStep(0.3, 0.72, Fbm(s.local * 3.0, 4, 71));
-            return Glossy(Mix(Hex(0xA06A10), Hex(0xF0C24A), m), 0.5, 30);
+            return Glossy(Mix(Hex(0xB08008), Hex(0xF8D040), m), 0.5, 30);
         },
         // 3: red with a large pink and white marbled patch.
         [](const Surface& s) {
@@ -124,7 +124,7 @@ std::vector<Design> Cones()
             const double r = std::sqrt(s.local.y * s.local.y + (s.local.z + 0.3) * (s.local.z + 0.3));
             const double ring = Frac(r * 5.0 + Fbm(s.local * 2.0, 3, 91) * 1.6);
             const double grain = SmoothStep(0.0, 0.25, ring) * (1.0 - SmoothStep(0.55, 0.95, ring));
-            return Matte(Mix(Hex(0x9A6434), Hex(0xD8AA72), grain));
+            return Matte(Mix(Hex(0x7E4A22), Hex(0xE2B884), grain));
         },
         // 5: blue and white marbled.
         [](const Surface& s) {
