@@ -1,0 +1,45 @@
+#include "ui/error_display.h"
+
+#include <QFont>
+#include <QMessageBox>
+
+#include <exception>
+
+namespace tumbaro {
+
+QString ErrorText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void ShowError(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), ErrorText(message),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+TumbaroApplication::TumbaroApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TumbaroApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowError(QString());
+    }
+    return true;
+}
+
+void InstallFontSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+}
+
+} // namespace tumbaro

@@ -1,0 +1,32 @@
+// Tumbaro: the entry point. Brings up the application, the main window and the
+// hidden name dialog, and runs the message loop.
+
+#include "platform/registry_store.h"
+#include "scores/name_dialog.h"
+#include "ui/error_display.h"
+#include "ui/main_window.h"
+
+#include <exception>
+
+int main(int argc, char** argv)
+{
+    // The window is laid out in pixels and is not scaled to the screen.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    tumbaro::TumbaroApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(tumbaro::ApplicationTitle));
+    tumbaro::InstallFontSubstitutions();
+    try {
+        tumbaro::TTumbaro window(tumbaro::Registry::DefaultStoreFile());
+        window.show();
+        tumbaro::THScore dialog(window.GameLogic().State().PlayerName, &window);
+        dialog.setPalette(window.palette());
+        window.SetNameDialog(&dialog);
+        QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+        app.exec();
+    } catch (const std::exception& error) {
+        tumbaro::ShowError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        tumbaro::ShowError(QString());
+    }
+    return 0;
+}

@@ -1,0 +1,311 @@
+#include "ui/main_window.h"
+
+#include "engine/game_error.h"
+#include "platform/registry_store.h"
+#include "ui/error_display.h"
+#include "ui/picture_control.h"
+#include "ui/pictures/jpeg_loader.h"
+#include "ui/pictures/picture_list.h"
+#include "ui/pictures/stored_pictures.h"
+#include "ui/scheme_setting.h"
+#include "ui/window_layout.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <ctime>
+
+namespace tumbaro {
+
+namespace {
+
+constexpr int AnimationInterval = 100; // ms, swap and fall ticks
+constexpr int NameWaitInterval = 1000; // ms, the wait after the name dialog closes
+
+QFont WindowFont(const char* family, int pixelSize)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// The cell click handlers, in the order of the cells.
+using CellHandler = void (TTumbaro::*)();
+#define TUMBARO_CELL_HANDLER(r, c) &TTumbaro::Ball##r##c##Click,
+#define TUMBARO_CELL_HANDLER_ROW(r)                                                                  \
+    TUMBARO_CELL_HANDLER(r, 1) TUMBARO_CELL_HANDLER(r, 2) TUMBARO_CELL_HANDLER(r, 3)                 \
+    TUMBARO_CELL_HANDLER(r, 4) TUMBARO_CELL_HANDLER(r, 5) TUMBARO_CELL_HANDLER(r, 6)                 \
+    TUMBARO_CELL_HANDLER(r, 7) TUMBARO_CELL_HANDLER(r, 8)
+constexpr CellHandler CellHandlers[CellCount] = {
+    TUMBARO_CELL_HANDLER_ROW(1) TUMBARO_CELL_HANDLER_ROW(2) TUMBARO_CELL_HANDLER_ROW(3)
+    TUMBARO_CELL_HANDLER_ROW(4) TUMBARO_CELL_HANDLER_ROW(5) TUMBARO_CELL_HANDLER_ROW(6)
+    TUMBARO_CELL_HANDLER_ROW(7) TUMBARO_CELL_HANDLER_ROW(8)};
+#undef TUMBARO_CELL_HANDLER_ROW
+#undef TUMBARO_CELL_HANDLER
+
+} // namespace
+
+TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this), settingsFile_(std::move(settingsFile)),
+      swapSound_(this), questionBeep_(this)
+{
+    setObjectName(QStringLiteral("Tumbaro"));
+    setWindowTitle(QStringLiteral("Tumbaro"));
+    setFixedSize(WindowWidth, WindowHeight);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(WindowColour));
+    palette.setColor(QPalette::Base, QColor::fromRgb(WindowColour));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(WindowFont("MS Sans Serif", 10));
+    setWindowIcon(QIcon(QPixmap::fromImage(StoredPicture(QStringLiteral("icon")))));
+    BuildControls();
+    ConnectEvents();
+}
+
+TTumbaro::~TTumbaro() = default;
+
+void TTumbaro::BuildControls()
+{
+    for (const PictureListSpec& spec : PictureLists)
+        new PictureList(QString::fromLatin1(spec.name), this);
+
+    for (const ControlSpec& spec : MainWindowLayout()) {
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+        case ControlKind::Picture: {
+            auto* picture = new PictureControl(spec.name, spec.geometry, spec.pictureOptions, this);
+            if (!spec.storedPicture.isEmpty())
+                picture->SetPicture(StoredPicture(spec.storedPicture));
+            widget = picture;
+            break;
+        }
+        case ControlKind::Memo: {
+            auto* memo = new QTextEdit(this);
+            memo->setReadOnly(true);
+            memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            memo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            memo->setFont(WindowFont("Comic Sans MS", 19));
+            memo->document()->setDocumentMargin(2);
+            widget = memo;
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(this);
+            list->setFont(WindowFont("Comic Sans MS", 19));
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setUniformItemSizes(true);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            widget = list;
+            break;
+        }
+        }
+        widget->setObjectName(spec.name);
+        widget->setGeometry(spec.geometry);
+        if (!spec.hint.isEmpty())
+            widget->setToolTip(spec.hint);
+    }
+    Background = Control(QStringLiteral("Background"));
+    Background->setAttribute(Qt::WA_OpaquePaintEvent);
+    Memo1 = findChild<QTextEdit*>(QStringLiteral("Memo1"));
+    ListBox1 = findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    ListBox2 = findChild<QListWidget*>(QStringLiteral("ListBox2"));
+    setTabOrder(Memo1, ListBox1);
+    setTabOrder(ListBox1, ListBox2);
+    // Only the undo button is ever disabled; it starts so until a move is made.
+    Control(QStringLiteral("Image15"))->SetActive(false);
+
+    auto makeTimer = [this](const char* name, int interval) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(name));
+        timer->setInterval(interval);
+        return timer;
+    };
+    Timer1 = makeTimer("Timer1", AnimationInterval);
+    Timer2 = makeTimer("Timer2", AnimationInterval);
+    Timer3 = makeTimer("Timer3", NameWaitInterval);
+}
+
+void TTumbaro::ConnectEvents()
+{
+    for (int i = 0; i < CellCount; ++i) {
+        PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(i / 8 + 1).arg(i % 8 + 1));
+        connect(cell, &PictureControl::Click, this, CellHandlers[i]);
+    }
+    auto onPress = [this](const char* name, void (TTumbaro::*handler)()) {
+        connect(Control(QString::fromLatin1(name)), &PictureControl::MouseDown, this, [this, handler] { (this->*handler)(); });
+    };
+    auto onClick = [this](const char* name, void (TTumbaro::*handler)()) {
+        connect(Control(QString::fromLatin1(name)), &PictureControl::Click, this, handler);
+    };
+    onPress("Image11", &TTumbaro::Image11MouseDown);
+    onPress("Image12", &TTumbaro::Image12MouseDown);
+    onPress("Image13", &TTumbaro::Image13MouseDown);
+    onPress("Image15", &TTumbaro::Image15MouseDown);
+    onPress("Image16", &TTumbaro::Image16MouseDown);
+    onPress("Exit", &TTumbaro::ExitMouseDown);
+    onPress("Help", &TTumbaro::HelpMouseDown);
+    onClick("Image11", &TTumbaro::Image11Click);
+    onClick("Image12", &TTumbaro::Image12Click);
+    onClick("Image13", &TTumbaro::Image13Click);
+    onClick("Image15", &TTumbaro::Image15Click);
+    onClick("Image16", &TTumbaro::Image16Click);
+    onClick("Exit", &TTumbaro::ExitClick);
+    onClick("Help", &TTumbaro::HelpClick);
+    connect(Control(QStringLiteral("Help")), &PictureControl::MouseUp, this, &TTumbaro::HelpMouseUp);
+    connect(Background, &PictureControl::MouseDown, this, &TTumbaro::BackgroundMouseDown);
+    connect(Timer1, &QTimer::timeout, this, &TTumbaro::Timer1Timer);
+    connect(Timer2, &QTimer::timeout, this, &TTumbaro::Timer2Timer);
+    connect(Timer3, &QTimer::timeout, this, &TTumbaro::Timer3Timer);
+}
+
+PictureControl* TTumbaro::Control(const QString& name) const
+{
+    return findChild<PictureControl*>(name, Qt::FindDirectChildrenOnly);
+}
+
+PictureList* TTumbaro::List(const QString& name) const
+{
+    return findChild<PictureList*>(name, Qt::FindDirectChildrenOnly);
+}
+
+int TTumbaro::DrawnScheme() const
+{
+    const int scheme = game_.State().Scheme;
+    return scheme >= 1 && scheme <= 3 ? scheme : 1;
+}
+
+void TTumbaro::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!activationQueued_) {
+        activationQueued_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        // A bare X server without a window manager never activates the
+        // window, so the first show stands in for the first activation.
+        QMetaObject::invokeMethod(this, &TTumbaro::FormActivate, Qt::QueuedConnection);
+    }
+}
+
+bool TTumbaro::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !activated_)
+        FormActivate();
+    return QWidget::event(event);
+}
+
+void TTumbaro::FormActivate()
+{
+    if (activated_)
+        return;
+    activated_ = true;
+    LoadScheme();
+    game_.Random().Seed(static_cast<std::int64_t>(std::time(nullptr)));
+    game_.Newgame();
+    LoadHighScores();
+}
+
+void TTumbaro::LoadScheme()
+{
+    Registry registry(settingsFile_);
+    if (const auto scheme = ReadStoredScheme(registry))
+        game_.State().Scheme = *scheme;
+}
+
+// ---- Screen ----
+
+void TTumbaro::DrawCell(int row, int column, std::int32_t colour, CellSize size)
+{
+    PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(row).arg(column));
+    if (!cell)
+        return;
+    const QString list = QStringLiteral("Sxema%1%2").arg(DrawnScheme()).arg(size == CellSize::Small ? "Small" : "Big");
+    cell->CopyFromList(List(list), colour);
+}
+
+void TTumbaro::ClearCell(int row, int column)
+{
+    if (PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(row).arg(column)))
+        cell->ClearPicture();
+}
+
+void TTumbaro::LoadBackground()
+{
+    Background->SetPicture(LoadJpegFile(QStringLiteral("b%1.jpg").arg(DrawnScheme())));
+}
+
+void TTumbaro::ShowScore(std::int32_t score)
+{
+    Memo1->setPlainText(QString::number(score));
+    Memo1->selectAll();
+    Memo1->setAlignment(Qt::AlignHCenter);
+    QTextCursor cursor = Memo1->textCursor();
+    cursor.clearSelection();
+    Memo1->setTextCursor(cursor);
+}
+
+void TTumbaro::SetUndoEnabled(bool enabled) { Control(QStringLiteral("Image15"))->SetActive(enabled); }
+
+void TTumbaro::SetTimer(TimerId timer, bool on)
+{
+    QTimer* t = timer == TimerId::Timer1 ? Timer1 : Timer2;
+    if (on)
+        t->start();
+    else
+        t->stop();
+}
+
+void TTumbaro::PlaySwapSound() { swapSound_.Play(); }
+
+void TTumbaro::QuestionBeep() { questionBeep_.Play(); }
+
+bool TTumbaro::AskPlayAgain()
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("       Game Over!!!"),
+                    QStringLiteral("Do you want to play again?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TTumbaro::Terminate()
+{
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
+    hide();
+    emit Terminated();
+    QCoreApplication::quit();
+}
+
+void TTumbaro::EndOfGame() { HightScore(); }
+
+// ---- Scheme buttons ----
+
+void TTumbaro::ShowLook(const QString& control, const char* list, int k)
+{
+    Control(control)->CopyFromList(List(QString::fromLatin1(list)), k);
+}
+
+void TTumbaro::SchemeMouseDown(int scheme)
+{
+    ShowLook(QStringLiteral("Image1%1").arg(scheme), "ImageList1", 2 * scheme - 1);
+}
+
+void TTumbaro::SchemeClick(int scheme)
+{
+    Registry registry(settingsFile_);
+    StoreScheme(registry, scheme);
+    ShowLook(QStringLiteral("Image1%1").arg(scheme), "ImageList1", 2 * scheme - 2);
+    game_.State().Scheme = scheme;
+    Redrow();
+}
+
+} // namespace tumbaro

@@ -1,0 +1,84 @@
+#include "ui/picture_control.h"
+
+#include "ui/pictures/picture_list.h"
+#include "ui/pictures/stored_pictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tumbaro {
+
+PictureControl::PictureControl(const QString& name, const QRect& geometry, int options, QWidget* parent)
+    : QWidget(parent), options_(options)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+}
+
+void PictureControl::ClearPicture()
+{
+    if (picture_.isNull())
+        return;
+    picture_ = QImage();
+    update();
+}
+
+void PictureControl::SetPicture(const QImage& picture)
+{
+    // Pictures from a list come already masked; others are masked here.
+    const bool masked = !picture.isNull() && picture.hasAlphaChannel()
+        && qAlpha(picture.pixel(0, picture.height() - 1)) == 0;
+    picture_ = (options_ & Transparent) && !masked ? TransparentByBottomLeft(picture) : picture;
+    update();
+}
+
+void PictureControl::CopyFromList(const PictureList* list, int k)
+{
+    ClearPicture();
+    if (list && k >= 0 && k < list->Count())
+        SetPicture(list->Picture(k));
+}
+
+QPoint PictureControl::PictureOffset() const
+{
+    if (!(options_ & Centred) || picture_.isNull())
+        return {0, 0};
+    // Integer division truncates toward zero, as the layout wants.
+    return {(width() - picture_.width()) / 2, (height() - picture_.height()) / 2};
+}
+
+void PictureControl::SetActive(bool active)
+{
+    setEnabled(active);
+    setAttribute(Qt::WA_TransparentForMouseEvents, !active);
+}
+
+void PictureControl::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (options_ & Stretched)
+        painter.drawImage(rect(), picture_);
+    else
+        painter.drawImage(PictureOffset(), picture_);
+}
+
+void PictureControl::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftDown_ = true;
+    emit MouseDown(event->button(), event->position().toPoint());
+}
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && leftDown_) {
+        leftDown_ = false;
+        if (rect().contains(event->position().toPoint()))
+            emit Click();
+    }
+    emit MouseUp(event->button());
+}
+
+} // namespace tumbaro

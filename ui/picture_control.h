@@ -1,0 +1,50 @@
+#pragma once
+// A picture control of the main window: shows one picture, optionally centred,
+// see-through where the picture's bottom-left colour is, or stretched, and
+// reports presses, releases and clicks of any mouse button.
+
+#include <QImage>
+#include <QWidget>
+
+namespace tumbaro {
+
+class PictureList;
+
+class PictureControl : public QWidget {
+    Q_OBJECT
+public:
+    enum Option { Plain = 0, Centred = 1, Transparent = 2, Stretched = 4 };
+
+    PictureControl(const QString& name, const QRect& geometry, int options, QWidget* parent);
+
+    void ClearPicture();
+    void SetPicture(const QImage& picture);
+    // Clear, then copy picture k of the list; an index outside the list
+    // leaves the control empty.
+    void CopyFromList(const PictureList* list, int k);
+    const QImage& Picture() const { return picture_; }
+    // Where the picture's top-left corner lands inside the control.
+    QPoint PictureOffset() const;
+
+    // A disabled control takes no mouse input at all: presses reach whatever
+    // lies beneath it.
+    void SetActive(bool active);
+
+signals:
+    void MouseDown(Qt::MouseButton button, QPoint position);
+    void MouseUp(Qt::MouseButton button);
+    // A left press and release over the control; comes before MouseUp.
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    int options_;
+    bool leftDown_ = false;
+};
+
+} // namespace tumbaro

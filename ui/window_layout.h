@@ -1,0 +1,46 @@
+#pragma once
+// The main window's controls in drawing order, bottom to top: names, places,
+// sizes, how each draws its picture and its hint. The window is built from
+// this table alone.
+
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+namespace tumbaro {
+
+inline constexpr int WindowWidth = 792;
+inline constexpr int WindowHeight = 572;
+// The window's colour: the active caption's gradient colour of the classic
+// desktop theme the game was drawn for.
+inline constexpr unsigned WindowColour = 0xB9D1EA;
+
+enum class ControlKind { Picture, Memo, ListBox };
+
+struct ControlSpec {
+    QString name;
+    ControlKind kind;
+    QRect geometry;
+    int pictureOptions; // PictureControl::Option flags
+    QString hint;
+    QString storedPicture; // the control whose stored picture it shows, if any
+};
+
+// Left and top of the cell in board row and column 1..8.
+constexpr QPoint CellPosition(int row, int column)
+{
+    return {112 + 52 * (column - 1), 32 + 52 * (row - 1)};
+}
+
+const std::vector<ControlSpec>& MainWindowLayout();
+
+struct PictureListSpec {
+    const char* name;
+};
+inline constexpr PictureListSpec PictureLists[] = {
+    {"Sxema1Big"}, {"Sxema2Big"}, {"Sxema3Big"}, {"Sxema1Small"},
+    {"Sxema2Small"}, {"Sxema3Small"}, {"ImageList1"}, {"ImageList2"},
+};
+
+} // namespace tumbaro
