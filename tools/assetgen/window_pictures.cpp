@@ -144,8 +144,8 @@ QImage Background(int scheme)
     };
     static const Tones tones[3] = {
         {0x4A3052, 0x7A5A84, 0x2E1E34},  // plum behind the spheres
-        {0x3E4E6A, 0x6E84A2, 0x26324A},  // dusk blue-grey behind the cones
-        {0x1E5458, 0x4C8886, 0x143A3E},  // sea green behind the rings
+        {0x566A8C, 0x8EA2C2, 0x3A4866},  // dusk blue-grey behind the cones
+        {0x2C6E70, 0x64A29E, 0x205256},  // sea green behind the rings
     };
     const Tones& t = tones[std::clamp(scheme, 1, 3) - 1];
     const auto seed = static_cast<std::uint32_t>(500 + scheme);
