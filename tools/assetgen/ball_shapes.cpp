@@ -2,14 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <numbers>
 #include <optional>
 
 namespace tumbaro::assetgen {
 
 namespace {
-
-constexpr double Pi = std::numbers::pi;
 
 struct Hit {
     Surface surface;
@@ -198,9 +195,9 @@ Rgb Shade(const Material& m, Vec3 n)
     const Vec3 light = Normalized({-0.55, -0.65, 0.75});
     const Vec3 half = Normalized(light + Vec3{0, 0, 1});
     const double diffuse = std::max(0.0, Dot(n, light));
-    const double spec = std::pow(std::max(0.0, Dot(n, half)), m.shininess) * m.specular;
+    const double highlight = std::pow(std::max(0.0, Dot(n, half)), m.shininess) * m.specular;
     const double rim = 0.82 + 0.18 * n.z;  // a touch darker towards the silhouette
-    return m.albedo * ((0.42 + 0.68 * diffuse) * rim) + Rgb{spec, spec, spec};
+    return m.albedo * ((0.42 + 0.68 * diffuse) * rim) + Rgb{highlight, highlight, highlight};
 }
 
 } // namespace

@@ -16,7 +16,7 @@ namespace {
 
 // Larger than any picture the game uses by far; refuses absurd headers before
 // they turn into an absurd allocation.
-constexpr JDIMENSION MaxSide = 16384;
+constexpr JDIMENSION MaxSide = 8192;
 
 struct JpegErrors {
     jpeg_error_mgr manager;
