@@ -1,0 +1,176 @@
+#include "window_fixture.h"
+
+#include "engine/board.h"
+#include "engine/game_error.h"
+#include "platform/registry_store.h"
+#include "ui/pictures/jpeg_loader.h"
+#include "ui/scheme_setting.h"
+
+namespace tumbaro::test {
+namespace {
+
+using WindowDrawing = WindowTest;
+
+std::string StoredScheme(const std::filesystem::path& file)
+{
+    Registry registry(file);
+    if (!registry.OpenKey(SchemeKey, false))
+        return "<no key>";
+    return registry.ReadString(SchemeValueName);
+}
+
+TEST_F(WindowDrawing, AFirstStartDealsASettledBoardInSchemeOneAndRemembersIt)
+{
+    Start();
+    EXPECT_EQ(StoredScheme(folder.SettingsFile()), "1");
+    EXPECT_EQ(State().Scheme, 1);
+    EXPECT_FALSE(FindLine(State().GameBoard));
+    EXPECT_TRUE(BoardShown(1));
+    EXPECT_EQ(ScoreText(), "0");
+    EXPECT_EQ(Find<QListWidget>("ListBox1")->count(), 10);
+    EXPECT_EQ(Find<QListWidget>("ListBox2")->count(), 10);
+    EXPECT_EQ(Find(QStringLiteral("Background"))->Picture(), LoadJpegFile("b1.jpg"));
+}
+
+TEST_F(WindowDrawing, SchemeButtonsStoreTheChoiceAndRedrawEverything)
+{
+    Start();
+    const Matrix board = State().GameBoard;
+    State().Score = 75;
+    for (int scheme : {3, 2, 2, 1}) {
+        ClickControl(QStringLiteral("Image1%1").arg(scheme));
+        EXPECT_EQ(StoredScheme(folder.SettingsFile()), std::to_string(scheme));
+        EXPECT_EQ(State().Scheme, scheme);
+        EXPECT_TRUE(BoardShown(scheme)) << "scheme " << scheme;
+        EXPECT_EQ(Find(QStringLiteral("Background"))->Picture(), LoadJpegFile(QStringLiteral("b%1.jpg").arg(scheme)));
+        EXPECT_EQ(Find(QStringLiteral("Image1%1").arg(scheme))->Picture(), List("ImageList1")->Picture(2 * scheme - 2));
+    }
+    EXPECT_EQ(State().GameBoard, board) << "a scheme changes pictures only";
+    EXPECT_EQ(State().Score, 75);
+}
+
+TEST_F(WindowDrawing, TheNextStartUsesTheStoredScheme)
+{
+    Start();
+    window->SchemeClick(3);
+    TearDown();
+    Start();
+    EXPECT_EQ(State().Scheme, 3);
+    EXPECT_TRUE(BoardShown(3));
+}
+
+TEST_F(WindowDrawing, APressShowsThePressedLookUntilTheClick)
+{
+    Start();
+    auto* button = Find(QStringLiteral("Image12"));
+    QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, button->geometry().center());
+    EXPECT_EQ(button->Picture(), List("ImageList1")->Picture(3));
+    QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, button->geometry().center());
+    EXPECT_EQ(State().Scheme, 1) << "a right click is no click";
+}
+
+TEST_F(WindowDrawing, BadStoredSchemesStopTheStartWithTheirMessage)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Registry&)> plant;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"not a number", [](Registry& r) { r.WriteString(SchemeValueName, "two"); }, "'two' is not a valid integer value"},
+        {"empty", [](Registry& r) { r.WriteString(SchemeValueName, ""); }, "'' is not a valid integer value"},
+        {"wrong type", [](Registry& r) { r.WriteInteger(SchemeValueName, 2); }, "Invalid data type for 'Scheme'"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(folder.SettingsFile());
+        {
+            Registry registry(folder.SettingsFile());
+            ASSERT_TRUE(registry.OpenKey(SchemeKey, true));
+            c.plant(registry);
+        }
+        TTumbaro fresh(folder.SettingsFile());
+        try {
+            fresh.FormActivate();
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const GameError& error) {
+            EXPECT_EQ(error.what(), c.message) << c.what;
+        }
+        EXPECT_EQ(fresh.GameLogic().State().ExpectFirstPick, 0) << c.what << ": a game was dealt";
+        EXPECT_TRUE(fresh.findChild<PictureControl*>("Ball11")->Picture().isNull());
+    }
+}
+
+TEST_F(WindowDrawing, AStoreThatCannotBeWrittenFailsToSetTheDefault)
+{
+    std::filesystem::create_directories(folder.SettingsFile().parent_path());
+    std::filesystem::permissions(folder.SettingsFile().parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    TTumbaro fresh(folder.SettingsFile());
+    EXPECT_THROW(
+        try { fresh.FormActivate(); } catch (const GameError& e) {
+            EXPECT_STREQ(e.what(), "Failed to set data for 'Scheme'");
+            throw;
+        },
+        GameError);
+    std::filesystem::permissions(folder.SettingsFile().parent_path(), std::filesystem::perms::owner_all);
+}
+
+TEST_F(WindowDrawing, AStoredSchemeOutsideTheRangeDrawsSchemeOne)
+{
+    {
+        Registry registry(folder.SettingsFile());
+        ASSERT_TRUE(registry.OpenKey(SchemeKey, true));
+        registry.WriteString(SchemeValueName, "7");
+    }
+    Start();
+    EXPECT_EQ(State().Scheme, 7);
+    EXPECT_TRUE(BoardShown(1));
+}
+
+TEST_F(WindowDrawing, AMissingBackgroundIsReportedAndTheSchemeStillChanges)
+{
+    Start();
+    QFile::remove(folder.Path("b2.jpg"));
+    const Matrix board = State().GameBoard;
+    ModalWatcher watcher;
+    ClickControl(QStringLiteral("Image12"));
+    ASSERT_EQ(watcher.boxes.size(), 1U);
+    EXPECT_EQ(watcher.boxes[0].title, "Quillabo");
+    EXPECT_EQ(watcher.boxes[0].text, "Cannot open file b2.jpg.");
+    EXPECT_EQ(watcher.boxes[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(State().Scheme, 2);
+    EXPECT_EQ(StoredScheme(folder.SettingsFile()), "2");
+    EXPECT_TRUE(BoardShown(1)) << "no cell is redrawn when the background fails";
+    // The next drawn cell uses the new scheme.
+    window->ButtonClick(1, 1);
+    EXPECT_EQ(Cell(1, 1)->Picture(), List("Sxema2Small")->Picture(board[0]));
+}
+
+TEST_F(WindowDrawing, AMissingNamesFileLeavesAPlayableGameAndAnEmptyTable)
+{
+    QFile::remove(folder.Path("H.dat"));
+    ModalWatcher watcher;
+    Start();
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.boxes.empty(); }));
+    EXPECT_EQ(watcher.boxes[0].text, "Cannot open file H.dat.");
+    EXPECT_EQ(State().ExpectFirstPick, 1);
+    EXPECT_TRUE(BoardShown(1));
+    EXPECT_EQ(Find<QListWidget>("ListBox1")->count(), 0);
+    EXPECT_EQ(Find<QListWidget>("ListBox2")->count(), 0);
+}
+
+TEST_F(WindowDrawing, ActivationRunsOnlyOnce)
+{
+    Start();
+    const Matrix board = State().GameBoard;
+    window->showMinimized();
+    window->showNormal();
+    window->activateWindow();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    window->FormActivate();
+    QTest::qWait(20);
+    EXPECT_EQ(State().GameBoard, board);
+}
+
+} // namespace
+} // namespace tumbaro::test

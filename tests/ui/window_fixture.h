@@ -1,0 +1,97 @@
+#pragma once
+// The real main window and name dialog, shown offscreen in a scratch working
+// folder, with helpers to put a chosen board on it and click like a player.
+
+#include "scores/name_dialog.h"
+#include "ui/main_window.h"
+#include "ui/picture_control.h"
+#include "ui/pictures/picture_list.h"
+#include "ui/window_layout.h"
+#include "ui_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QWindow>
+
+#include <memory>
+
+namespace tumbaro::test {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void Start()
+    {
+        window = std::make_unique<TTumbaro>(folder.SettingsFile());
+        window->show();
+        dialog = std::make_unique<THScore>(window->GameLogic().State().PlayerName, window.get());
+        window->SetNameDialog(dialog.get());
+        ASSERT_TRUE(WaitUntil([&] { return window->Activated(); }));
+        QTest::qWait(10);
+    }
+
+    void TearDown() override
+    {
+        dialog.reset();
+        window.reset();
+    }
+
+    GameState& State() { return window->GameLogic().State(); }
+    template <class T = PictureControl>
+    T* Find(const QString& name) const { return window->findChild<T*>(name); }
+    PictureControl* Cell(int row, int column) const { return Find(QStringLiteral("Ball%1%2").arg(row).arg(column)); }
+    const PictureList* List(const QString& name) const { return Find<PictureList>(name); }
+    QString ScoreText() const { return Find<QTextEdit>(QStringLiteral("Memo1"))->toPlainText(); }
+
+    void SetBoard(const Matrix& board)
+    {
+        State().GameBoard = board;
+        window->Redrow();
+    }
+
+    // A press and release at a point of the window, routed to whatever lies there.
+    void ClickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(window->windowHandle(), button, {}, at);
+    }
+    void ClickCell(int cell) { ClickAt(CellPosition(cell / 10, cell % 10) + QPoint(25, 25)); }
+    void ClickControl(const QString& name, Qt::MouseButton button = Qt::LeftButton)
+    {
+        ClickAt(Find<QWidget>(name)->geometry().center(), button);
+    }
+
+    // Every cell shows its GameBoard ball at normal size in the scheme drawn.
+    ::testing::AssertionResult BoardShown(int scheme)
+    {
+        const PictureList* big = List(QStringLiteral("Sxema%1Big").arg(scheme));
+        for (int i = 0; i < CellCount; ++i)
+            if (Cell(i / 8 + 1, i % 8 + 1)->Picture() != big->Picture(State().GameBoard[i]))
+                return ::testing::AssertionFailure() << "cell " << i << " differs from colour " << State().GameBoard[i];
+        return ::testing::AssertionSuccess();
+    }
+
+    bool Idle()
+    {
+        return !Find<QTimer>(QStringLiteral("Timer1"))->isActive() && !Find<QTimer>(QStringLiteral("Timer2"))->isActive();
+    }
+
+    WorkFolder folder;
+    std::unique_ptr<TTumbaro> window;
+    std::unique_ptr<THScore> dialog;
+};
+
+// A board of colours 0..5 with no line and no move, with the test's own balls
+// (6 and 7) laid over it; '-' keeps the filler.
+inline Matrix Overlay(const std::array<const char*, 8>& rows)
+{
+    Matrix m{};
+    for (int i = 0; i < CellCount; ++i) {
+        const char ch = rows[i / 8][i % 8];
+        m[i] = ch == '-' ? (3 * (i / 8) + 5 * (i % 8)) % 6 : ch - '0';
+    }
+    return m;
+}
+
+} // namespace tumbaro::test
