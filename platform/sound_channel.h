@@ -4,6 +4,7 @@
 // source cannot be loaded. The player behind it is made on the first play, so
 // that creating the window never waits for audio devices.
 
+#include <QDateTime>
 #include <QObject>
 #include <QUrl>
 
@@ -20,8 +21,11 @@ public:
     void Stop();
 
 private:
+    bool NeedsLoading(const QUrl& source) const;
+
     QObject* owner_;
     QSoundEffect* effect_ = nullptr;
+    QDateTime loadedFileTime_; // of a local file source, when it was loaded
 };
 
 } // namespace tumbaro

@@ -1,5 +1,7 @@
 #include "platform/swap_sound.h"
 
+#include "platform/wave_check.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,8 +20,10 @@ void SwapSound::Play()
 {
     // Looked up on every play: the file may be copied in or removed while the
     // game runs, and the working folder is where the player put the game.
+    // An unplayable file sounds like a missing one, as the default sound
+    // stands in for any sound that cannot be played.
     const QFileInfo file(QDir::current().absoluteFilePath(SwapSoundFile));
-    if (file.isFile()) {
+    if (file.isFile() && IsPlayableWave(file.absoluteFilePath())) {
         fallback_.Stop();
         file_.Play(QUrl::fromLocalFile(file.absoluteFilePath()));
     } else {

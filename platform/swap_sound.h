@@ -1,6 +1,7 @@
 #pragma once
 // The sound of two balls changing places: "CHANGE.WAV" of the working folder,
-// or the game's own default sound when that file is not there. Each play starts
+// or the game's own default sound when that file is not there or cannot be
+// played. Each play starts
 // at once without waiting and cuts off the previous one.
 
 #include "platform/sound_channel.h"

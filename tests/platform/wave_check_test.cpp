@@ -1,0 +1,76 @@
+// Which wave files may go to the sound player: everything the player would
+// leave hanging must be turned away, and ordinary sounds must pass.
+
+#include "platform/wave_check.h"
+#include "wav_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <functional>
+
+namespace tumbaro {
+namespace {
+
+void Put16(QByteArray& bytes, int at, quint16 value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
+
+void Put32(QByteArray& bytes, int at, quint32 value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
+
+TEST(WaveCheck, OnlyCompleteKnownFormatsPass)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("sound.wav"));
+    ASSERT_TRUE(test::WriteWav(path, 100));
+    QFile source(path);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray good = source.readAll();
+    source.close();
+    // Offsets in the 44-byte header WriteWav makes: fmt fields at 20, data size at 40.
+    struct Case {
+        const char* what;
+        std::function<void(QByteArray&)> change;
+        bool playable;
+    };
+    const Case cases[] = {
+        {"as written", [](QByteArray&) {}, true},
+        {"16-bit", [](QByteArray& b) { Put16(b, 34, 16); }, true},
+        {"an extra chunk before the data",
+         [](QByteArray& b) { b.insert(36, QByteArray("LIST\x03\0\0\0abc\0", 12)); }, true},
+        {"empty file", [](QByteArray& b) { b.clear(); }, false},
+        {"plain text", [](QByteArray& b) { b = "not a sound"; }, false},
+        {"cut inside the header", [](QByteArray& b) { b.truncate(30); }, false},
+        {"cut inside the data", [](QByteArray& b) { b.chop(10); }, false},
+        {"no data chunk", [](QByteArray& b) { b.truncate(36); }, false},
+        {"empty data chunk", [](QByteArray& b) { Put32(b, 40, 0); b.truncate(44); }, false},
+        {"not WAVE", [](QByteArray& b) { b.replace(8, 4, "AVI "); }, false},
+        {"compressed format", [](QByteArray& b) { Put16(b, 20, 2); }, false},
+        {"no channels", [](QByteArray& b) { Put16(b, 22, 0); }, false},
+        {"12-bit", [](QByteArray& b) { Put16(b, 34, 12); }, false},
+        {"format chunk too short", [](QByteArray& b) { Put32(b, 16, 8); }, false},
+        {"huge chunk size", [](QByteArray& b) { Put32(b, 40, 0xFFFFFFF0u); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray bytes = good;
+        c.change(bytes);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        EXPECT_EQ(IsPlayableWave(path), c.playable);
+    }
+    EXPECT_FALSE(IsPlayableWave(folder.filePath(QStringLiteral("missing.wav"))));
+    EXPECT_FALSE(IsPlayableWave(folder.path()));
+}
+
+} // namespace
+} // namespace tumbaro
