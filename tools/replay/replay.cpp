@@ -3,6 +3,9 @@
 #include "engine/board.h"
 #include "play/game.h"
 #include "tools/replay/replay_screen.h"
+#ifdef TUMBARO_CHECK_INVARIANTS
+#include "tools/replay/invariants.h"
+#endif
 
 #include <optional>
 #include <ostream>
@@ -41,6 +44,9 @@ private:
     void Deal()
     {
         game_.Newgame();
+#ifdef TUMBARO_CHECK_INVARIANTS
+        CheckSettledBoard(game_.State().GameBoard, args_.Seed, totals_.Moves);
+#endif
         if (!args_.Summary) {
             out_ << "deal\n";
             PrintBoard();
@@ -78,6 +84,9 @@ private:
         }
         ++totals_.Moves;
         const GameState& state = game_.State();
+#ifdef TUMBARO_CHECK_INVARIANTS
+        CheckSettledBoard(state.GameBoard, args_.Seed, totals_.Moves);
+#endif
         if (!args_.Summary) {
             out_ << "accepted " << text << " score " << state.Score << " lines " << game_.LastMove().Lines
                  << " cascades " << game_.LastMove().Cascades << '\n';

@@ -1,0 +1,58 @@
+// The high-score files can hold anything a damaged disk or an editor leaves.
+// Reading must split any bytes into lines without a line end inside one, and
+// the lines read must come back unchanged through a save and a second read.
+
+#include "fuzz/fuzz_check.h"
+#include "scores/score_file.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// One folder per process, so parallel fuzz jobs never share a file.
+const std::filesystem::path& WorkFolder()
+{
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / ("tumbaro-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+void WriteBytes(const std::string& fileName, const std::uint8_t* data, std::size_t size)
+{
+    std::FILE* file = std::fopen(fileName.c_str(), "wb");
+    tumbaro::FuzzCheck(file != nullptr, "the fuzz input can be written to a temporary file");
+    if (size > 0)
+        std::fwrite(data, 1, size, file);
+    std::fclose(file);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace tumbaro;
+    const std::string input = (WorkFolder() / "H.dat").string();
+    WriteBytes(input, data, size);
+    const auto lines = LoadLines(input);
+
+    std::size_t total = 0;
+    for (const std::string& line : lines) {
+        FuzzCheck(line.find_first_of(std::string("\r\n\0", 3)) == std::string::npos,
+                  "no line read holds a CR, an LF or a NUL");
+        total += line.size() + 1;
+    }
+    FuzzCheck(total <= size + 1, "the lines read are no longer than the file");
+
+    const std::string copy = (WorkFolder() / "H2.dat").string();
+    SaveLines(copy, lines);
+    FuzzCheck(LoadLines(copy) == lines, "saved lines read back unchanged");
+    return 0;
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer (the
+# "asan" preset) and runs the whole test suite under them; any finding fails.
+# Usage: sanitize.sh [BUILD_FOLDER]   (default: build-asan in the repository)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build-asan}
+
+(cd "$root" && cmake --preset asan -B "$build" >/dev/null)
+cmake --build "$build" -j"$(nproc)"
+
+# Fatal on the first report of either sanitizer. Leak checking stays on; the
+# suppressions list only libraries outside the game that keep memory to exit.
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:check_initialization_order=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)"
