@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick faketime
 )
 
 missing=()
