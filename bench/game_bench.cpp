@@ -1,0 +1,85 @@
+// Timings of the game logic's hot paths: the move search run after every
+// move, dealing a new game, and one whole move from two clicks to a settled
+// board, the choice of the move included.
+
+#include "engine/board.h"
+#include "play/game.h"
+#include "tools/replay/replay_screen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace tumbaro {
+namespace {
+
+std::vector<Matrix> DealtBoards(int count)
+{
+    RandomGenerator random;
+    random.Seed(1);
+    std::vector<Matrix> boards(static_cast<std::size_t>(count));
+    for (Matrix& board : boards)
+        DealBoard(board, random);
+    return boards;
+}
+
+void BM_FindLine2(benchmark::State& state)
+{
+    const auto boards = DealtBoards(1024);
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindLine2(boards[i++ & 1023]));
+}
+BENCHMARK(BM_FindLine2);
+
+void BM_Newgame(benchmark::State& state)
+{
+    ReplayScreen screen;
+    Game game(screen);
+    game.State().Scheme = 1;
+    game.Random().Seed(1);
+    for (auto _ : state) {
+        game.Newgame();
+        benchmark::DoNotOptimize(game.State().GameBoard);
+    }
+}
+BENCHMARK(BM_Newgame);
+
+void BM_WholeMove(benchmark::State& state)
+{
+    ReplayScreen screen;
+    Game game(screen);
+    game.State().Scheme = 1;
+    game.Random().Seed(1);
+    game.Newgame();
+    for (auto _ : state) {
+        const Matrix& b = game.State().GameBoard;
+        int first = -1, second = -1;
+        for (int i = 0; i < CellCount && first < 0; ++i)
+            for (int j : {i + 1, i + BoardSize})
+                if (j < CellCount && !(j == i + 1 && i % BoardSize == BoardSize - 1) && SwapMakesLine(b, i, j)) {
+                    first = i;
+                    second = j;
+                    break;
+                }
+        if (first < 0) {
+            game.Newgame();
+            continue;
+        }
+        game.ButtonClick(first / 8 + 1, first % 8 + 1);
+        game.ButtonClick(second / 8 + 1, second % 8 + 1);
+        while (screen.timer1 || screen.timer2)
+            screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
+        if (screen.gameOver) {
+            screen.gameOver = false;
+            game.GameOver();
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WholeMove);
+
+} // namespace
+} // namespace tumbaro
+
+BENCHMARK_MAIN();
