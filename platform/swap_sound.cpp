@@ -1,5 +1,6 @@
 #include "platform/swap_sound.h"
 
+#include "assets/embedded_sounds.h"
 #include "platform/wave_check.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@ namespace tumbaro {
 namespace {
 
 const char* const SwapSoundFile = "CHANGE.WAV";
-const char* const DefaultSoundUrl = "qrc:/sounds/default.wav";
 
 } // namespace
 
@@ -28,7 +28,7 @@ void SwapSound::Play()
         file_.Play(QUrl::fromLocalFile(file.absoluteFilePath()));
     } else {
         file_.Stop();
-        fallback_.Play(QUrl(DefaultSoundUrl));
+        fallback_.Play(QUrl(QStringLiteral("qrc") + EmbeddedSoundPath(EmbeddedSound::Default)));
     }
 }
 

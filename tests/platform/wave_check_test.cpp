@@ -72,5 +72,13 @@ TEST(WaveCheck, OnlyCompleteKnownFormatsPass)
     EXPECT_FALSE(IsPlayableWave(folder.path()));
 }
 
+TEST(WaveCheck, TheEmbeddedSoundsAreLinkedInAndPlayable)
+{
+    for (const char* sound : {":/sounds/default.wav", ":/sounds/question.wav"}) {
+        SCOPED_TRACE(sound);
+        EXPECT_TRUE(IsPlayableWave(QString::fromLatin1(sound)));
+    }
+}
+
 } // namespace
 } // namespace tumbaro
