@@ -103,17 +103,6 @@ TEST_F(RegistryTest, ReadingTheSchemeValueByItsStoredType)
     }
 }
 
-TEST_F(RegistryTest, AnIntegerWrittenOverTheSchemeIsReportedAsTheWrongType)
-{
-    Registry registry(Store());
-    ASSERT_TRUE(registry.OpenKey(GameKey, true));
-    registry.WriteString("Scheme", "1");
-    registry.WriteInteger("Scheme", 2);
-    EXPECT_EQ(ErrorOf([&] { registry.ReadString("Scheme"); }), "Invalid data type for 'Scheme'");
-    registry.WriteString("Scheme", "3");
-    EXPECT_EQ(registry.ReadString("Scheme"), "3");
-}
-
 TEST_F(RegistryTest, KeysAreFoundRegardlessOfCaseAndTheirParentsExist)
 {
     Registry registry(Store());
@@ -121,7 +110,6 @@ TEST_F(RegistryTest, KeysAreFoundRegardlessOfCaseAndTheirParentsExist)
     EXPECT_TRUE(registry.KeyExists("software\\microsoft\\windows\\currentversion\\HELVORIN"));
     EXPECT_TRUE(registry.KeyExists("\\SOFTWARE\\Microsoft\\"));
     EXPECT_FALSE(registry.KeyExists("SOFTWARE\\Micro"));
-    EXPECT_FALSE(registry.KeyExists(GameKey + "\\Deeper"));
     EXPECT_FALSE(registry.KeyExists(""));
     EXPECT_TRUE(registry.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\helvorin", false));
 }
@@ -214,40 +202,34 @@ TEST_F(RegistryTest, AStoreFolderThatCannotBeMadeFailsTheCreate)
 
 TEST_F(RegistryTest, AReadOnlyStoreRefusesWritesAndStaysReadable)
 {
-    Plant("[" + GameKey + "]\nScheme=REG_SZ:2\n");
-    const std::string text = test::ReadText(Store());
-    // As root these stay root's and read-only for the ordinary user.
-    ::chmod(Store().c_str(), 0644);
-    ::chmod(Folder().c_str(), 0755);
+    struct Case {
+        const char* what;
+        mode_t fileMode, folderMode;
+    };
+    const Case cases[] = {{"read-only file", 0444, 0755}, {"read-only folder", 0644, 0555}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Plant("[" + GameKey + "]\nScheme=REG_SZ:2\n");
+        const std::string text = test::ReadText(Store());
+        test::HandToOrdinaryUser(Store());
+        test::HandToOrdinaryUser(Folder());
+        ::chmod(Store().c_str(), c.fileMode);
+        ::chmod(Folder().c_str(), c.folderMode);
 
-    const int result = test::RunAsOrdinaryUser([&] {
-        Registry registry(Store());
-        CHILD_CHECK(registry.KeyExists(GameKey));
-        CHILD_CHECK(!registry.OpenKey(GameKey, false));
-        CHILD_CHECK(!registry.OpenKey(GameKey, true));
-        CHILD_CHECK(ErrorOf([&] { registry.WriteString("Scheme", "1"); }) == "Failed to set data for 'Scheme'");
-        return 0;
-    });
-    if (result == test::CannotDropRoot) GTEST_SKIP() << "no ordinary user to test as";
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(test::ReadText(Store()), text);
-}
-
-TEST_F(RegistryTest, AReadOnlyStoreFileInAWritableFolderRefusesWrites)
-{
-    Plant("[" + GameKey + "]\nScheme=REG_SZ:2\n");
-    ::chmod(Store().c_str(), 0444);
-    test::HandToOrdinaryUser(Store());
-    test::HandToOrdinaryUser(Folder());
-
-    const int result = test::RunAsOrdinaryUser([&] {
-        Registry registry(Store());
-        CHILD_CHECK(!registry.OpenKey(GameKey, false));
-        return 0;
-    });
-    if (result == test::CannotDropRoot) GTEST_SKIP() << "no ordinary user to test as";
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(test::ReadText(Store()), "[" + GameKey + "]\nScheme=REG_SZ:2\n");
+        const int result = test::RunAsOrdinaryUser([&] {
+            Registry registry(Store());
+            CHILD_CHECK(registry.KeyExists(GameKey));
+            CHILD_CHECK(!registry.OpenKey(GameKey, false));
+            CHILD_CHECK(!registry.OpenKey(GameKey, true));
+            CHILD_CHECK(ErrorOf([&] { registry.WriteString("Scheme", "1"); }) == "Failed to set data for 'Scheme'");
+            return 0;
+        });
+        if (result == test::CannotDropRoot) GTEST_SKIP() << "no ordinary user to test as";
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(test::ReadText(Store()), text);
+        ::chmod(Folder().c_str(), 0755);
+        ::chmod(Store().c_str(), 0644);
+    }
 }
 
 TEST_F(RegistryTest, AFailedWriteLeavesTheStoreIntact)

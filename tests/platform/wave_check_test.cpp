@@ -72,9 +72,11 @@ TEST(WaveCheck, OnlyCompleteKnownFormatsPass)
     EXPECT_FALSE(IsPlayableWave(folder.path()));
 }
 
-TEST(WaveCheck, TheEmbeddedSoundsAreLinkedInAndPlayable)
+TEST(WaveCheck, TheGamesOwnSoundsArePlayable)
 {
-    for (const char* sound : {":/sounds/default.wav", ":/sounds/question.wav"}) {
+    // The swap sound shipped for the working folder must pass too, or the game
+    // would only ever play the default sound.
+    for (const char* sound : {":/sounds/default.wav", ":/sounds/question.wav", ShippedSwapSound}) {
         SCOPED_TRACE(sound);
         EXPECT_TRUE(IsPlayableWave(QString::fromLatin1(sound)));
     }
