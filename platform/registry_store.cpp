@@ -9,6 +9,7 @@
 #include <pwd.h>
 #include <sstream>
 #include <system_error>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tumbaro {
@@ -81,11 +82,18 @@ bool Registry::StoreWritable() const
     // The write goes through a temporary file beside the store, so the folder
     // must take new files; an existing store must be writable itself too, as a
     // read-only store file stands for a key without write access.
+    // Missing write bits count even for root, who would pass access() anyway:
+    // the player marked the store read-only and means it.
+    auto writable = [](const std::filesystem::path& path, int mode) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0
+            && ::access(path.c_str(), mode) == 0;
+    };
     std::filesystem::path folder = storeFile_.parent_path();
     if (folder.empty()) folder = ".";
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) return false;
+    if (!writable(folder, W_OK | X_OK)) return false;
     std::error_code ec;
-    if (std::filesystem::exists(storeFile_, ec) && ::access(storeFile_.c_str(), W_OK) != 0) return false;
+    if (std::filesystem::exists(storeFile_, ec) && !writable(storeFile_, W_OK)) return false;
     return !ec;
 }
 
