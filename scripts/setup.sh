@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick faketime
+  desktop-file-utils appstream
 )
 
 missing=()
