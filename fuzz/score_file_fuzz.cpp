@@ -14,16 +14,21 @@
 
 namespace {
 
-// One folder per process, so parallel fuzz jobs never share a file.
-const std::filesystem::path& WorkFolder()
-{
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("tumbaro-fuzz-" + std::to_string(::getpid()));
+// One folder per process, so parallel fuzz jobs never share a file; it goes
+// when the process ends normally.
+struct WorkFolder {
+    WorkFolder()
+        : path(std::filesystem::temp_directory_path() / ("tumbaro-fuzz-" + std::to_string(::getpid())))
+    {
         std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
+    }
+    ~WorkFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
 
 void WriteBytes(const std::string& fileName, const std::uint8_t* data, std::size_t size)
 {
@@ -39,7 +44,8 @@ void WriteBytes(const std::string& fileName, const std::uint8_t* data, std::size
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace tumbaro;
-    const std::string input = (WorkFolder() / "H.dat").string();
+    static const WorkFolder folder;
+    const std::string input = (folder.path / "H.dat").string();
     WriteBytes(input, data, size);
     const auto lines = LoadLines(input);
 
@@ -51,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FuzzCheck(total <= size + 1, "the lines read are no longer than the file");
 
-    const std::string copy = (WorkFolder() / "H2.dat").string();
+    const std::string copy = (folder.path / "H2.dat").string();
     SaveLines(copy, lines);
     FuzzCheck(LoadLines(copy) == lines, "saved lines read back unchanged");
     return 0;
