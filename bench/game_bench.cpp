@@ -53,19 +53,12 @@ void BM_WholeMove(benchmark::State& state)
     game.Random().Seed(1);
     game.Newgame();
     for (auto _ : state) {
-        const Matrix& b = game.State().GameBoard;
-        int first = -1, second = -1;
-        for (int i = 0; i < CellCount && first < 0; ++i)
-            for (int j : {i + 1, i + BoardSize})
-                if (j < CellCount && !(j == i + 1 && i % BoardSize == BoardSize - 1) && SwapMakesLine(b, i, j)) {
-                    first = i;
-                    second = j;
-                    break;
-                }
-        if (first < 0) {
+        const auto move = FirstMove(game.State().GameBoard);
+        if (!move) {
             game.Newgame();
             continue;
         }
+        const int first = move->First, second = move->Second;
         game.ButtonClick(first / 8 + 1, first % 8 + 1);
         game.ButtonClick(second / 8 + 1, second % 8 + 1);
         while (screen.timer1 || screen.timer2)

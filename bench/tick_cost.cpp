@@ -55,19 +55,12 @@ int main(int argc, char** argv)
     });
     answer.start(5);
     for (int m = 0; m < moves; ++m) {
-        const tumbaro::Matrix& b = window.GameLogic().State().GameBoard;
-        int first = -1, second = -1;
-        for (int i = 0; i < tumbaro::CellCount && first < 0; ++i)
-            for (int j : {i + 1, i + 8})
-                if (j < 64 && !(j == i + 1 && i % 8 == 7) && tumbaro::SwapMakesLine(b, i, j)) {
-                    first = i;
-                    second = j;
-                    break;
-                }
-        if (first < 0) {
+        const auto move = tumbaro::FirstMove(window.GameLogic().State().GameBoard);
+        if (!move) {
             window.GameLogic().Newgame();
             continue;
         }
+        const int first = move->First, second = move->Second;
         window.ButtonClick(first / 8 + 1, first % 8 + 1);
         window.ButtonClick(second / 8 + 1, second % 8 + 1);
         QApplication::processEvents();

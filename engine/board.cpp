@@ -101,6 +101,17 @@ bool SwapMakesLine(const Matrix& board, int a, int b)
     return LineThrough(swapped, a) || LineThrough(swapped, b);
 }
 
+std::optional<Swap> FirstMove(const Matrix& board)
+{
+    for (int i = 0; i < CellCount; ++i) {
+        if (i % BoardSize != BoardSize - 1 && SwapMakesLine(board, i, i + 1))
+            return Swap{i, i + 1};
+        if (i + BoardSize < CellCount && SwapMakesLine(board, i, i + BoardSize))
+            return Swap{i, i + BoardSize};
+    }
+    return std::nullopt;
+}
+
 void SortMatrix(Matrix& b, RandomGenerator& random)
 {
     bool changed = true;

@@ -5,6 +5,8 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 
+#include <optional>
+
 namespace tumbaro {
 
 // True when the matrix holds three equal colours in a row or column
@@ -18,6 +20,16 @@ bool FindLine2(const Matrix& matrix);
 // True when exchanging cells a and b (element numbers) of a board without
 // lines makes one. Looks only at the runs through the two cells.
 bool SwapMakesLine(const Matrix& board, int a, int b);
+
+// A swap of two side-by-side cells, as element numbers.
+struct Swap {
+    int First;
+    int Second;
+};
+
+// The first swap that makes a line, taking the cells in reading order and
+// each cell's partner to the right before the one below; nothing if none.
+std::optional<Swap> FirstMove(const Matrix& board);
 
 // Redraw the later two cells of every run of three until no run is left,
 // sweep after sweep (columns, then rows), drawing colours in scan order.

@@ -92,14 +92,5 @@ TEST(LineScoring, ShowsTheScoreAfterEachLine)
     EXPECT_EQ(result.shown, (std::vector<std::int32_t>{55, 70}));
 }
 
-TEST(LineScoring, LeavesABoardWithoutLinesAlone)
-{
-    const Matrix board = Make({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
-    const Scored result = RunFinders(board, 7);
-    EXPECT_EQ(result.board, board);
-    EXPECT_EQ(result.score, 7);
-    EXPECT_TRUE(result.shown.empty());
-}
-
 } // namespace
 } // namespace tumbaro

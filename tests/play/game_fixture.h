@@ -9,17 +9,6 @@
 
 namespace tumbaro::test {
 
-// A board without lines or moves of colours 0..5, plus the test's own balls
-// (6 and 7) laid over it: '-' keeps the filler.
-inline Matrix Overlay(const std::array<const char*, 8>& rows)
-{
-    Matrix m{};
-    for (int i = 0; i < CellCount; ++i) {
-        const char ch = rows[i / 8][i % 8];
-        m[i] = ch == '-' ? (3 * (i / 8) + 5 * (i % 8)) % 6 : ch - '0';
-    }
-    return m;
-}
 
 class GameTest : public ::testing::Test {
 protected:

@@ -126,54 +126,26 @@ TEST_F(Move, SeparateGapsInOneColumnCloseOnePerPass)
     EXPECT_EQ(column().substr(0, 5), expected);
 }
 
-TEST_F(Move, ACallOfChengeWithoutLinesSettlesOnTheFirstTick)
+TEST_F(Move, UndoOrANewGameDuringAFallStopsIt)
 {
-    const Matrix board = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
-    SetBoard(board);
-    game.State().WorkBoard = board;
-    game.State().AnimStep = 0;
-    game.Chenge();
-    EXPECT_EQ(screen.Take(), Log{"timer1 on"});
-    game.Timer1Timer();
-    // The filler has no move left: the game ends there.
-    EXPECT_EQ(screen.Take(), (Log{"timer1 off", "end"}));
-    EXPECT_EQ(screen.endOfGameCalls, 1);
-    EXPECT_TRUE(screen.timer1OffAtEnd);
-}
-
-TEST_F(Move, UndoDuringAFallStopsItAndRestoresTheBoard)
-{
-    const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
-    SetBoard(board);
-    game.State().Score = 40;
-    Click(45);
-    Click(46);
-    for (int i = 0; i < 5; ++i)
-        screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
-    ASSERT_TRUE(screen.timer1);
-    Click(11); // ignored: the move is still playing out
-    game.Undo();
-    EXPECT_FALSE(screen.timer1 || screen.timer2);
-    EXPECT_EQ(game.State().GameBoard, board);
-    EXPECT_EQ(game.State().Score, 40);
-    EXPECT_EQ(screen.scoreText, "40");
-    EXPECT_FALSE(screen.undoEnabled);
-    EXPECT_TRUE(screen.ShowsNormal(board));
-}
-
-TEST_F(Move, NewGameDuringAFallIsNotOverwrittenByIt)
-{
-    SetBoard(Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"}));
-    Click(45);
-    Click(46);
-    for (int i = 0; i < 5; ++i)
-        screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
-    game.Newgame();
-    const Matrix dealt = game.State().GameBoard;
-    EXPECT_FALSE(screen.timer1 || screen.timer2);
-    EXPECT_EQ(screen.scoreText, "0");
-    EXPECT_TRUE(screen.ShowsNormal(dealt));
-    EXPECT_FALSE(FindLine(dealt));
+    for (const bool undo : {true, false}) {
+        const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
+        SetBoard(board);
+        game.State().Score = 40;
+        Click(45);
+        Click(46);
+        for (int i = 0; i < 5; ++i)
+            screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
+        ASSERT_TRUE(screen.timer1);
+        Click(11); // ignored: the move is still playing out
+        undo ? game.Undo() : game.Newgame();
+        EXPECT_FALSE(screen.timer1 || screen.timer2);
+        const Matrix expected = undo ? board : game.State().GameBoard;
+        EXPECT_EQ(screen.scoreText, undo ? "40" : "0");
+        EXPECT_FALSE(screen.undoEnabled);
+        EXPECT_TRUE(screen.ShowsNormal(expected));
+        EXPECT_FALSE(FindLine(expected));
+    }
 }
 
 TEST_F(Move, NewGameWhoseBackgroundFailsKeepsTheOldGame)
@@ -209,17 +181,13 @@ TEST_F(Move, RedrawMidMoveShowsTheMoveAsItStands)
     game.Redrow();
     for (int cell : {43, 44, 45})
         EXPECT_EQ(screen.cells[CellIndex(cell / 10, cell % 10)].Colour, EmptyCell) << "removed ball reappeared";
-}
-
-TEST_F(Move, RedrawKeepsAPendingPickSmall)
-{
-    SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"}));
+    while (screen.timer1 || screen.timer2)
+        screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
+    // Settled with a pick pending: the pick stays, drawn small, until undo drops it.
     Click(33);
-    game.State().Scheme = 3;
     game.Redrow();
     EXPECT_EQ(screen.cells[CellIndex(3, 3)].Size, CellSize::Small);
-    EXPECT_EQ(game.State().ExpectSecondPick, 1);
-    game.Undo(); // undo drops the pick with its mark
+    game.Undo();
     EXPECT_EQ(game.State().ExpectFirstPick, 1);
     EXPECT_EQ(screen.cells[CellIndex(3, 3)].Size, CellSize::Normal);
 }

@@ -26,23 +26,16 @@ TEST_F(Selection, OnlySideBySidePairsReachTheSwapTest)
         const bool reachedSwapTest = game.State().WorkBoard[0] != -1;
         EXPECT_EQ(reachedSwapTest, c.sideBySide) << c.first << "-" << c.second;
         const auto log = screen.Take();
+        const auto colour = std::to_string(game.State().GameBoard[CellIndex(c.first / 10, c.first % 10)]);
+        // The pick shrinks, the second click restores it, then the refusal.
+        EXPECT_EQ(log.front(), "draw " + std::to_string(c.first) + " " + colour + " small");
+        EXPECT_EQ(log[1], "draw " + std::to_string(c.first) + " " + colour);
         EXPECT_EQ(log.back(), "beep") << c.first << "-" << c.second;
         EXPECT_EQ(game.State().SecondPick, (Pick{c.second / 10, c.second % 10}));
         EXPECT_EQ(game.State().FirstPick, (Pick{c.first / 10, c.first % 10}));
         EXPECT_EQ(game.State().ExpectFirstPick, 1);
         EXPECT_EQ(game.State().ExpectSecondPick, 0);
     }
-}
-
-TEST_F(Selection, FirstPickShrinksTheBallAndTheSecondRestoresIt)
-{
-    SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"}));
-    const auto colour = game.State().GameBoard[CellIndex(4, 5)];
-    Click(45);
-    EXPECT_EQ(screen.Take(), std::vector<std::string>{"draw 45 " + std::to_string(colour) + " small"});
-    Click(45); // the same cell again
-    EXPECT_EQ(screen.Take(), (std::vector<std::string>{"draw 45 " + std::to_string(colour), "beep"}));
-    EXPECT_TRUE(screen.ShowsNormal(game.State().GameBoard));
 }
 
 TEST_F(Selection, ARefusedSwapChangesNothingAndKeepsTheLastMoveUndoable)

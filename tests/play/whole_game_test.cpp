@@ -9,30 +9,17 @@ namespace {
 
 using WholeGame = GameTest;
 
-// The first pair, in reading order, whose exchange makes a line.
-bool ClickFirstMove(GameTest& t, Game& game)
-{
-    const Matrix& b = game.State().GameBoard;
-    for (int i = 0; i < CellCount; ++i)
-        for (int j : {i + 1, i + BoardSize}) {
-            if (j >= CellCount || (j == i + 1 && i % BoardSize == BoardSize - 1) || !SwapMakesLine(b, i, j))
-                continue;
-            game.ButtonClick(i / 8 + 1, i % 8 + 1);
-            game.ButtonClick(j / 8 + 1, j % 8 + 1);
-            (void)t;
-            return true;
-        }
-    return false;
-}
-
 TEST_F(WholeGame, EveryMoveSettlesDrawnAsTheBoardAndUndoTakesItAllBack)
 {
     int cascadingMoves = 0, gamesEnded = 0;
     for (int move = 0; move < 400; ++move) {
-        if (!ClickFirstMove(*this, game)) {
+        const auto pair = FirstMove(game.State().GameBoard);
+        if (!pair) {
             game.Newgame();
             continue;
         }
+        game.ButtonClick(pair->First / 8 + 1, pair->First % 8 + 1);
+        game.ButtonClick(pair->Second / 8 + 1, pair->Second % 8 + 1);
         const Matrix before = game.State().UndoBoard;
         const std::int32_t scoreBefore = game.State().UndoScore;
         screen.Take();

@@ -2,6 +2,7 @@
 // The real main window and name dialog, shown offscreen in a scratch working
 // folder, with helpers to put a chosen board on it and click like a player.
 
+#include "board_strings.h"
 #include "scores/name_dialog.h"
 #include "ui/main_window.h"
 #include "ui/picture_control.h"
@@ -82,16 +83,5 @@ protected:
     std::unique_ptr<THScore> dialog;
 };
 
-// A board of colours 0..5 with no line and no move, with the test's own balls
-// (6 and 7) laid over it; '-' keeps the filler.
-inline Matrix Overlay(const std::array<const char*, 8>& rows)
-{
-    Matrix m{};
-    for (int i = 0; i < CellCount; ++i) {
-        const char ch = rows[i / 8][i % 8];
-        m[i] = ch == '-' ? (3 * (i / 8) + 5 * (i % 8)) % 6 : ch - '0';
-    }
-    return m;
-}
 
 } // namespace tumbaro::test

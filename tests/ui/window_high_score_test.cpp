@@ -59,21 +59,6 @@ TEST_F(WindowHighScore, AnEqualTenthScoreEarnsNothingAndTouchesNoFile)
     EXPECT_FALSE(QFile::exists(folder.Path("H.dat")));
 }
 
-TEST_F(WindowHighScore, AnEmptyNameIsEnteredAsAndroid)
-{
-    folder.Write("H.dat", Names);
-    folder.Write("H2.dat", Scores);
-    Start();
-    ModalWatcher watcher;
-    watcher.name = QString();
-    watcher.answer = QMessageBox::Yes;
-    EndGameWith(*this, State(), *window, 11);
-    ASSERT_TRUE(WaitUntil([&] { return !watcher.boxes.empty(); }, 3000));
-    EXPECT_EQ(Find<QListWidget>("ListBox1")->item(9)->text(), "Android");
-    EXPECT_TRUE(folder.Read("H.dat").endsWith("Ida\r\nAndroid\r\n"));
-    EXPECT_TRUE(folder.Read("H2.dat").endsWith("20\r\n11\r\n"));
-}
-
 TEST_F(WindowHighScore, AShortScoreListStopsTheEndWithItsMessage)
 {
     folder.Write("H2.dat", "100\r\n90\r\n");

@@ -63,7 +63,7 @@ TEST_F(WindowLayout, EveryControlHasItsNamePlaceSizeAndStackingOrder)
     EXPECT_TRUE(Cell(1, 1)->toolTip().isEmpty());
 }
 
-TEST_F(WindowLayout, TimersAndPictureListsAreThereAndIdle)
+TEST_F(WindowLayout, TimersAreThereAndIdle)
 {
     Start();
     const std::pair<const char*, int> timers[] = {{"Timer1", 100}, {"Timer2", 100}, {"Timer3", 1000}};
@@ -72,17 +72,6 @@ TEST_F(WindowLayout, TimersAndPictureListsAreThereAndIdle)
         ASSERT_NE(timer, nullptr) << name;
         EXPECT_EQ(timer->interval(), interval);
         EXPECT_FALSE(timer->isActive()) << name << " runs while the board is idle";
-    }
-    const std::tuple<const char*, int, QSize> lists[] = {
-        {"Sxema1Big", 8, {51, 50}}, {"Sxema2Big", 8, {51, 51}}, {"Sxema3Big", 8, {51, 51}},
-        {"Sxema1Small", 8, {41, 40}}, {"Sxema2Small", 8, {31, 31}}, {"Sxema3Small", 8, {31, 31}},
-        {"ImageList1", 6, {41, 41}}, {"ImageList2", 8, {61, 49}},
-    };
-    for (const auto& [name, count, size] : lists) {
-        const PictureList* list = List(QString::fromLatin1(name));
-        ASSERT_NE(list, nullptr) << name;
-        EXPECT_EQ(list->Count(), count) << name;
-        EXPECT_EQ(list->PictureSize(), size) << name;
     }
 }
 

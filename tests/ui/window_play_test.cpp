@@ -39,37 +39,6 @@ TEST_F(WindowPlay, TwoClicksPlayAWholeMoveOnTheRealTimers)
     EXPECT_EQ(Find(QStringLiteral("Image15"))->Picture(), List("ImageList2")->Picture(2));
 }
 
-TEST_F(WindowPlay, ARefusedPairChangesNothing)
-{
-    Start();
-    SetBoard(Overlay(OneMove));
-    ClickCell(11);
-    ClickCell(12);
-    ClickCell(45);
-    ClickCell(56);
-    QTest::qWait(150);
-    EXPECT_TRUE(Idle());
-    EXPECT_EQ(State().GameBoard, Overlay(OneMove));
-    EXPECT_TRUE(BoardShown(1));
-    EXPECT_FALSE(Find(QStringLiteral("Image15"))->isEnabled());
-}
-
-TEST_F(WindowPlay, NewGameDuringTheFallWins)
-{
-    Start();
-    SetBoard(Overlay(OneMove));
-    ClickCell(45);
-    ClickCell(46);
-    ASSERT_TRUE(WaitUntil([&] { return Find<QTimer>("Timer1")->isActive(); }));
-    ClickControl(QStringLiteral("Image16"));
-    const Matrix dealt = State().GameBoard;
-    QTest::qWait(400);
-    EXPECT_TRUE(Idle());
-    EXPECT_EQ(State().GameBoard, dealt);
-    EXPECT_EQ(ScoreText(), "0");
-    EXPECT_TRUE(BoardShown(1));
-}
-
 TEST_F(WindowPlay, ButtonsShowPressedAndReleasedLooks)
 {
     Start();
@@ -92,42 +61,32 @@ TEST_F(WindowPlay, ButtonsShowPressedAndReleasedLooks)
     EXPECT_EQ(Find(QStringLiteral("Image16"))->Picture(), looks->Picture(0));
 }
 
-TEST_F(WindowPlay, TheLastMoveEndsInTheQuestionAndNoEndsTheProgram)
+TEST_F(WindowPlay, TheLastMoveEndsInTheQuestion)
 {
     Start();
     // A settled board with no move left: the fall ends the game.
     const Matrix stuck = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
-    SetBoard(stuck);
-    State().WorkBoard = stuck;
-    State().AnimStep = 0;
     bool ended = false;
     QObject::connect(window.get(), &TTumbaro::Terminated, [&] { ended = true; });
-    ModalWatcher watcher;
-    watcher.answer = QMessageBox::No;
-    window->GameLogic().Chenge(); // score 0 earns no place in the table
-    ASSERT_TRUE(WaitUntil([&] { return ended; }));
-    ASSERT_EQ(watcher.boxes.size(), 1U);
-    EXPECT_EQ(watcher.boxes[0].title, "       Game Over!!!");
-    EXPECT_EQ(watcher.boxes[0].text, "Do you want to play again?");
-    EXPECT_EQ(watcher.boxes[0].icon, QMessageBox::NoIcon);
-    EXPECT_EQ(watcher.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_EQ(watcher.dialogs, 0);
-}
-
-TEST_F(WindowPlay, YesDealsANewGame)
-{
-    Start();
-    const Matrix stuck = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
-    SetBoard(stuck);
-    State().WorkBoard = stuck;
-    State().Score = 0;
-    ModalWatcher watcher;
-    watcher.answer = QMessageBox::Yes;
-    window->GameLogic().Chenge();
-    ASSERT_TRUE(WaitUntil([&] { return !watcher.boxes.empty() && Idle(); }));
-    EXPECT_NE(State().GameBoard, stuck);
-    EXPECT_TRUE(BoardShown(1));
-    EXPECT_TRUE(window->isVisible());
+    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+        SetBoard(stuck);
+        State().WorkBoard = stuck;
+        State().AnimStep = 0;
+        ModalWatcher watcher;
+        watcher.answer = answer;
+        window->GameLogic().Chenge(); // score 0 earns no place in the table
+        ASSERT_TRUE(WaitUntil([&] { return !watcher.boxes.empty() && (ended || Idle()); }));
+        EXPECT_EQ(watcher.boxes[0].title, "       Game Over!!!");
+        EXPECT_EQ(watcher.boxes[0].text, "Do you want to play again?");
+        EXPECT_EQ(watcher.boxes[0].icon, QMessageBox::NoIcon);
+        EXPECT_EQ(watcher.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        EXPECT_EQ(watcher.dialogs, 0);
+        EXPECT_EQ(ended, answer == QMessageBox::No);
+        if (answer == QMessageBox::Yes) {
+            EXPECT_NE(State().GameBoard, stuck);
+            EXPECT_TRUE(BoardShown(1));
+        }
+    }
 }
 
 } // namespace
