@@ -1,5 +1,5 @@
 #pragma once
-// A screen that remembers every call in order and what each cell shows, so a
+// A screen that logs every call in order and keeps what each cell shows, so a
 // move can be checked draw by draw without a window.
 
 #include "engine/game_error.h"
@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tumbaro::test {
@@ -21,30 +22,21 @@ public:
 
     void DrawCell(int row, int column, std::int32_t colour, CellSize size) override
     {
-        Log("draw " + Name(row, column) + " " + std::to_string(colour) + (size == CellSize::Small ? " small" : ""));
+        Log("draw " + std::to_string(row * 10 + column) + " " + std::to_string(colour) + (size == CellSize::Small ? " small" : ""));
         cells[CellIndex(row, column)] = {colour, size};
     }
     void ClearCell(int row, int column) override
     {
-        Log("clear " + Name(row, column));
+        Log("clear " + std::to_string(row * 10 + column));
         cells[CellIndex(row, column)] = {};
     }
     void LoadBackground() override
     {
         if (failBackground)
             throw GameError("Cannot open file b1.jpg");
-        Log("background");
     }
-    void ShowScore(std::int32_t score) override
-    {
-        scoreText = std::to_string(score);
-        Log("score " + scoreText);
-    }
-    void SetUndoEnabled(bool enabled) override
-    {
-        undoEnabled = enabled;
-        Log(enabled ? "undo on" : "undo off");
-    }
+    void ShowScore(std::int32_t score) override { Log("score " + (scoreText = std::to_string(score))); }
+    void SetUndoEnabled(bool enabled) override { Log((undoEnabled = enabled) ? "undo on" : "undo off"); }
     void SetTimer(TimerId timer, bool on) override
     {
         const bool first = timer == TimerId::Timer1;
@@ -53,26 +45,16 @@ public:
     }
     void PlaySwapSound() override { Log("sound"); }
     void QuestionBeep() override { Log("beep"); }
-    bool AskPlayAgain() override
-    {
-        Log("ask");
-        return playAgain;
-    }
+    bool AskPlayAgain() override { return Log("ask"), playAgain; }
     void Terminate() override { Log("terminate"); }
     void EndOfGame() override
     {
         ++endOfGameCalls;
         timer1OffAtEnd = !timer1;
-        Log("end");
     }
 
-    // Calls since the last Take().
-    std::vector<std::string> Take()
-    {
-        std::vector<std::string> out;
-        out.swap(log);
-        return out;
-    }
+    // The calls since the last Take().
+    std::vector<std::string> Take() { return std::exchange(log, {}); }
 
     bool ShowsNormal(const Matrix& board) const
     {
@@ -85,16 +67,12 @@ public:
     std::array<Cell, CellCount> cells{};
     std::vector<std::string> log;
     std::string scoreText;
-    bool undoEnabled = false;
-    bool timer1 = false;
-    bool timer2 = false;
-    bool playAgain = true;
-    bool failBackground = false;
+    bool undoEnabled = false, timer1 = false, timer2 = false;
+    bool playAgain = true, failBackground = false;
     int endOfGameCalls = 0;
     bool timer1OffAtEnd = false;
 
 private:
-    static std::string Name(int row, int column) { return std::to_string(row * 10 + column); }
     void Log(std::string entry) { log.push_back(std::move(entry)); }
 };
 
