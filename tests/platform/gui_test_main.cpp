@@ -1,6 +1,6 @@
-// Sounds and the desktop's URL opener need an application object; the tests
-// run offscreen, where there is no audio device either. Listing the tests (as
-// the build does to register them) needs no application and no display.
+// Sounds need an application object; the tests run offscreen, where there is
+// no audio device either. Listing the tests (as the build does to register
+// them) needs no application and no display.
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

@@ -1,0 +1,95 @@
+// The table files byte for byte: every line end an old or hand-edited file may
+// hold, CR LF on writing, and saves that never leave half a table behind.
+
+#include "engine/game_error.h"
+#include "scores/high_score_table.h"
+#include "scores/score_file.h"
+
+#include <gmock/gmock.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+
+using namespace tumbaro;
+using testing::ThrowsMessage;
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+void WriteBytes(const char* name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
+std::string ReadBytes(const char* name) { return {std::istreambuf_iterator<char>(std::ifstream(name, std::ios::binary).rdbuf()), {}}; }
+
+// The game opens its table by bare name, so each test works in a scratch
+// folder made the current one.
+class TableFiles : public ::testing::Test {
+    void SetUp() override { fs::current_path(::mkdtemp(folder_.data())); }
+    void TearDown() override { fs::current_path(previous_), fs::permissions(folder_, fs::perms(0755)), fs::remove_all(folder_); }
+    fs::path previous_ = fs::current_path();
+    std::string folder_ = (fs::temp_directory_path() / "tumbaro-scores-XXXXXX").string();
+};
+
+TEST_F(TableFiles, LoadSplitsAtEveryKindOfLineEndAndStopsAtNul)
+{
+    const std::pair<std::string, Lines> cases[] = {
+        {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}}, {"\r\n", {""}}, {"a\r\n\r\n", {"a", ""}}, {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}}, {" a \r\n", {" a "}}, {std::string("ab\0cd\r\nef", 9), {"ab"}},
+        {std::string("\0x", 2), {}}, {"J\xF6rg\r\n\xC3\xA9\r\n", {"J\xF6rg", "\xC3\xA9"}}};
+    for (const auto& [bytes, lines] : cases) {
+        WriteBytes("H.dat", bytes);
+        EXPECT_EQ(LoadLines("H.dat"), lines) << testing::PrintToString(bytes);
+    }
+    EXPECT_THAT([] { LoadLines("."); }, ThrowsMessage<GameError>("Cannot open file .")) << "a folder is no table";
+}
+
+// A failed save must keep the old table byte for byte and leave no stray file;
+// a good one replaces it whole, keeping its permissions.
+TEST_F(TableFiles, SaveReplacesTheWholeTableOrNothing)
+{
+    rlimit unlimited{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    rlimit diskFull = unlimited; // stops the write part-way, as a full disk would
+    diskFull.rlim_cur = 4096;
+    std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the test
+    const struct { const char* why; int file, folder; const rlimit& limit; } cases[] = {
+        {"read-only file", 0444, 0755, unlimited}, {"read-only folder", 0644, 0555, unlimited},
+        {"disk full mid-write", 0644, 0755, diskFull}};
+    for (const auto& c : cases) {
+        WriteBytes("H.dat", "Ann Longname\r\n");
+        fs::permissions("H.dat", fs::perms(c.file));
+        fs::permissions(".", fs::perms(c.folder));
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &c.limit), 0);
+        EXPECT_THAT([] { SaveLines("H.dat", Lines(2000, "a long player name")); },
+                    ThrowsMessage<GameError>("Cannot create file H.dat")) << c.why;
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        fs::permissions(".", fs::perms(0755));
+        EXPECT_EQ(ReadBytes("H.dat"), "Ann Longname\r\n") << c.why;
+        EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << c.why;
+    }
+    fs::permissions("H.dat", fs::perms(0640));
+    SaveLines("H.dat", {"Bo", "", " B\xF6"});
+    EXPECT_EQ(ReadBytes("H.dat"), "Bo\r\n\r\n B\xF6\r\n");
+    EXPECT_EQ(fs::status("H.dat").permissions(), fs::perms(0640));
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1);
+}
+
+TEST_F(TableFiles, TheTableLoadsAndSavesUpToTheFirstFailure)
+{
+    WriteBytes("H2.dat", "10\r\n");
+    HighScoreTable table;
+    EXPECT_THAT([&] { table.Load(); }, ThrowsMessage<GameError>("Cannot open file H.dat"));
+    EXPECT_TRUE(table.Names.empty() && table.Scores.empty());
+    fs::rename("H2.dat", "H.dat");
+    EXPECT_THAT([&] { table.Load(); }, ThrowsMessage<GameError>("Cannot open file H2.dat"));
+    EXPECT_EQ(table.Names, Lines{"10"});
+
+    WriteBytes("H2.dat", "20\r\n");
+    fs::permissions("H.dat", fs::perms(0444));
+    EXPECT_THAT(([] { HighScoreTable{{"Bob"}, {"30"}}.Save(); }), ThrowsMessage<GameError>("Cannot create file H.dat"));
+    EXPECT_EQ(ReadBytes("H.dat") + ReadBytes("H2.dat"), "10\r\n20\r\n") << "neither file may change";
+}
+
+} // namespace
