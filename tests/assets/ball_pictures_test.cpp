@@ -5,79 +5,55 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 namespace tumbaro::testing {
 namespace {
 
-struct BallSet {
-    int scheme;
-    QSize big;
-    QSize small;
-};
+const struct { int scheme; QSize big, small; } Schemes[] = {{1, {51, 50}, {41, 40}}, {2, {51, 51}, {31, 31}}, {3, {51, 51}, {31, 31}}};
 
-const BallSet Schemes[] = {{1, {51, 50}, {41, 40}}, {2, {51, 51}, {31, 31}}, {3, {51, 51}, {31, 31}}};
+QImage Ball(int scheme, bool big, int k) { return RawListPicture(QString("Sxema%1%2").arg(scheme).arg(big ? "Big" : "Small"), k); }
 
-QString ListName(int scheme, bool big) { return QString("Sxema%1%2").arg(scheme).arg(big ? "Big" : "Small"); }
+// Two designs differ clearly when their mean channel difference over the ball
+// pixels is at least this; the closest pair of any scheme measures well above
+// it (a flat recolour by 30 levels would not pass).
+constexpr double DistinctDesigns = 30.0;
+// The big picture scaled to the small size must be this close to the small one
+// (over the shared ball pixels), and closer to it than to any other design.
+constexpr double SameDesignScaled = 26.0;
 
 TEST(BallPictures, SurroundIsWhiteAndNoBallHasAHole)
 {
-    for (const BallSet& set : Schemes)
+    for (const auto& set : Schemes)
         for (bool big : {true, false})
             for (int k = 0; k < 8; ++k) {
-                SCOPED_TRACE(ListName(set.scheme, big).toStdString() + " " + std::to_string(k));
-                const QImage picture = RawListPicture(ListName(set.scheme, big), k);
-                ASSERT_EQ(picture.size(), big ? set.big : set.small);
-                EXPECT_EQ(picture.pixel(0, picture.height() - 1), White);
-                const bool ring = set.scheme == 3;
-                if (ring) {
-                    EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 2), White)
-                        << "the background must show through the ring";
-                }
-                EXPECT_EQ(EnclosedWhitePixels(picture, ring), 0);
+                SCOPED_TRACE(::testing::Message() << "scheme " << set.scheme << (big ? " big " : " small ") << k);
+                const QImage ball = Ball(set.scheme, big, k);
+                ASSERT_EQ(ball.size(), big ? set.big : set.small);
+                EXPECT_EQ(ball.pixel(0, ball.height() - 1), White);
+                const bool ring = set.scheme == 3; // the background must show through the ring
+                if (ring) { EXPECT_EQ(ball.pixel(ball.width() / 2, ball.height() / 2), White); }
+                EXPECT_EQ(EnclosedWhitePixels(ball, ring), 0);
                 // A ball worth the name: at least a third of the picture.
-                int ball = 0;
-                for (int y = 0; y < picture.height(); ++y)
-                    for (int x = 0; x < picture.width(); ++x)
-                        ball += picture.pixel(x, y) != White;
-                EXPECT_GT(ball * 3, picture.width() * picture.height());
+                int pixels = 0;
+                for (int y = 0; y < ball.height(); ++y)
+                    for (int x = 0; x < ball.width(); ++x) pixels += ball.pixel(x, y) != White;
+                EXPECT_GT(pixels * 3, ball.width() * ball.height());
             }
 }
 
-// Two designs differ clearly when their mean channel difference over the
-// ball pixels is at least this; the closest pair of any scheme measures well
-// above it (a flat recolour by 30 levels would not pass).
-constexpr double DistinctDesigns = 30.0;
-
-TEST(BallPictures, EightDesignsOfASchemeDifferClearly)
+TEST(BallPictures, DesignsDifferClearlyAndSmallOnesMatchTheBig)
 {
-    for (const BallSet& set : Schemes)
-        for (int a = 0; a < 8; ++a)
-            for (int b = a + 1; b < 8; ++b) {
-                const double d = MeanColourDistance(RawListPicture(ListName(set.scheme, true), a),
-                                                    RawListPicture(ListName(set.scheme, true), b));
-                EXPECT_GE(d, DistinctDesigns) << "scheme " << set.scheme << " designs " << a << " and " << b;
-            }
-}
-
-// The big picture scaled to the small size must be close to the small one
-// (mean channel difference over the shared ball pixels) and closer to it than
-// to any other small design of the scheme.
-constexpr double SameDesignScaled = 26.0;
-
-TEST(BallPictures, SmallPictureIsTheBigOneScaledDown)
-{
-    for (const BallSet& set : Schemes)
+    for (const auto& set : Schemes)
         for (int k = 0; k < 8; ++k) {
-            const QImage scaled = RawListPicture(ListName(set.scheme, true), k)
-                                      .scaled(set.small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            const double own = MeanColourDistance(scaled, RawListPicture(ListName(set.scheme, false), k), true);
-            EXPECT_LT(own, SameDesignScaled) << "scheme " << set.scheme << " design " << k;
-            for (int other = 0; other < 8; ++other)
-                if (other != k) {
-                    EXPECT_LT(own, MeanColourDistance(scaled, RawListPicture(ListName(set.scheme, false), other), true))
-                        << "scheme " << set.scheme << " design " << k << " looks more like small " << other;
-                }
+            SCOPED_TRACE(::testing::Message() << "scheme " << set.scheme << " design " << k);
+            const QImage scaled = Ball(set.scheme, true, k).scaled(set.small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const double own = MeanColourDistance(scaled, Ball(set.scheme, false, k), true);
+            EXPECT_LT(own, SameDesignScaled);
+            for (int other = 0; other < 8; ++other) {
+                if (other == k) continue;
+                EXPECT_LT(own, MeanColourDistance(scaled, Ball(set.scheme, false, other), true)) << "like small " << other;
+                EXPECT_GE(MeanColourDistance(Ball(set.scheme, true, k), Ball(set.scheme, true, other)), DistinctDesigns)
+                    << "like big " << other;
+            }
         }
 }
 

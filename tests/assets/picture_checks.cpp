@@ -1,50 +1,29 @@
 #include "picture_checks.h"
 
 #include <cstdlib>
-#include <deque>
+#include <vector>
 
 namespace tumbaro::testing {
 
-QImage RawListPicture(const QString& list, int k)
-{
-    return QImage(QString(":/lists/%1/%2.png").arg(list).arg(k)).convertToFormat(QImage::Format_RGB32);
-}
-
 int EnclosedWhitePixels(const QImage& picture, bool holeAtCentre)
 {
-    const int w = picture.width(), h = picture.height();
-    std::vector<char> seen(static_cast<size_t>(w * h), 0);
-    std::deque<QPoint> todo;
-    auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h || seen[static_cast<size_t>(y * w + x)] ||
-            picture.pixel(x, y) != White)
-            return;
-        seen[static_cast<size_t>(y * w + x)] = 1;
-        todo.push_back({x, y});
-    };
-    for (int x = 0; x < w; ++x) {
-        visit(x, 0);
-        visit(x, h - 1);
-    }
-    for (int y = 0; y < h; ++y) {
-        visit(0, y);
-        visit(w - 1, y);
-    }
-    if (holeAtCentre)
-        visit(w / 2, h / 2);
+    // Fills the reachable white from every border pixel (and the centre), then
+    // counts the white left over.
+    QImage filled = picture;
+    std::vector<QPoint> todo;
+    for (int x = 0; x < picture.width(); ++x) todo.insert(todo.end(), {{x, 0}, {x, picture.height() - 1}});
+    for (int y = 0; y < picture.height(); ++y) todo.insert(todo.end(), {{0, y}, {picture.width() - 1, y}});
+    if (holeAtCentre) todo.push_back({picture.width() / 2, picture.height() / 2});
     while (!todo.empty()) {
-        const QPoint p = todo.front();
-        todo.pop_front();
-        visit(p.x() + 1, p.y());
-        visit(p.x() - 1, p.y());
-        visit(p.x(), p.y() + 1);
-        visit(p.x(), p.y() - 1);
+        const QPoint p = todo.back();
+        todo.pop_back();
+        if (!filled.valid(p) || filled.pixel(p) != White) continue;
+        filled.setPixel(p, qRgb(0, 0, 0));
+        todo.insert(todo.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
     }
     int enclosed = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (picture.pixel(x, y) == White && !seen[static_cast<size_t>(y * w + x)])
-                ++enclosed;
+    for (int y = 0; y < filled.height(); ++y)
+        for (int x = 0; x < filled.width(); ++x) enclosed += filled.pixel(x, y) == White;
     return enclosed;
 }
 
@@ -55,8 +34,7 @@ double MeanColourDistance(const QImage& a, const QImage& b, bool intersection)
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (intersection ? (p == White || q == White) : (p == White && q == White))
-                continue;
+            if (intersection ? (p == White || q == White) : (p == White && q == White)) continue;
             sum += (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))) / 3.0;
             ++count;
         }
