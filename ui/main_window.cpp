@@ -72,16 +72,16 @@ TTumbaro::~TTumbaro() = default;
 
 void TTumbaro::BuildControls()
 {
-    for (const PictureListSpec& spec : PictureLists)
-        new PictureList(QString::fromLatin1(spec.name), this);
+    for (const PictureListSpec& entry : PictureLists)
+        new PictureList(QString::fromLatin1(entry.name), this);
 
-    for (const ControlSpec& spec : MainWindowLayout()) {
+    for (const ControlSpec& entry : MainWindowLayout()) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case ControlKind::Picture: {
-            auto* picture = new PictureControl(spec.name, spec.geometry, spec.pictureOptions, this);
-            if (!spec.storedPicture.isEmpty())
-                picture->SetPicture(StoredPicture(spec.storedPicture));
+            auto* picture = new PictureControl(entry.name, entry.geometry, entry.pictureOptions, this);
+            if (!entry.storedPicture.isEmpty())
+                picture->SetPicture(StoredPicture(entry.storedPicture));
             widget = picture;
             break;
         }
@@ -107,10 +107,10 @@ void TTumbaro::BuildControls()
             break;
         }
         }
-        widget->setObjectName(spec.name);
-        widget->setGeometry(spec.geometry);
-        if (!spec.hint.isEmpty())
-            widget->setToolTip(spec.hint);
+        widget->setObjectName(entry.name);
+        widget->setGeometry(entry.geometry);
+        if (!entry.hint.isEmpty())
+            widget->setToolTip(entry.hint);
     }
     Background = Control(QStringLiteral("Background"));
     Background->setAttribute(Qt::WA_OpaquePaintEvent);
