@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config python3
+  g++ cmake ninja-build pkg-config python3 clang libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core

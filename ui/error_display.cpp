@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QMessageBox>
 
-#include <exception>
 
 namespace tumbaro {
 
@@ -25,14 +24,9 @@ TumbaroApplication::TumbaroApplication(int& argc, char** argv) : QApplication(ar
 
 bool TumbaroApplication::notify(QObject* receiver, QEvent* event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ShowError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ShowError(QString());
-    }
-    return true;
+    bool handled = true;
+    ShowErrors([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 void InstallFontSubstitutions()

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <exception>
+
 namespace tumbaro {
 
 inline constexpr char ApplicationTitle[] = "Quillabo";
@@ -16,6 +18,20 @@ QString ErrorText(const QString& message);
 // A stop-icon box with the message and OK, waiting for the player.
 void ShowError(const QString& message);
 
+// Runs a handler; an error it throws is shown and goes no further.
+template <class Handler>
+void ShowErrors(Handler&& handler) noexcept
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowError(QString());
+    }
+}
+
+// The last resort for errors from anywhere else in the event delivery.
 class TumbaroApplication : public QApplication {
 public:
     TumbaroApplication(int& argc, char** argv);

@@ -6,7 +6,6 @@
 #include "ui/error_display.h"
 #include "ui/main_window.h"
 
-#include <exception>
 
 int main(int argc, char** argv)
 {
@@ -15,18 +14,15 @@ int main(int argc, char** argv)
     tumbaro::TumbaroApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(tumbaro::ApplicationTitle));
     tumbaro::InstallFontSubstitutions();
-    try {
+    // An error while starting up is shown the same way, and then the program ends.
+    tumbaro::ShowErrors([&] {
         tumbaro::TTumbaro window(tumbaro::Registry::DefaultStoreFile());
         window.show();
         tumbaro::THScore dialog(window.GameLogic().State().PlayerName, &window);
         dialog.setPalette(window.palette());
         window.SetNameDialog(&dialog);
         QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
-        app.exec();
-    } catch (const std::exception& error) {
-        tumbaro::ShowError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        tumbaro::ShowError(QString());
-    }
+        QApplication::exec();
+    });
     return 0;
 }

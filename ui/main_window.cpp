@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <ctime>
+#include <tuple>
 
 namespace tumbaro {
 
@@ -135,35 +136,34 @@ void TTumbaro::BuildControls()
 
 void TTumbaro::ConnectEvents()
 {
-    for (int i = 0; i < CellCount; ++i) {
-        PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(i / 8 + 1).arg(i % 8 + 1));
-        connect(cell, &PictureControl::Click, this, CellHandlers[i]);
+    // Every handler runs under the error display: an error ends the handler,
+    // is shown, and the game goes on. Catching here, before the error would
+    // cross Qt's own event delivery, keeps Qt's bookkeeping intact.
+    auto handle = [this](auto* sender, auto signal, void (TTumbaro::*handler)()) {
+        connect(sender, signal, this, [this, handler] { ShowErrors([&] { (this->*handler)(); }); });
+    };
+    for (int i = 0; i < CellCount; ++i)
+        handle(Control(QStringLiteral("Ball%1%2").arg(i / 8 + 1).arg(i % 8 + 1)), &PictureControl::Click, CellHandlers[i]);
+    const std::tuple<const char*, void (TTumbaro::*)(), void (TTumbaro::*)()> buttons[] = {
+        {"Image11", &TTumbaro::Image11MouseDown, &TTumbaro::Image11Click},
+        {"Image12", &TTumbaro::Image12MouseDown, &TTumbaro::Image12Click},
+        {"Image13", &TTumbaro::Image13MouseDown, &TTumbaro::Image13Click},
+        {"Image15", &TTumbaro::Image15MouseDown, &TTumbaro::Image15Click},
+        {"Image16", &TTumbaro::Image16MouseDown, &TTumbaro::Image16Click},
+        {"Exit", &TTumbaro::ExitMouseDown, &TTumbaro::ExitClick},
+        {"Help", &TTumbaro::HelpMouseDown, &TTumbaro::HelpClick},
+    };
+    for (const auto& [name, mouseDown, click] : buttons) {
+        PictureControl* button = Control(QString::fromLatin1(name));
+        handle(button, &PictureControl::MouseDown, mouseDown);
+        handle(button, &PictureControl::Click, click);
     }
-    auto onPress = [this](const char* name, void (TTumbaro::*handler)()) {
-        connect(Control(QString::fromLatin1(name)), &PictureControl::MouseDown, this, [this, handler] { (this->*handler)(); });
-    };
-    auto onClick = [this](const char* name, void (TTumbaro::*handler)()) {
-        connect(Control(QString::fromLatin1(name)), &PictureControl::Click, this, handler);
-    };
-    onPress("Image11", &TTumbaro::Image11MouseDown);
-    onPress("Image12", &TTumbaro::Image12MouseDown);
-    onPress("Image13", &TTumbaro::Image13MouseDown);
-    onPress("Image15", &TTumbaro::Image15MouseDown);
-    onPress("Image16", &TTumbaro::Image16MouseDown);
-    onPress("Exit", &TTumbaro::ExitMouseDown);
-    onPress("Help", &TTumbaro::HelpMouseDown);
-    onClick("Image11", &TTumbaro::Image11Click);
-    onClick("Image12", &TTumbaro::Image12Click);
-    onClick("Image13", &TTumbaro::Image13Click);
-    onClick("Image15", &TTumbaro::Image15Click);
-    onClick("Image16", &TTumbaro::Image16Click);
-    onClick("Exit", &TTumbaro::ExitClick);
-    onClick("Help", &TTumbaro::HelpClick);
-    connect(Control(QStringLiteral("Help")), &PictureControl::MouseUp, this, &TTumbaro::HelpMouseUp);
-    connect(Background, &PictureControl::MouseDown, this, &TTumbaro::BackgroundMouseDown);
-    connect(Timer1, &QTimer::timeout, this, &TTumbaro::Timer1Timer);
-    connect(Timer2, &QTimer::timeout, this, &TTumbaro::Timer2Timer);
-    connect(Timer3, &QTimer::timeout, this, &TTumbaro::Timer3Timer);
+    handle(Control(QStringLiteral("Help")), &PictureControl::MouseUp, &TTumbaro::HelpMouseUp);
+    connect(Background, &PictureControl::MouseDown, this,
+            [this](Qt::MouseButton button, QPoint at) { ShowErrors([&] { BackgroundMouseDown(button, at); }); });
+    handle(Timer1, &QTimer::timeout, &TTumbaro::Timer1Timer);
+    handle(Timer2, &QTimer::timeout, &TTumbaro::Timer2Timer);
+    handle(Timer3, &QTimer::timeout, &TTumbaro::Timer3Timer);
 }
 
 PictureControl* TTumbaro::Control(const QString& name) const
@@ -191,14 +191,15 @@ void TTumbaro::showEvent(QShowEvent* event)
             move(screen->availableGeometry().center() - rect().center());
         // A bare X server without a window manager never activates the
         // window, so the first show stands in for the first activation.
-        QMetaObject::invokeMethod(this, &TTumbaro::FormActivate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { ShowErrors([this] { FormActivate(); }); }, Qt::QueuedConnection);
     }
 }
 
 bool TTumbaro::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && !activated_)
-        FormActivate();
+        ShowErrors([this] { FormActivate(); });
     return QWidget::event(event);
 }
 
