@@ -1,7 +1,7 @@
 #include "platform/sound_channel.h"
 
 #include <QFileInfo>
-#include <QSoundEffect>
+#include "platform/sound_player.h"
 
 namespace tumbaro {
 
@@ -16,30 +16,37 @@ QDateTime FileTime(const QUrl& source)
 
 SoundChannel::SoundChannel(QObject* owner) : owner_(owner) {}
 
+SoundChannel::~SoundChannel() = default;
+
 bool SoundChannel::NeedsLoading(const QUrl& source) const
 {
-    if (effect_->source() != source) return true;
+    if (player_->Source() != source) return true;
     // Changing the source makes the player wait for its loader, so a failed
     // source is tried again only when it is a file that has since changed; an
     // embedded sound that failed once will fail again.
-    return effect_->status() == QSoundEffect::Error && source.isLocalFile() && FileTime(source) != loadedFileTime_;
+    return player_->Failed() && source.isLocalFile() && FileTime(source) != loadedFileTime_;
 }
 
 void SoundChannel::Play(const QUrl& source)
 {
-    if (effect_ == nullptr) effect_ = new QSoundEffect(owner_);
+    if (!made_) {
+        made_ = true;
+        player_.reset(MakeSoundPlayer(owner_));
+    }
+    if (!player_)
+        return; // no sound module: the game stays silent
     if (NeedsLoading(source)) {
-        effect_->setSource(QUrl());
-        effect_->setSource(source);
+        player_->SetSource(QUrl());
+        player_->SetSource(source);
         loadedFileTime_ = FileTime(source);
     }
-    effect_->stop();
-    effect_->play();
+    player_->Stop();
+    player_->Play();
 }
 
 void SoundChannel::Stop()
 {
-    if (effect_ != nullptr) effect_->stop();
+    if (player_) player_->Stop();
 }
 
 } // namespace tumbaro

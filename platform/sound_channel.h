@@ -8,14 +8,18 @@
 #include <QObject>
 #include <QUrl>
 
-class QSoundEffect;
+#include <memory>
+
 
 namespace tumbaro {
+
+class SoundPlayer;
 
 class SoundChannel {
 public:
     // The player is made as a child of owner, so it goes with it.
     explicit SoundChannel(QObject* owner);
+    ~SoundChannel();
 
     void Play(const QUrl& source);
     void Stop();
@@ -24,7 +28,8 @@ private:
     bool NeedsLoading(const QUrl& source) const;
 
     QObject* owner_;
-    QSoundEffect* effect_ = nullptr;
+    std::unique_ptr<SoundPlayer> player_;
+    bool made_ = false;
     QDateTime loadedFileTime_; // of a local file source, when it was loaded
 };
 

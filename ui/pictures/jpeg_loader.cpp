@@ -68,18 +68,20 @@ bool RunDecode(DecodeJob* job, const unsigned char* data, unsigned long size)
         jpeg_destroy_decompress(&job->info);
         return false;
     }
-    job->info.out_color_space = JCS_RGB;
+    // Straight into the layout of QImage::Format_RGB32 (B, G, R, X bytes on
+    // a little-endian machine): no second buffer, no conversion pass.
+    job->info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_start_decompress(&job->info);
     job->width = static_cast<int>(job->info.output_width);
     job->height = static_cast<int>(job->info.output_height);
-    job->pixels = static_cast<unsigned char*>(std::malloc(static_cast<size_t>(job->width) * job->height * 3));
+    job->pixels = static_cast<unsigned char*>(std::malloc(static_cast<size_t>(job->width) * job->height * 4));
     if (!job->pixels) {
         std::snprintf(job->errors.message, sizeof job->errors.message, "out of memory");
         jpeg_destroy_decompress(&job->info);
         return false;
     }
     while (job->info.output_scanline < job->info.output_height) {
-        JSAMPROW row = job->pixels + static_cast<size_t>(job->info.output_scanline) * job->width * 3;
+        JSAMPROW row = job->pixels + static_cast<size_t>(job->info.output_scanline) * job->width * 4;
         jpeg_read_scanlines(&job->info, &row, 1);
     }
     jpeg_finish_decompress(&job->info);
@@ -99,12 +101,13 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& name)
     QImage image;
     std::string error;
     if (ok) {
-        const QImage view(job->pixels, job->width, job->height, job->width * 3, QImage::Format_RGB888);
-        image = view.convertToFormat(QImage::Format_RGB32);
+        // The image takes the pixels over and frees them when it goes.
+        image = QImage(job->pixels, job->width, job->height, job->width * 4, QImage::Format_RGB32, std::free,
+                       job->pixels);
     } else {
         error = job->errors.message;
+        std::free(job->pixels);
     }
-    std::free(job->pixels);
     std::free(job);
     if (!ok)
         throw GameError("Cannot read picture " + name.toStdString() + ": " + error);

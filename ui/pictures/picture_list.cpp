@@ -2,28 +2,38 @@
 
 #include "stored_pictures.h"
 
+#include <QFile>
+#include <QImageReader>
+
 namespace tumbaro {
+
+namespace {
+QString PicturePath(const QString& list, int k) { return QStringLiteral(":/lists/%1/%2.png").arg(list).arg(k); }
+} // namespace
 
 PictureList::PictureList(const QString& name, QObject* parent) : QObject(parent)
 {
     setObjectName(name);
-    for (int k = 0;; ++k) {
-        const QImage picture(QString(":/lists/%1/%2.png").arg(name).arg(k));
-        if (picture.isNull())
-            break;
-        pictures_.push_back(TransparentByBottomLeft(picture));
-    }
+    int count = 0;
+    while (QFile::exists(PicturePath(name, count)))
+        ++count;
+    pictures_.resize(static_cast<std::size_t>(count));
+    if (count > 0)
+        size_ = QImageReader(PicturePath(name, 0)).size();
 }
 
 int PictureList::Count() const { return static_cast<int>(pictures_.size()); }
 
-QSize PictureList::PictureSize() const { return pictures_.empty() ? QSize() : pictures_.front().size(); }
+QSize PictureList::PictureSize() const { return size_; }
 
 QImage PictureList::Picture(int k) const
 {
     if (k < 0 || k >= Count())
         return {};
-    return pictures_[static_cast<size_t>(k)];
+    QImage& picture = pictures_[static_cast<std::size_t>(k)];
+    if (picture.isNull())
+        picture = TransparentByBottomLeft(QImage(PicturePath(objectName(), k)));
+    return picture;
 }
 
 } // namespace tumbaro

@@ -14,8 +14,8 @@ namespace tumbaro {
 class PictureList : public QObject {
     Q_OBJECT
 public:
-    // Loads ":/lists/<name>/0.png", "1.png", ... up to the first missing one;
-    // `name` becomes the object name, so the window finds the list by it.
+    // The pictures ":/lists/<name>/0.png", "1.png", ... up to the first missing
+    // one; `name` becomes the object name, so the window finds the list by it.
     explicit PictureList(const QString& name, QObject* parent = nullptr);
 
     int Count() const;
@@ -26,7 +26,10 @@ public:
     QImage Picture(int k) const;
 
 private:
-    std::vector<QImage> pictures_;  // already masked, so drawing costs nothing extra
+    // Each decoded and masked on its first use, then kept: a start-up draws
+    // from two of the eight lists, and drawing then costs nothing extra.
+    mutable std::vector<QImage> pictures_;
+    QSize size_;
 };
 
 } // namespace tumbaro
