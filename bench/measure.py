@@ -28,12 +28,15 @@ def pixel(env, x, y):
 def first_content(cmd, cwd, env, title, probe, wanted):
     """Seconds from launch until the probe pixel (window coordinates) shows `wanted`."""
     start = time.monotonic()
-    proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     window = None
     while window is None and time.monotonic() - start < 10:
         found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"], env=env, capture_output=True,
                                text=True).stdout.split()
         window = found[0] if found else None
+    if window is None:
+        proc.kill()
+        raise RuntimeError(f"{title} never showed its window: {proc.communicate()[1][-2000:]}")
     geo = dict(line.split("=") for line in e2e.run(["xdotool", "getwindowgeometry", "--shell", window],
                                                     env=env).split())
     x, y = int(geo["X"]) + probe[0], int(geo["Y"]) + probe[1]
@@ -77,7 +80,8 @@ def main():
     for name in os.listdir(runtime):
         src = os.path.join(runtime, name)
         (shutil.copytree if os.path.isdir(src) else shutil.copy)(src, os.path.join(work, name))
-    xvfb, display = e2e.start_xvfb()
+    xvfb_log = open(os.path.join(work, "xvfb.log"), "w")
+    xvfb, display = e2e.start_xvfb(xvfb_log)
     env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_RUNTIME_DIR=work)
     env.pop("QT_QPA_PLATFORM", None)
     try:
@@ -107,8 +111,12 @@ def main():
         print(f"| start-up to the first drawn board (median of {runs}) | {g * 1000:.0f} ms | bare window {b * 1000:.0f} ms; game/bare = {g / b:.2f} |")
         print(f"| memory after start, RSS / PSS | {rss:.1f} MB / {pss:.1f} MB | bare window {bare_rss:.1f} MB / {bare_pss:.1f} MB |")
         print(f"| CPU over 10 idle seconds | {idle_cpu * 1000:.0f} ms | {idle_wake} context switches |")
+    except Exception:
+        print("Xvfb alive:", xvfb.poll() is None, open(os.path.join(work, "xvfb.log")).read()[-1500:])
+        raise
     finally:
-        xvfb.kill()
+        xvfb.terminate()
+        xvfb.wait()
         shutil.rmtree(work, ignore_errors=True)
 
 

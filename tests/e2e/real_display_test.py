@@ -21,19 +21,28 @@ def run(cmd, **kw):
     return subprocess.run(cmd, check=True, capture_output=True, text=True, **kw).stdout
 
 
-def start_xvfb():
-    read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            pass_fds=[write_fd], stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_fd, 16)
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read_fd)
-    return xvfb, ":" + number.decode().strip()
+def start_xvfb(log=subprocess.DEVNULL):
+    """A private X server on the first free display, answering requests."""
+    for _ in range(3):
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
+                                 "-nolisten", "tcp"], pass_fds=[write_fd], stderr=log)
+        os.close(write_fd)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read_fd, 16)
+            if not chunk:
+                break
+            number += chunk
+        os.close(read_fd)
+        display = ":" + number.decode().strip()
+        for _ in range(100):
+            if number and subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
+                return xvfb, display
+            time.sleep(0.05)
+        xvfb.terminate()  # never answered: try again on a fresh server
+        xvfb.wait()
+    raise RuntimeError("Xvfb did not start")
 
 
 def screenshot(env):
@@ -155,7 +164,7 @@ def main():
             game_proc.kill()
             game_proc.wait()
         if xvfb:
-            xvfb.kill()
+            xvfb.terminate()  # lets it remove its lock and socket
             xvfb.wait()
         shutil.rmtree(work, ignore_errors=True)
 
