@@ -7,7 +7,6 @@
 #include "tools/replay/invariants.h"
 #endif
 
-#include <optional>
 #include <ostream>
 #include <string>
 
@@ -106,37 +105,23 @@ private:
         }
     }
 
-    // First pair in reading order, partner right then below, that makes a line.
-    std::optional<std::pair<Pick, Pick>> ChooseMove()
-    {
-        const Matrix& board = game_.State().GameBoard;
-        for (int r = 0; r < BoardSize; ++r) {
-            for (int c = 0; c < BoardSize; ++c) {
-                const int here = BoardSize * r + c;
-                if (c + 1 < BoardSize && SwapMakesLine(board, here, here + 1))
-                    return std::pair{Pick{r + 1, c + 1}, Pick{r + 1, c + 2}};
-                if (r + 1 < BoardSize && SwapMakesLine(board, here, here + BoardSize))
-                    return std::pair{Pick{r + 1, c + 1}, Pick{r + 2, c + 1}};
-            }
-        }
-        return std::nullopt;
-    }
-
     void PlayAuto(std::int64_t count)
     {
         while (totals_.Moves < count) {
-            const auto move = ChooseMove();
+            const auto move = FirstMove(game_.State().GameBoard);
             if (!move) {
                 if (!args_.Summary)
                     out_ << "no move\n";
                 Deal();
                 continue;
             }
+            const Pick first{move->First / BoardSize + 1, move->First % BoardSize + 1};
+            const Pick second{move->Second / BoardSize + 1, move->Second % BoardSize + 1};
             std::string text;
             if (!args_.Summary)
-                text = {char('0' + move->first.Row), char('0' + move->first.Column), '-',
-                        char('0' + move->second.Row), char('0' + move->second.Column)};
-            Play(move->first, move->second, text);
+                text = {char('0' + first.Row), char('0' + first.Column), '-', char('0' + second.Row),
+                        char('0' + second.Column)};
+            Play(first, second, text);
         }
     }
 
