@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the suite,
-# the suite under the sanitizers, and a short fuzzing pass.
+# Installs what is missing, builds everything and runs every test: a short
+# fuzzing pass, the suite under the sanitizers, and the suite.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" "$root/build"
-(cd "$root/build" && ctest --output-on-failure -j"$(nproc)")
-# The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a short pass of every fuzz target.
-bash "$root/scripts/sanitize.sh"
+# A short pass of every fuzz target, the suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and last the suite itself, whose summary closes
+# the output.
 bash "$root/scripts/fuzz.sh" 15
+bash "$root/scripts/sanitize.sh"
+cd "$root/build"
+ctest --output-on-failure -j"$(nproc)"

@@ -73,8 +73,8 @@ TTumbaro::~TTumbaro() = default;
 
 void TTumbaro::BuildControls()
 {
-    for (const PictureListSpec& entry : PictureLists)
-        new PictureList(QString::fromLatin1(entry.name), this);
+    for (const char* name : PictureLists)
+        new PictureList(QString::fromLatin1(name), this);
 
     for (const ControlSpec& entry : MainWindowLayout()) {
         QWidget* widget = nullptr;
@@ -114,7 +114,6 @@ void TTumbaro::BuildControls()
             widget->setToolTip(entry.hint);
     }
     Background = Control(QStringLiteral("Background"));
-    Background->setAttribute(Qt::WA_OpaquePaintEvent);
     Memo1 = findChild<QTextEdit*>(QStringLiteral("Memo1"));
     ListBox1 = findChild<QListWidget*>(QStringLiteral("ListBox1"));
     ListBox2 = findChild<QListWidget*>(QStringLiteral("ListBox2"));

@@ -35,12 +35,9 @@ constexpr QPoint CellPosition(int row, int column)
 
 const std::vector<ControlSpec>& MainWindowLayout();
 
-struct PictureListSpec {
-    const char* name;
-};
-inline constexpr PictureListSpec PictureLists[] = {
-    {"Sxema1Big"}, {"Sxema2Big"}, {"Sxema3Big"}, {"Sxema1Small"},
-    {"Sxema2Small"}, {"Sxema3Small"}, {"ImageList1"}, {"ImageList2"},
+// The picture lists the window owns, found by these names.
+inline constexpr const char* PictureLists[] = {
+    "Sxema1Big", "Sxema2Big", "Sxema3Big", "Sxema1Small", "Sxema2Small", "Sxema3Small", "ImageList1", "ImageList2",
 };
 
 } // namespace tumbaro
