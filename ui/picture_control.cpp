@@ -55,9 +55,16 @@ void PictureControl::SetActive(bool active)
 
 void PictureControl::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
+    if (picture_.isNull() && !opaque)
         return;
     QPainter painter(this);
+    // An opaque control answers for every pixel it covers: where its picture
+    // leaves a gap (none loaded yet, or a smaller one) the window's colour shows.
+    if (opaque && (picture_.isNull() || !QRect(PictureOffset(), picture_.size()).contains(rect())))
+        painter.fillRect(rect(), palette().window());
+    if (picture_.isNull())
+        return;
     if (options_ & Stretched)
         painter.drawImage(rect(), picture_);
     else
