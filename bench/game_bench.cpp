@@ -61,8 +61,8 @@ void BM_WholeMove(benchmark::State& state)
         const int first = move->First, second = move->Second;
         game.ButtonClick(first / 8 + 1, first % 8 + 1);
         game.ButtonClick(second / 8 + 1, second % 8 + 1);
-        while (screen.timer1 || screen.timer2)
-            screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
+        while (game.Tick()) {
+        }
         if (screen.gameOver) {
             screen.gameOver = false;
             game.GameOver();

@@ -29,17 +29,12 @@ def first_content(cmd, cwd, env, title, probe, wanted):
     """Seconds from launch until the probe pixel (window coordinates) shows `wanted`."""
     start = time.monotonic()
     proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-    window = None
-    while window is None and time.monotonic() - start < 10:
-        found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"], env=env, capture_output=True,
-                               text=True).stdout.split()
-        window = found[0] if found else None
+    window = e2e.find_window(env, f"^{title}$")
     if window is None:
         proc.kill()
         raise RuntimeError(f"{title} never showed its window: {proc.communicate()[1][-2000:]}")
-    geo = dict(line.split("=") for line in e2e.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                                    env=env).split())
-    x, y = int(geo["X"]) + probe[0], int(geo["Y"]) + probe[1]
+    geometry = e2e.window_geometry(env, window)
+    x, y = geometry["X"] + probe[0], geometry["Y"] + probe[1]
     while time.monotonic() - start < 10:
         p = pixel(env, x, y)
         if p and wanted(p):
@@ -82,8 +77,7 @@ def main():
         (shutil.copytree if os.path.isdir(src) else shutil.copy)(src, os.path.join(work, name))
     xvfb_log = open(os.path.join(work, "xvfb.log"), "w")
     xvfb, display = e2e.start_xvfb(xvfb_log)
-    env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_RUNTIME_DIR=work)
-    env.pop("QT_QPA_PLATFORM", None)
+    env = e2e.game_env(display, work)
     try:
         starts = {"game": [], "bare": []}
         for _ in range(runs):

@@ -144,6 +144,17 @@ void Game::Timer2Timer()
     }
 }
 
+bool Game::Tick()
+{
+    if (timer2On_)
+        Timer2Timer();
+    else if (timer1On_)
+        Timer1Timer();
+    else
+        return false;
+    return true;
+}
+
 void Game::FindFiveBalls()
 {
     lastMove_.Lines += RemoveLines(state_.WorkBoard, 5, FiveBallPoints, state_.Score,

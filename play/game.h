@@ -48,6 +48,9 @@ public:
     void Timer2Timer(); // swap
 
     bool Animating() const { return timer1On_ || timer2On_; }
+    // Runs the next tick of whichever animation is running, as its timer
+    // would; false when none is. Lets a caller without timers play a move out.
+    bool Tick();
 
     // What the last accepted move did, for the replay tool and tests.
     struct MoveResult {

@@ -13,23 +13,13 @@ import sys
 import tempfile
 import time
 
-from real_display_test import run, start_xvfb
+from real_display_test import find_window, game_env, run, start_xvfb, window_geometry
 
 # 2026-03-01 12:09:26 UTC: the first deal ends its game after one move, for 30 points.
 FROZEN = "2026-03-01 12:09:26"
 SEED = 1772366966
 NAMES = b"".join(b"Name%d\r\n" % i for i in range(10))
 SCORES = b"".join(b"%d\r\n" % (100 - 10 * i) for i in range(10))
-
-
-def find_window(env, title, seconds=10):
-    for _ in range(int(seconds * 10)):
-        found = subprocess.run(["xdotool", "search", "--name", title], env=env, capture_output=True,
-                               text=True).stdout.split()
-        if found:
-            return found[0]
-        time.sleep(0.1)
-    raise AssertionError(f"no window {title!r} appeared")
 
 
 def main():
@@ -49,27 +39,25 @@ def main():
         move = played[9].split()[1]
 
         xvfb, display = start_xvfb()
-        env = dict(os.environ, DISPLAY=display, TZ="UTC", XDG_CONFIG_HOME=os.path.join(work, "config"),
-                   XDG_RUNTIME_DIR=work)
-        env.pop("QT_QPA_PLATFORM", None)
+        env = game_env(display, work)
         game_proc = subprocess.Popen(["faketime", "-m", "--exclude-monotonic", "-f", FROZEN, game], cwd=work,
                                      env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         window = find_window(env, "^Tumbaro$")
-        geometry = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window],
-                                                         env=env).split())
+        assert window, "the game's window never appeared"
+        geometry = window_geometry(env, window)
         time.sleep(0.5)  # the first deal is drawn
         for cell in move.split("-"):
             r, c = int(cell[0]), int(cell[1])
-            x = int(geometry["X"]) + 112 + 52 * (c - 1) + 25
-            y = int(geometry["Y"]) + 32 + 52 * (r - 1) + 25
+            x = geometry["X"] + 112 + 52 * (c - 1) + 25
+            y = geometry["Y"] + 32 + 52 * (r - 1) + 25
             run(["xdotool", "mousemove", str(x), str(y), "click", "1"], env=env)
             time.sleep(0.15)
 
-        find_window(env, "^HScore$")
+        assert find_window(env, "^HScore$"), "no name dialog appeared"
         time.sleep(0.3)
         run(["xdotool", "type", "--delay", "30", "Annabelle"], env=env)  # nine letters: the box keeps eight
         run(["xdotool", "key", "Return"], env=env)
-        find_window(env, "Game Over!!!", seconds=5)
+        assert find_window(env, "Game Over!!!", seconds=5), "no question followed the name"
         with open(os.path.join(work, "H.dat"), "rb") as f:
             names = f.read()
         with open(os.path.join(work, "H2.dat"), "rb") as f:

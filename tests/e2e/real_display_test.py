@@ -45,6 +45,33 @@ def start_xvfb(log=subprocess.DEVNULL):
     raise RuntimeError("Xvfb did not start")
 
 
+def game_env(display, work):
+    """The environment of a game under test: the private display, UTC, and
+    its settings kept in `work`."""
+    env = dict(os.environ, DISPLAY=display, TZ="UTC", XDG_CONFIG_HOME=os.path.join(work, "config"),
+               XDG_RUNTIME_DIR=work)
+    env.pop("QT_QPA_PLATFORM", None)
+    return env
+
+
+def find_window(env, title, seconds=10):
+    """The id of the first window whose name matches `title`, or None."""
+    for _ in range(int(seconds * 10)):
+        found = subprocess.run(["xdotool", "search", "--name", title], env=env, capture_output=True,
+                               text=True).stdout.split()
+        if found:
+            return found[0]
+        time.sleep(0.1)
+    return None
+
+
+def window_geometry(env, window):
+    """X, Y, WIDTH and HEIGHT of a window, as whole numbers."""
+    fields = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window],
+                                                   env=env).split())
+    return {key: int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")}
+
+
 def screenshot(env):
     raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=env, check=True,
                          capture_output=True).stdout
@@ -85,8 +112,7 @@ def classify(shot, origin, balls):
 
 
 def replay_boards(replay, seed, args):
-    lines = run([replay, str(seed)] + args).splitlines()
-    return lines
+    return run([replay, str(seed)] + args).splitlines()
 
 
 def main():
@@ -101,24 +127,14 @@ def main():
         balls = [load_ball(os.path.join(source, "assets", "Sxema1Big", f"{k}.png")) for k in range(8)]
 
         xvfb, display = start_xvfb()
-        env = dict(os.environ, DISPLAY=display, TZ="UTC", XDG_CONFIG_HOME=os.path.join(work, "config"),
-                   XDG_RUNTIME_DIR=work)
-        env.pop("QT_QPA_PLATFORM", None)
+        env = game_env(display, work)
         game_proc = subprocess.Popen(["faketime", "-m", "--exclude-monotonic", "-f", "@" + PINNED, game],
                                      cwd=work, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        window = None
-        for _ in range(100):
-            found = subprocess.run(["xdotool", "search", "--name", "^Tumbaro$"], env=env, capture_output=True,
-                                   text=True).stdout.split()
-            if found:
-                window = found[0]
-                break
-            time.sleep(0.1)
+        window = find_window(env, "^Tumbaro$")
         assert window, "the game's window never appeared"
-        geometry = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window],
-                                                         env=env).split())
-        assert (int(geometry["WIDTH"]), int(geometry["HEIGHT"])) == (WIDTH, HEIGHT), geometry
-        origin = (int(geometry["X"]), int(geometry["Y"]))
+        geometry = window_geometry(env, window)
+        assert (geometry["WIDTH"], geometry["HEIGHT"]) == (WIDTH, HEIGHT), geometry
+        origin = (geometry["X"], geometry["Y"])
 
         # The calendar time the game read is the pinned one, or a second later
         # if the start crossed a second.

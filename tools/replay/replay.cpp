@@ -70,16 +70,12 @@ private:
         screen_.beeped = false;
         game_.ButtonClick(first.Row, first.Column);
         game_.ButtonClick(second.Row, second.Column);
-        if (screen_.beeped || !screen_.timer2) {
+        if (screen_.beeped || !game_.Animating()) {
             if (!args_.Summary)
                 out_ << "refused " << text << '\n';
             return;
         }
-        while (screen_.timer1 || screen_.timer2) {
-            if (screen_.timer2)
-                game_.Timer2Timer();
-            else
-                game_.Timer1Timer();
+        while (game_.Tick()) {
         }
         ++totals_.Moves;
         const GameState& state = game_.State();

@@ -1,6 +1,6 @@
 #pragma once
-// A screen that draws nothing: the replay tool steps the timers itself and
-// only needs to know which one is running and whether the game has ended.
+// A screen that draws nothing: the replay tool steps the animations itself
+// and only needs to know whether a pair was refused and the game has ended.
 
 #include "play/screen.h"
 
@@ -13,18 +13,13 @@ public:
     void LoadBackground() override {}
     void ShowScore(std::int32_t) override {}
     void SetUndoEnabled(bool) override {}
-    void SetTimer(TimerId timer, bool on) override
-    {
-        (timer == TimerId::Timer1 ? timer1 : timer2) = on;
-    }
+    void SetTimer(TimerId, bool) override {}
     void PlaySwapSound() override {}
     void QuestionBeep() override { beeped = true; }
     bool AskPlayAgain() override { return true; }
     void Terminate() override {}
     void EndOfGame() override { gameOver = true; }
 
-    bool timer1 = false;
-    bool timer2 = false;
     bool beeped = false;
     bool gameOver = false;
 };
