@@ -14,7 +14,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-import real_display_test as e2e  # noqa: E402
+import xdisplay as e2e  # noqa: E402
 
 TICKS = os.sysconf("SC_CLK_TCK")
 

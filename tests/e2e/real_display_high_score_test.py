@@ -13,7 +13,7 @@ import sys
 import tempfile
 import time
 
-from real_display_test import find_window, game_env, run, start_xvfb, window_geometry
+from xdisplay import find_window, game_env, run, start_xvfb, window_geometry
 
 # 2026-03-01 12:09:26 UTC: the first deal ends its game after one move, for 30 points.
 FROZEN = "2026-03-01 12:09:26"
