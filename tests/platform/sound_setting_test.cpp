@@ -63,21 +63,6 @@ TEST_F(SoundSetting, OnlyAStoredZeroMeansOff)
     }
 }
 
-TEST_F(SoundSetting, TheChoiceIsStoredBesideTheSchemeAndReadBack)
-{
-    Registry registry(store);
-    ASSERT_TRUE(registry.OpenKey(Key, true));
-    registry.WriteString("Scheme", "3");
-    registry.CloseKey();
-    for (const bool on : {false, true, false}) {
-        ASSERT_TRUE(StoreSoundOn(registry, Key, on));
-        EXPECT_EQ(ReadSoundOn(registry, Key), on);
-    }
-    ASSERT_TRUE(registry.OpenKey(Key, false));
-    EXPECT_EQ(registry.ReadString("Scheme"), "3") << "the scheme is left alone";
-    EXPECT_EQ(registry.ReadString("Sound"), "0");
-}
-
 TEST_F(SoundSetting, AStoreThatCantBeWrittenRefusesQuietlyAndIsStillRead)
 {
     Registry registry(store);
