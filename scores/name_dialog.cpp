@@ -78,11 +78,14 @@ THScore::THScore(std::string& playerName, QWidget* parent)
     Edit1->setGeometry(72, 88, 113, 21);
     Edit1->setMaxLength(2 * NameMaxLength); // in UTF-16 units; the validator counts characters
     Edit1->setValidator(new NameLengthValidator(Edit1));
+    Edit1->setAccessibleName(QStringLiteral("Your name"));
+    Edit1->setAccessibleDescription(QStringLiteral("The name for the high-score table, up to eight characters"));
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(96, 128, 73, 33);
     Button1->setDefault(true);
+    Button1->setAccessibleDescription(QStringLiteral("Enters the name in the high-score table"));
 
     QWidget::setTabOrder(Button1, Edit1);
     connect(Button1, &QPushButton::clicked, this, &THScore::Button1Click);
