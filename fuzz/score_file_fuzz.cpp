@@ -1,8 +1,11 @@
 // The high-score files can hold anything a damaged disk or an editor leaves.
 // Reading must split any bytes into lines without a line end inside one, and
 // the lines read must come back unchanged through a save and a second read.
+// Each line's text is UTF-8 whatever its bytes, and a line already in UTF-8
+// (every ASCII line among them) keeps its bytes.
 
 #include "fuzz/fuzz_check.h"
+#include "scores/name_text.h"
 #include "scores/score_file.h"
 
 #include <cstddef>
@@ -54,6 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzCheck(line.find_first_of(std::string("\r\n\0", 3)) == std::string::npos,
                   "no line read holds a CR, an LF or a NUL");
         total += line.size() + 1;
+        const std::string text = LineAsUtf8(line);
+        FuzzCheck(IsValidUtf8(text), "a line's text is valid UTF-8");
+        FuzzCheck(text == line || !IsValidUtf8(line), "a UTF-8 line is its own text");
+        FuzzCheck(LineAsUtf8(text) == text, "a line's text read again stays the same");
     }
     FuzzCheck(total <= size + 1, "the lines read are no longer than the file");
 

@@ -122,6 +122,17 @@ bool Registry::OpenKey(const std::string& key, bool canCreate)
     return true;
 }
 
+bool Registry::OpenKeyForReading(const std::string& key)
+{
+    openKey_.reset();
+    const auto path = NormaliseKeyPath(key);
+    if (!path) return false;
+    const auto store = LoadStore(storeFile_);
+    if (!store || store->keys.find(*path) == store->keys.end()) return false;
+    openKey_ = *path;
+    return true;
+}
+
 void Registry::CloseKey()
 {
     openKey_.reset();

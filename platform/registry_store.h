@@ -28,6 +28,9 @@ public:
     // written. With canCreate an absent key (and the store's folder) is created.
     // A failed open leaves no key open.
     bool OpenKey(const std::string& key, bool canCreate);
+    // Opens an existing key for reading only, as KEY_READ does: a store that
+    // can be read but not written still opens. Writes to it then fail.
+    bool OpenKeyForReading(const std::string& key);
     void CloseKey();
 
     // Stores a string value in the open key; throws GameError

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QValidator>
 
 namespace tumbaro {
 
@@ -32,6 +33,29 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
     return label;
 }
 
+// Eight characters, whatever their script: a character beyond the first
+// plane is two units of a QString, so the box's own length limit would
+// count it twice and could cut one in half. Whatever would pass the limit is
+// taken off just before the cursor, where typing or pasting put it, so a
+// ninth character typed anywhere is refused and a long paste is cut short.
+class NameLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const auto count = [](QStringView text) { return static_cast<int>(text.toUcs4().size()); };
+        int excess = count(input) - NameMaxLength;
+        while (excess > 0 && pos > 0) {
+            const int width = pos >= 2 && input[pos - 1].isLowSurrogate() && input[pos - 2].isHighSurrogate() ? 2 : 1;
+            input.remove(pos - width, width);
+            pos -= width;
+            --excess;
+        }
+        return excess > 0 ? Invalid : Acceptable;
+    }
+};
+
 } // namespace
 
 THScore::THScore(std::string& playerName, QWidget* parent)
@@ -52,12 +76,16 @@ THScore::THScore(std::string& playerName, QWidget* parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(72, 88, 113, 21);
-    Edit1->setMaxLength(NameMaxLength);
+    Edit1->setMaxLength(2 * NameMaxLength); // in UTF-16 units; the validator counts characters
+    Edit1->setValidator(new NameLengthValidator(Edit1));
+    Edit1->setAccessibleName(QStringLiteral("Your name"));
+    Edit1->setAccessibleDescription(QStringLiteral("The name for the high-score table, up to eight characters"));
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(96, 128, 73, 33);
     Button1->setDefault(true);
+    Button1->setAccessibleDescription(QStringLiteral("Enters the name in the high-score table"));
 
     QWidget::setTabOrder(Button1, Edit1);
     connect(Button1, &QPushButton::clicked, this, &THScore::Button1Click);

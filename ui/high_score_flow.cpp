@@ -4,6 +4,7 @@
 
 #include "scores/high_score_table.h"
 #include "scores/name_dialog.h"
+#include "scores/name_text.h"
 #include "scores/score_file.h"
 #include "scores/score_text.h"
 #include "ui/main_window.h"
@@ -19,14 +20,14 @@ namespace {
 
 constexpr int ItemHeight = 26;
 
-// The files hold bytes in the player's 8-bit code page; Latin-1 keeps every
-// byte as it is on the way in and out.
+// The files are written in UTF-8, the code page of a Linux desktop; a line
+// from an older Latin-1 table reads as it always did (see name_text.h).
 std::vector<std::string> LinesOf(const QListWidget* list)
 {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(list->count()));
     for (int i = 0; i < list->count(); ++i)
-        lines.push_back(list->item(i)->text().toLatin1().toStdString());
+        lines.push_back(list->item(i)->text().toStdString());
     return lines;
 }
 
@@ -38,7 +39,7 @@ void ShowLines(QListWidget* list, const std::vector<std::string>& lines)
     while (list->count() > count)
         delete list->takeItem(list->count() - 1);
     for (int i = 0; i < count; ++i) {
-        const QString text = QString::fromLatin1(lines[static_cast<std::size_t>(i)]);
+        const QString text = QString::fromStdString(LineAsUtf8(lines[static_cast<std::size_t>(i)]));
         if (i < list->count()) {
             if (list->item(i)->text() != text)
                 list->item(i)->setText(text);
@@ -87,8 +88,7 @@ void TTumbaro::HiScore()
     std::vector<std::string> scores = LinesOf(ListBox2);
     const int place = FindPlace(scores, state.Score);
     if (place != -1) {
-        InsertEntry(names, scores, place, QString::fromStdString(state.PlayerName).toLatin1().toStdString(),
-                    state.Score);
+        InsertEntry(names, scores, place, state.PlayerName, state.Score);
         ShowLines(ListBox1, names);
         ShowLines(ListBox2, scores);
     }

@@ -2,12 +2,15 @@
 
 #include "engine/game_error.h"
 #include "platform/registry_store.h"
+#include "ui/accessibility.h"
 #include "ui/error_display.h"
 #include "ui/picture_control.h"
 #include "ui/pictures/jpeg_loader.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/pictures/stored_pictures.h"
 #include "ui/scheme_setting.h"
+#include "ui/shortcuts.h"
+#include "ui/sound_switch.h"
 #include "ui/window_layout.h"
 
 #include <QEvent>
@@ -65,8 +68,12 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     setAutoFillBackground(true);
     setFont(WindowFont("MS Sans Serif", 10));
     setWindowIcon(QIcon(QPixmap::fromImage(StoredPicture(QStringLiteral("icon")))));
+    accessibility_ = new BoardAccessibility(game_, this);
     BuildControls();
     ConnectEvents();
+    accessibility_->NameControls();
+    soundSwitch_ = new SoundSwitch(settingsFile_, this);
+    keyboard_ = new KeyboardPlay(*this, *soundSwitch_, *accessibility_);
 }
 
 TTumbaro::~TTumbaro() = default;
@@ -187,6 +194,7 @@ int TTumbaro::DrawnScheme() const
 void TTumbaro::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    keyboard_->Attach(windowHandle());
     if (!activationQueued_) {
         activationQueued_ = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -230,14 +238,17 @@ void TTumbaro::DrawCell(int row, int column, std::int32_t colour, CellSize size)
     PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(row).arg(column));
     if (!cell)
         return;
+    accessibility_->CellDrawn(row, column, colour);
     const QString list = QStringLiteral("Sxema%1%2").arg(DrawnScheme()).arg(size == CellSize::Small ? "Small" : "Big");
     cell->CopyFromList(List(list), colour);
 }
 
 void TTumbaro::ClearCell(int row, int column)
 {
-    if (PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(row).arg(column)))
+    if (PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(row).arg(column))) {
         cell->ClearPicture();
+        accessibility_->CellDrawn(row, column, EmptyCell);
+    }
 }
 
 void TTumbaro::LoadBackground()
@@ -253,6 +264,7 @@ void TTumbaro::ShowScore(std::int32_t score)
     QTextCursor cursor = Memo1->textCursor();
     cursor.clearSelection();
     Memo1->setTextCursor(cursor);
+    accessibility_->ScoreChanged(score);
 }
 
 void TTumbaro::SetUndoEnabled(bool enabled) { Control(QStringLiteral("Image15"))->SetActive(enabled); }
@@ -266,9 +278,17 @@ void TTumbaro::SetTimer(TimerId timer, bool on)
         t->stop();
 }
 
-void TTumbaro::PlaySwapSound() { swapSound_.Play(); }
+void TTumbaro::PlaySwapSound()
+{
+    if (soundSwitch_->On())
+        swapSound_.Play();
+}
 
-void TTumbaro::QuestionBeep() { questionBeep_.Play(); }
+void TTumbaro::QuestionBeep()
+{
+    if (soundSwitch_->On())
+        questionBeep_.Play();
+}
 
 bool TTumbaro::AskPlayAgain()
 {

@@ -19,8 +19,11 @@ class QTimer;
 
 namespace tumbaro {
 
+class BoardAccessibility;
+class KeyboardPlay;
 class PictureControl;
 class PictureList;
+class SoundSwitch;
 class THScore;
 
 class TTumbaro : public QWidget, public Screen {
@@ -113,6 +116,10 @@ private:
     std::filesystem::path settingsFile_;
     SwapSound swapSound_;
     tumbaro::QuestionBeep questionBeep_;
+    // Keyboard play, the sound switch and screen-reader names.
+    BoardAccessibility* accessibility_ = nullptr;
+    SoundSwitch* soundSwitch_ = nullptr;
+    KeyboardPlay* keyboard_ = nullptr;
     bool activated_ = false;
     bool activationQueued_ = false;
 

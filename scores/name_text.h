@@ -1,0 +1,18 @@
+#pragma once
+// The text of a table line. Tables are written in UTF-8; those written before
+// names could hold any script are Latin-1, so a line that is not valid UTF-8
+// is read as Latin-1 and means what it always meant.
+
+#include <string>
+#include <string_view>
+
+namespace tumbaro {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
+
+// The line as UTF-8: unchanged when it is valid UTF-8, else each byte taken
+// as the Latin-1 character of that number.
+std::string LineAsUtf8(std::string_view bytes);
+
+} // namespace tumbaro

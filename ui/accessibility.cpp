@@ -1,0 +1,176 @@
+#include "ui/accessibility.h"
+
+#include "play/game.h"
+#include "ui/ball_names.h"
+#include "ui/picture_control.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QListWidget>
+#include <QPointer>
+#include <QTextEdit>
+
+namespace tumbaro {
+
+namespace {
+
+struct PictureText {
+    const char* control;
+    QAccessible::Role role;
+    const char* name; // nullptr: the control's hint
+    const char* description;
+};
+
+const char* const FrameDescription = "Frame round the score and the high-score table";
+
+const PictureText PictureTexts[] = {
+    {"Background", QAccessible::Graphic, "Background", "The scheme's picture behind the board"},
+    {"Exit", QAccessible::Button, nullptr, "Leaves the game (Ctrl+Q)"},
+    {"Help", QAccessible::Button, nullptr, "Opens the help page (F1)"},
+    {"Image1", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image2", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image3", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image4", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image5", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image6", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image7", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image8", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image9", QAccessible::Graphic, "Frame", FrameDescription},
+    {"Image10", QAccessible::Graphic, "High Score", "Title of the high-score table"},
+    {"Image11", QAccessible::Button, nullptr, "Draws the balls as spheres (key 1)"},
+    {"Image12", QAccessible::Button, nullptr, "Draws the balls as cones (key 2)"},
+    {"Image13", QAccessible::Button, nullptr, "Draws the balls as rings (key 3)"},
+    {"Image14", QAccessible::Graphic, "Scheme", "Title of the scheme buttons"},
+    {"Image15", QAccessible::Button, nullptr, "Takes back the last move and its points (U, Backspace or Ctrl+Z)"},
+    {"Image16", QAccessible::Button, nullptr, "Deals a new game (N or F2)"},
+};
+
+const char* const CellDescription =
+    "Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)";
+
+// A picture control as a screen reader sees it; a cell's name follows the
+// ball it shows at the moment it is asked.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    PictureAccessible(QWidget* control, QAccessible::Role role, const BoardAccessibility* board, int row,
+                      int column, QString name, QString description)
+        : QAccessibleWidget(control, role), board_(board), row_(row), column_(column), name_(std::move(name)),
+          description_(std::move(description))
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name:
+            if (row_ > 0)
+                return board_ ? board_->CellName(row_, column_) : QString();
+            return name_;
+        case QAccessible::Description:
+            return description_;
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+private:
+    QPointer<const BoardAccessibility> board_;
+    int row_;
+    int column_;
+    QString name_;
+    QString description_;
+};
+
+// Cells by "Ball" + row + column, 1 to 8 each; 0, 0 for any other name.
+std::pair<int, int> CellOf(const QString& name)
+{
+    if (name.size() != 6 || !name.startsWith(QLatin1String("Ball")))
+        return {0, 0};
+    const int row = name[4].digitValue(), column = name[5].digitValue();
+    if (row < 1 || row > BoardSize || column < 1 || column > BoardSize)
+        return {0, 0};
+    return {row, column};
+}
+
+QAccessibleInterface* PictureFactory(const QString&, QObject* object)
+{
+    auto* control = qobject_cast<PictureControl*>(object);
+    QWidget* window = control ? control->parentWidget() : nullptr;
+    const auto* board = window ? window->findChild<BoardAccessibility*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!board)
+        return nullptr;
+    const QString name = control->objectName();
+    if (const auto [row, column] = CellOf(name); row > 0)
+        return new PictureAccessible(control, QAccessible::Button, board, row, column, {},
+                                     QString::fromLatin1(CellDescription));
+    for (const PictureText& entry : PictureTexts)
+        if (name == QLatin1String(entry.control))
+            return new PictureAccessible(control, entry.role, board, 0, 0,
+                                         entry.name ? QString::fromLatin1(entry.name) : control->toolTip(),
+                                         QString::fromLatin1(entry.description));
+    return nullptr;
+}
+
+} // namespace
+
+BoardAccessibility::BoardAccessibility(const Game& game, QWidget* window)
+    : QObject(window), game_(game), window_(window), announce_(&QAccessible::updateAccessibility)
+{
+    setObjectName(QStringLiteral("BoardAccessibility"));
+    shown_.fill(EmptyCell);
+    static const bool installed = [] {
+        QAccessible::installFactory(PictureFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void BoardAccessibility::NameControls()
+{
+    QWidget* window = window_;
+    window->setAccessibleDescription(QStringLiteral(
+        "Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, "
+        "M switches the sound off or on"));
+    if (auto* memo = window->findChild<QTextEdit*>(QStringLiteral("Memo1"))) {
+        memo->setAccessibleName(QStringLiteral("Your Score"));
+        memo->setAccessibleDescription(QStringLiteral("The points of the game in progress"));
+    }
+    if (auto* names = window->findChild<QListWidget*>(QStringLiteral("ListBox1"))) {
+        names->setAccessibleName(QStringLiteral("High-score names"));
+        names->setAccessibleDescription(QStringLiteral("The players of the ten best games, best first"));
+    }
+    if (auto* scores = window->findChild<QListWidget*>(QStringLiteral("ListBox2"))) {
+        scores->setAccessibleName(QStringLiteral("High scores"));
+        scores->setAccessibleDescription(QStringLiteral("The ten best scores, best first"));
+    }
+}
+
+QString BoardAccessibility::CellName(int row, int column) const
+{
+    const QString place = QStringLiteral("Row %1, column %2: ").arg(row).arg(column);
+    const QString ball = BallName(game_.State().Scheme, shown_[CellIndex(row, column)]);
+    if (ball.isEmpty())
+        return place + QStringLiteral("empty");
+    const GameState& state = game_.State();
+    const bool picked = !game_.Animating() && state.ExpectSecondPick == 1 && state.FirstPick.Row == row
+        && state.FirstPick.Column == column;
+    return place + ball + (picked ? QStringLiteral(", picked") : QString());
+}
+
+void BoardAccessibility::FocusCell(int row, int column)
+{
+    if (QWidget* cell = window_->findChild<QWidget*>(QStringLiteral("Ball%1%2").arg(row).arg(column))) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        announce_(&event);
+    }
+}
+
+void BoardAccessibility::ScoreChanged(std::int32_t score)
+{
+    if (auto* memo = window_->findChild<QTextEdit*>(QStringLiteral("Memo1"))) {
+        QAccessibleValueChangeEvent event(memo, score);
+        announce_(&event);
+    }
+}
+
+} // namespace tumbaro

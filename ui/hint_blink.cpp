@@ -1,0 +1,60 @@
+#include "ui/hint_blink.h"
+
+#include "engine/board.h"
+#include "play/game.h"
+
+namespace tumbaro {
+
+HintBlink::HintBlink(const Game& game, Screen& screen, QObject* parent)
+    : QObject(parent), game_(game), screen_(screen), timer_(this)
+{
+    setObjectName(QStringLiteral("HintBlink"));
+    timer_.setInterval(PhaseInterval);
+    connect(&timer_, &QTimer::timeout, this, &HintBlink::Step);
+}
+
+bool HintBlink::Start()
+{
+    Cancel();
+    const GameState& state = game_.State();
+    if (game_.Animating() || state.ExpectFirstPick != 1)
+        return false;
+    const auto move = FirstMove(state.GameBoard);
+    if (!move)
+        return false;
+    first_ = move->First;
+    second_ = move->Second;
+    phase_ = 0;
+    Draw(true);
+    timer_.start();
+    return true;
+}
+
+void HintBlink::Cancel()
+{
+    if (!timer_.isActive())
+        return;
+    timer_.stop();
+    Draw(false);
+}
+
+void HintBlink::Step()
+{
+    // Even phases small, odd phases normal: the last one leaves them normal
+    // and the blink is over when it has had its time.
+    if (++phase_ >= Phases) {
+        timer_.stop();
+        return;
+    }
+    Draw(phase_ % 2 == 0);
+}
+
+void HintBlink::Draw(bool small)
+{
+    const Matrix& board = game_.State().GameBoard;
+    for (const int cell : {first_, second_})
+        screen_.DrawCell(cell / BoardSize + 1, cell % BoardSize + 1, board[cell],
+                         small ? CellSize::Small : CellSize::Normal);
+}
+
+} // namespace tumbaro

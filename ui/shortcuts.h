@@ -1,0 +1,52 @@
+#pragma once
+// Playing the main window from the keyboard: arrow keys move the board
+// cursor, Space or Return acts on its cell as a click would, and the
+// shortcuts do what their buttons do (N or F2 new game; U, Backspace or
+// Ctrl+Z undo; 1 to 3 schemes; F1 help; Ctrl+Q exit; H hint; M sound).
+// It listens on the window itself, ahead of whichever control has the focus,
+// so keys meant for another window, such as the name dialog, never reach it.
+
+#include <QObject>
+#include <QPointF>
+
+class QKeyEvent;
+class QWindow;
+
+namespace tumbaro {
+
+class BoardAccessibility;
+class HintBlink;
+class KeyboardCursor;
+class SoundSwitch;
+class TTumbaro;
+
+class KeyboardPlay : public QObject {
+    Q_OBJECT
+public:
+    KeyboardPlay(TTumbaro& window, SoundSwitch& sound, BoardAccessibility& accessibility);
+
+    // Starts listening on the window's native window once it exists.
+    void Attach(QWindow* window);
+
+    KeyboardCursor& Cursor() { return *cursor_; }
+    HintBlink& Hint() { return *hint_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool HandleKey(const QKeyEvent& event);
+    void MoveCursor(int rows, int columns);
+    void ActOnCursorCell();
+    void Undo();
+
+    TTumbaro& window_;
+    SoundSwitch& sound_;
+    BoardAccessibility& accessibility_;
+    KeyboardCursor* cursor_;
+    HintBlink* hint_;
+    QWindow* attached_ = nullptr;
+    QPointF pointer_{-1, -1}; // where the mouse was last seen over the window
+};
+
+} // namespace tumbaro

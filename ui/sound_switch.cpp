@@ -1,0 +1,53 @@
+#include "ui/sound_switch.h"
+
+#include "platform/sound_setting.h"
+#include "ui/scheme_setting.h"
+#include "ui/window_layout.h"
+
+#include <QLabel>
+
+namespace tumbaro {
+
+namespace {
+
+// The strip between the window's top and the board, centred over the board.
+const QRect NoteArea(262, 4, 112, 24);
+constexpr int NotePixelSize = 16;
+
+} // namespace
+
+SoundSwitch::SoundSwitch(std::filesystem::path settingsFile, QWidget* window)
+    : QObject(window), settingsFile_(std::move(settingsFile)), note_(new QLabel(window)), noteTimer_(this)
+{
+    setObjectName(QStringLiteral("SoundSwitch"));
+    Registry registry(settingsFile_);
+    on_ = ReadSoundOn(registry, SchemeKey);
+
+    note_->setObjectName(QStringLiteral("SoundNote"));
+    note_->setGeometry(NoteArea);
+    note_->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(NotePixelSize);
+    note_->setFont(font);
+    note_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    note_->setAutoFillBackground(true);
+    note_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    note_->hide();
+    noteTimer_.setSingleShot(true);
+    noteTimer_.setInterval(NoteTime);
+    connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
+}
+
+void SoundSwitch::Toggle()
+{
+    on_ = !on_;
+    // A store that can't be written keeps the choice for this run only.
+    Registry registry(settingsFile_);
+    StoreSoundOn(registry, SchemeKey, on_);
+    note_->setText(on_ ? QStringLiteral("Sound on") : QStringLiteral("Sound off"));
+    note_->raise();
+    note_->show();
+    noteTimer_.start();
+}
+
+} // namespace tumbaro
