@@ -10,6 +10,7 @@ packages=(
   fonts-comic-neue fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick faketime
   desktop-file-utils appstream
+  dpkg-dev file lintian man-db
 )
 
 missing=()
