@@ -9,7 +9,7 @@
 # library dependencies with dpkg-shlibdeps.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-deb}
+build=$(realpath -m -- "${1:-$root/build-deb}")
 dist=$root/dist
 
 bash "$root/scripts/setup.sh"
@@ -25,8 +25,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
   -DCMAKE_CXX_FLAGS="$cxxflags" \
   -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
-  -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" \
-  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+  -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" >/dev/null
 # Only what the package holds; the tests and tools are left unbuilt.
 cmake --build "$build" -j"$(nproc)" --target tumbaro tumbaro_sound_module tumbaro_deb_docs
 
@@ -41,7 +40,7 @@ deb=$dist/$(basename "${debs[0]}")
 cp "${debs[0]}" "$deb"
 
 echo "Package: $deb"
-dpkg-deb --info "$deb" | sed -n '/^ Package:/,$p'
+dpkg-deb --field "$deb"
 dpkg-deb --contents "$deb"
 echo "lintian:"
 lintian --fail-on error,warning --display-info "$deb"
