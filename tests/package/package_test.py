@@ -124,16 +124,22 @@ def check_file_list(deb):
         f"modes: {sorted((p, m) for p, m in files.items() if EXPECTED_FILES.get(p, m) != m)}")
 
 
-def check_lintian(deb):
+def start_lintian(deb):
+    """Lintian takes seconds; it judges while the game is played."""
     if not shutil.which("lintian"):
         raise AssertionError("lintian is not installed: run bash scripts/setup.sh")
     # This build lacks Debian's hardening flags, so its sound module calls no
     # C library function (no stack protector) and is rightly not linked to
     # libc. The package of scripts/package.sh has them, and its lintian run
     # checks this too.
-    result = subprocess.run(["lintian", "--fail-on", "error,warning", "--suppress-tags",
-                             "library-not-linked-against-libc", deb], capture_output=True, text=True)
-    assert result.returncode == 0, f"lintian finds errors or warnings:\n{result.stdout}{result.stderr}"
+    return subprocess.Popen(["lintian", "--fail-on", "error,warning", "--suppress-tags",
+                             "library-not-linked-against-libc", deb],
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+
+
+def check_lintian(lint):
+    output = lint.communicate(timeout=120)[0]
+    assert lint.returncode == 0, f"lintian finds errors or warnings:\n{output}"
 
 
 def check_manual(root):
@@ -177,12 +183,12 @@ def main():
         print("SKIP: dpkg-deb is not installed; the Debian package is not built or checked")
         return SKIP
     work = tempfile.mkdtemp(prefix="tumbaro-deb-")
-    xvfb = game = None
+    xvfb = game = lint = None
     try:
         deb = build_package(cpack, build, work)
         check_name_and_fields(deb, version)
         check_file_list(deb)
-        check_lintian(deb)
+        lint = start_lintian(deb)
         root = os.path.join(work, "root")
         run(["dpkg", "-x", deb, root])
         check_manual(root)
@@ -221,9 +227,13 @@ def main():
         game = None
         with open(table, "rb") as f:
             assert f.read() == mine, "the second start replaced the player's H.dat"
+        check_lintian(lint)
         print("package built, lint-free, unpacked, played and started again")
         return 0
     finally:
+        if lint and lint.poll() is None:
+            lint.kill()
+            lint.wait()
         if game:
             game.stop()
         if xvfb:
