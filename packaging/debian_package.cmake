@@ -86,8 +86,9 @@ install(FILES lintian-overrides
   RENAME tumbaro
   COMPONENT ${DebComponent} EXCLUDE_FROM_ALL)
 
-# The package's version is the newest entry of its changelog, so the two can
-# never disagree; it must still be this project's version.
+# The package's version and maintainer are those of the newest entry of its
+# changelog, so the two can never disagree; the version must still be this
+# project's.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS changelog)
 file(STRINGS changelog DebNewest LIMIT_COUNT 1)
 if(NOT DebNewest MATCHES "^tumbaro \\(([^)]+)-([^)-]+)\\) ")
@@ -95,6 +96,11 @@ if(NOT DebNewest MATCHES "^tumbaro \\(([^)]+)-([^)-]+)\\) ")
 endif()
 set(TUMBARO_DEB_UPSTREAM_VERSION "${CMAKE_MATCH_1}")
 set(TUMBARO_DEB_REVISION "${CMAKE_MATCH_2}")
+file(STRINGS changelog DebSignature REGEX "^ -- " LIMIT_COUNT 1)
+if(NOT DebSignature MATCHES "^ -- ([^<]+ <[^>]+>)  ")
+  message(FATAL_ERROR "packaging/changelog: cannot read the maintainer of its first entry: ${DebSignature}")
+endif()
+set(TUMBARO_DEB_MAINTAINER "${CMAKE_MATCH_1}")
 if(NOT TUMBARO_DEB_UPSTREAM_VERSION STREQUAL PROJECT_VERSION)
   message(WARNING "packaging/changelog's newest entry is for ${TUMBARO_DEB_UPSTREAM_VERSION}, "
     "the project is ${PROJECT_VERSION}: add an entry before building the package")
