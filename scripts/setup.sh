@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing Tumbaro need on Debian 12, and
-# nothing when everything is already there.
+# Installs what building, playing, testing and packaging Tumbaro need on
+# Debian 12, and nothing when everything is already there.
 set -euo pipefail
 
 packages=(
