@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing Tumbaro need on Debian 12, and
-# nothing when everything is already there.
+# Installs what building, playing, testing and packaging Tumbaro need on
+# Debian 12, and nothing when everything is already there.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
   fonts-comic-neue fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick faketime
   desktop-file-utils appstream
+  dpkg-dev file lintian man-db
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "asset_tree.h"
 
+#include "app_icons.h"
 #include "ball_designs.h"
 #include "button_looks.h"
 #include "jpeg_writer.h"
@@ -107,6 +108,16 @@ void WriteSounds(const QString& root)
     WriteBytes(DefaultSound(), dir + "/default.wav");
 }
 
+// The desktop's icon theme layout, so the folder installs as it stands.
+void WriteAppIcons(const QString& root)
+{
+    for (int size : AppIconSizes()) {
+        const QString dir = QString("%1/icons/hicolor/%2x%2/apps").arg(root).arg(size);
+        MakeFolder(dir);
+        WritePng(AppIcon(size), dir + "/tumbaro.png");
+    }
+}
+
 } // namespace
 
 void WriteAssetTree(const QString& root)
@@ -117,6 +128,7 @@ void WriteAssetTree(const QString& root)
     WriteControls(root);
     WriteRuntime(root);
     WriteSounds(root);
+    WriteAppIcons(root);
 }
 
 } // namespace tumbaro::assetgen
