@@ -21,13 +21,13 @@ inline Matrix BoardFrom(const std::array<const char*, 8>& rows)
 }
 
 // A board of colours 0..5 with no line and no move, with the test's own balls
-// (6 and 7) laid over it: '-' keeps the filler.
+// (6 and 7) laid over it: '-' keeps the filler, '.' is EmptyCell.
 inline Matrix Overlay(const std::array<const char*, 8>& rows)
 {
     Matrix m{};
     for (int i = 0; i < CellCount; ++i) {
         const char ch = rows[i / 8][i % 8];
-        m[i] = ch == '-' ? (3 * (i / 8) + 5 * (i % 8)) % 6 : ch - '0';
+        m[i] = ch == '-' ? (3 * (i / 8) + 5 * (i % 8)) % 6 : ch == '.' ? EmptyCell : ch - '0';
     }
     return m;
 }

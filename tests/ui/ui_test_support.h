@@ -54,6 +54,6 @@ private:
 };
 
 // Runs the event loop until `done` holds or `ms` pass; returns done().
-bool WaitUntil(const std::function<bool()>& done, int ms = 5000);
+bool WaitUntil(const std::function<bool()>& done, int ms = 10000);
 
 } // namespace tumbaro::test
