@@ -10,13 +10,13 @@
 namespace tumbaro {
 namespace {
 
-using test::BoardFrom;
+using test::Overlay;
 
 // Neither a line nor a move: each colour appears once per row and only every
 // fourth row in a column. Rows 6 to 8 vary below.
 Matrix Stuck(const char* row6 = "23456701", const char* row7 = "45670123", const char* row8 = "67012345")
 {
-    return BoardFrom({"01234567", "23456701", "45670123", "67012345", "01234567", row6, row7, row8});
+    return Overlay({"01234567", "23456701", "45670123", "67012345", "01234567", row6, row7, row8});
 }
 
 TEST(SoakChecks, CatchEachBrokenBoardAndFindTheLastMoves)

@@ -44,7 +44,6 @@ public:
     ModalWatcher();
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QString name;
-    bool typeName = true;
     std::vector<Seen> boxes;
     int dialogs = 0;
 
