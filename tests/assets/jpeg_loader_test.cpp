@@ -5,24 +5,13 @@
 
 #include <gmock/gmock.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace tumbaro::testing {
 namespace {
 
 using ::testing::StartsWith;
 using ::testing::ThrowsMessage;
-
-TEST(JpegLoader, LoadsTheBackgroundFilesWhole)
-{
-    for (const char* name : {"b1.jpg", "b2.jpg", "b3.jpg"}) {
-        const QImage image = LoadJpegFile(QString(TUMBARO_ASSET_DIR "/runtime/") + name);
-        EXPECT_EQ(image.size(), QSize(800, 600)) << name;
-        EXPECT_EQ(image.format(), QImage::Format_RGB32) << name;
-    }
-}
 
 TEST(JpegLoader, CutOrDamagedDataIsAnError)
 {
@@ -41,15 +30,6 @@ TEST(JpegLoader, CutOrDamagedDataIsAnError)
     for (const QByteArray& bytes : cases)
         EXPECT_THAT([&] { DecodeJpeg(bytes, "b2.jpg"); }, ThrowsMessage<GameError>(StartsWith("Cannot read picture b2.jpg: ")))
             << bytes.size() << " bytes";
-}
-
-TEST(JpegLoader, MissingFileNamesTheFileAsGiven)
-{
-    QTemporaryDir empty;
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(empty.path()));
-    EXPECT_THAT([] { LoadJpegFile("b2.jpg"); }, ThrowsMessage<GameError>("Cannot open file b2.jpg"));
-    QDir::setCurrent(previous);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// Boards written as eight strings of eight characters, for readable tests:
-// digits are colours, '.' is EmptyCell.
+// Boards written as eight strings of eight characters, for readable tests.
 
 #include "engine/game_state.h"
 
@@ -9,25 +8,15 @@
 
 namespace tumbaro::test {
 
-inline Matrix BoardFrom(const std::array<const char*, 8>& rows)
-{
-    Matrix m{};
-    for (int r = 0; r < BoardSize; ++r)
-        for (int c = 0; c < BoardSize; ++c) {
-            const char ch = rows[r][c];
-            m[BoardSize * r + c] = ch == '.' ? EmptyCell : ch - '0';
-        }
-    return m;
-}
-
 // A board of colours 0..5 with no line and no move, with the test's own balls
-// (6 and 7) laid over it: '-' keeps the filler.
+// laid over it: a digit is a ball of that colour, '-' keeps the filler, '.' is
+// EmptyCell.
 inline Matrix Overlay(const std::array<const char*, 8>& rows)
 {
     Matrix m{};
     for (int i = 0; i < CellCount; ++i) {
         const char ch = rows[i / 8][i % 8];
-        m[i] = ch == '-' ? (3 * (i / 8) + 5 * (i % 8)) % 6 : ch - '0';
+        m[i] = ch == '-' ? (3 * (i / 8) + 5 * (i % 8)) % 6 : ch == '.' ? EmptyCell : ch - '0';
     }
     return m;
 }

@@ -8,19 +8,7 @@
 namespace tumbaro {
 namespace {
 
-// Filler that holds no line and no 6 or 7: consecutive cells always differ.
-std::int32_t Filler(int i) { return (3 * (i / 8) + 5 * (i % 8)) % 6; }
-
-// '-' is filler, a digit an overlaid ball, '.' (expected only) a removed ball.
-Matrix Make(const std::array<const char*, 8>& rows)
-{
-    Matrix m{};
-    for (int i = 0; i < 64; ++i) {
-        const char ch = rows[i / 8][i % 8];
-        m[i] = ch == '-' ? Filler(i) : ch == '.' ? EmptyCell : ch - '0';
-    }
-    return m;
-}
+using test::Overlay;
 
 struct Scored {
     Matrix board;
@@ -77,8 +65,8 @@ TEST(LineScoring, FindsLongerLinesFirstAndColumnsBeforeRows)
          {"6-------", "-6------", "--6-----", "--------", "--------", "--------", "--------", "--------"}, 0},
     };
     for (const Case& c : cases) {
-        const Scored result = RunFinders(Make(c.before), 100);
-        EXPECT_EQ(test::TextOf(result.board), test::TextOf(Make(c.after))) << c.what;
+        const Scored result = RunFinders(Overlay(c.before), 100);
+        EXPECT_EQ(test::TextOf(result.board), test::TextOf(Overlay(c.after))) << c.what;
         EXPECT_EQ(result.score, 100 + c.points) << c.what;
     }
 }
@@ -86,7 +74,7 @@ TEST(LineScoring, FindsLongerLinesFirstAndColumnsBeforeRows)
 TEST(LineScoring, ShowsTheScoreAfterEachLine)
 {
     const Scored result = RunFinders(
-        Make({"666-----", "--------", "--------", "--------", "-----7--", "-----7--", "-----7--", "--------"}), 40);
+        Overlay({"666-----", "--------", "--------", "--------", "-----7--", "-----7--", "-----7--", "--------"}), 40);
     EXPECT_EQ(result.score, 70);
     // The column (found first) is shown before the row.
     EXPECT_EQ(result.shown, (std::vector<std::int32_t>{55, 70}));

@@ -10,65 +10,34 @@
 namespace tumbaro {
 namespace {
 
-using test::BoardFrom;
+using test::Overlay;
 
 // Neither a line nor a move: each colour appears once per row and only every
-// fourth row in a column.
-const Matrix Stuck = BoardFrom({"01234567", "23456701", "45670123", "67012345",
-                                "01234567", "23456701", "45670123", "67012345"});
-
-// The last pairs the brute force tries are where an off-by-one would hide.
-TEST(AnyMoveByBruteForce, FindsMovesUpToTheLastPairs)
+// fourth row in a column. Rows 6 to 8 vary below.
+Matrix Stuck(const char* row6 = "23456701", const char* row7 = "45670123", const char* row8 = "67012345")
 {
-    struct Case {
-        const char* what;
-        Matrix board;
-        bool move;
-    };
-    const Case cases[] = {
-        {"no move anywhere", Stuck, false},
-        {"only move is the last column's lowest pair",
-         BoardFrom({"01234567", "23456701", "45670123", "67012345",
-                    "01234567", "23456701", "45670123", "67012335"}),
-         true},
-        {"only move is the bottom row's rightmost pair",
-         BoardFrom({"01234567", "23456701", "45670123", "67012345",
-                    "01234567", "23456721", "45670123", "67012342"}),
-         true},
-    };
-    for (const Case& c : cases) {
-        ASSERT_FALSE(FindLine(c.board)) << c.what;
-        EXPECT_EQ(AnyMoveByBruteForce(c.board), c.move) << c.what;
-        EXPECT_FALSE(SettledBoardFault(c.board)) << c.what << ": " << SettledBoardFault(c.board).value_or("");
-    }
+    return Overlay({"01234567", "23456701", "45670123", "67012345", "01234567", row6, row7, row8});
 }
 
-TEST(SettledBoardFault, CatchesEachBrokenInvariant)
+TEST(SoakChecks, CatchEachBrokenBoardAndFindTheLastMoves)
 {
-    struct Case {
-        const char* what;
-        Matrix board;
-        const char* expected;
-    };
-    Matrix colourEight = Stuck;
+    // The last pairs the brute force tries are where an off-by-one would hide.
+    EXPECT_FALSE(AnyMoveByBruteForce(Stuck()));
+    EXPECT_TRUE(AnyMoveByBruteForce(Stuck("23456701", "45670123", "67012335"))) << "last column's lowest pair";
+    EXPECT_TRUE(AnyMoveByBruteForce(Stuck("23456721", "45670123", "67012342"))) << "bottom row's rightmost pair";
+    EXPECT_FALSE(SettledBoardFault(Stuck()));
+
+    Matrix colourEight = Stuck(), negative = Stuck(), hole = Stuck();
     colourEight[9] = 8;
-    Matrix negative = Stuck;
     negative[63] = -1;
-    Matrix hole = Stuck;
     hole[20] = EmptyCell;
-    const Case cases[] = {
-        {"colour above seven", colourEight, "cell 9 holds colour 8"},
-        {"negative colour", negative, "cell 63 holds colour -1"},
-        {"hole a line left", hole, "cell 20 holds colour 10"},
-        {"line in the bottom row",
-         BoardFrom({"01234567", "23456701", "45670123", "67012345",
-                    "01234567", "23456701", "45670123", "67012555"}),
-         "a line is left"},
-    };
-    for (const Case& c : cases) {
-        const auto fault = SettledBoardFault(c.board);
-        ASSERT_TRUE(fault) << c.what;
-        EXPECT_NE(fault->find(c.expected), std::string::npos) << c.what << ": " << *fault;
+    const std::pair<Matrix, const char*> broken[] = {
+        {colourEight, "cell 9 holds colour 8"}, {negative, "cell 63 holds colour -1"},
+        {hole, "cell 20 holds colour 10"}, {Stuck("23456701", "45670123", "67012555"), "a line is left"}};
+    for (const auto& [board, expected] : broken) {
+        const auto fault = SettledBoardFault(board);
+        ASSERT_TRUE(fault) << expected;
+        EXPECT_NE(fault->find(expected), std::string::npos) << *fault;
     }
 }
 

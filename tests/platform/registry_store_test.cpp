@@ -76,7 +76,6 @@ TEST_F(RegistryTest, ReadingTheSchemeWhateverTheStoreHolds)
     const struct { std::string values, scheme, error; } cases[] = {
         {"", "", ""},
         {"SCHEME=REG_EXPAND_SZ:%HOME%", "%HOME%", ""},
-        {"Scheme=REG_DWORD:2", "", "Invalid data type for 'Scheme'"},
         {"Scheme=REG_BINARY:0102", "", "Invalid data type for 'Scheme'"},
         {garbage + "\n[" + GameKey + "]\nScheme=REG_SZ:2\n", "2", ""},
         {"broken line\n=\n\\q=REG_SZ:x\nScheme=REG_DWORD:x\r\nScheme=REG_SZ:2\r\nOther=REG_SZ:bad\\", "2", ""},

@@ -45,7 +45,7 @@ public:
     }
     void PlaySwapSound() override { Log("sound"); }
     void QuestionBeep() override { Log("beep"); }
-    bool AskPlayAgain() override { return Log("ask"), playAgain; }
+    bool AskPlayAgain() override { return Log("ask"), true; }
     void Terminate() override { Log("terminate"); }
     void EndOfGame() override
     {
@@ -68,7 +68,7 @@ public:
     std::vector<std::string> log;
     std::string scoreText;
     bool undoEnabled = false, timer1 = false, timer2 = false;
-    bool playAgain = true, failBackground = false;
+    bool failBackground = false;
     int endOfGameCalls = 0;
     bool timer1OffAtEnd = false;
 

@@ -62,12 +62,5 @@ TEST_F(WholeGame, EveryMoveSettlesDrawnAsTheBoardAndUndoTakesItAllBack)
     EXPECT_GT(gamesEnded, 0) << "no game ran to its end";
 }
 
-TEST_F(WholeGame, NoToTheQuestionEndsTheProgram)
-{
-    screen.playAgain = false;
-    game.GameOver();
-    EXPECT_EQ(screen.Take(), (std::vector<std::string>{"ask", "terminate"}));
-}
-
 } // namespace
 } // namespace tumbaro::test

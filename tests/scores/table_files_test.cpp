@@ -2,7 +2,6 @@
 // hold, CR LF on writing, and saves that never leave half a table behind.
 
 #include "engine/game_error.h"
-#include "scores/high_score_table.h"
 #include "scores/score_file.h"
 
 #include <gmock/gmock.h>
@@ -74,22 +73,6 @@ TEST_F(TableFiles, SaveReplacesTheWholeTableOrNothing)
     EXPECT_EQ(ReadBytes("H.dat"), "Bo\r\n\r\n B\xF6\r\n");
     EXPECT_EQ(fs::status("H.dat").permissions(), fs::perms(0640));
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1);
-}
-
-TEST_F(TableFiles, TheTableLoadsAndSavesUpToTheFirstFailure)
-{
-    WriteBytes("H2.dat", "10\r\n");
-    HighScoreTable table;
-    EXPECT_THAT([&] { table.Load(); }, ThrowsMessage<GameError>("Cannot open file H.dat"));
-    EXPECT_TRUE(table.Names.empty() && table.Scores.empty());
-    fs::rename("H2.dat", "H.dat");
-    EXPECT_THAT([&] { table.Load(); }, ThrowsMessage<GameError>("Cannot open file H2.dat"));
-    EXPECT_EQ(table.Names, Lines{"10"});
-
-    WriteBytes("H2.dat", "20\r\n");
-    fs::permissions("H.dat", fs::perms(0444));
-    EXPECT_THAT(([] { HighScoreTable{{"Bob"}, {"30"}}.Save(); }), ThrowsMessage<GameError>("Cannot create file H.dat"));
-    EXPECT_EQ(ReadBytes("H.dat") + ReadBytes("H2.dat"), "10\r\n20\r\n") << "neither file may change";
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST(StrToInt, EveryFormOldTablesMayHoldAndNothingElse)
     const std::string rejected[] = {
         "", " ", "12 ", "1.5", "+", "-", "$", "0x", "x", "--1", "+-1", "- 1", "\t12", "12\r", "1e3", "1,000",
         "2147483648", "-2147483649", "99999999999999999999", "$100000000", "$G", "-$10", "$-1", "$+1", "0x 1",
-        "$0x1", "abc", std::string("12\0", 3)};
+        "$0x1", "0x-1", "abc", std::string("12\0", 3)};
     for (const std::string& text : rejected) // the message, as shown, ends at a NUL
         EXPECT_THAT([&] { StrToInt(text); }, ThrowsMessage<GameError>(("'" + text + "' is not a valid integer value").c_str()));
 }

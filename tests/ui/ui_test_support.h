@@ -44,7 +44,6 @@ public:
     ModalWatcher();
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QString name;
-    bool typeName = true;
     std::vector<Seen> boxes;
     int dialogs = 0;
 
@@ -54,6 +53,6 @@ private:
 };
 
 // Runs the event loop until `done` holds or `ms` pass; returns done().
-bool WaitUntil(const std::function<bool()>& done, int ms = 5000);
+bool WaitUntil(const std::function<bool()>& done, int ms = 10000);
 
 } // namespace tumbaro::test

@@ -32,7 +32,6 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return window->Activated(); }));
         // The start seeded from the clock; the tests want the same refills every run.
         window->GameLogic().Random().Seed(1);
-        QTest::qWait(10);
     }
 
     void TearDown() override
@@ -73,6 +72,19 @@ protected:
             if (Cell(i / 8 + 1, i % 8 + 1)->Picture() != big->Picture(State().GameBoard[i]))
                 return ::testing::AssertionFailure() << "cell " << i << " differs from colour " << State().GameBoard[i];
         return ::testing::AssertionSuccess();
+    }
+
+    // A settled board with no move left and `score` on it: the next settle
+    // tick ends the game.
+    void EndGameWith(std::int32_t score)
+    {
+        const Matrix stuck = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
+        SetBoard(stuck);
+        State().WorkBoard = stuck;
+        State().AnimStep = 0;
+        State().Score = score;
+        window->ShowScore(score);
+        window->GameLogic().Chenge();
     }
 
     bool Idle()
