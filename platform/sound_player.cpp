@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QStringList>
 
 namespace tumbaro {
 
@@ -11,9 +12,14 @@ using MakePlayer = SoundPlayer* (*)(QObject*);
 
 MakePlayer LoadModule()
 {
-    // Beside the program when installed or built; in the build tree the tests
-    // find it where the build put it.
-    for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(TUMBARO_SOUND_MODULE_DIR)}) {
+    // Beside the program when installed or built. Test programs elsewhere in
+    // the build tree find it where the build put it; a program outside the
+    // build tree (an installed one) never loads code from a build folder.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QStringList folders{programDir};
+    if (programDir.startsWith(QStringLiteral(TUMBARO_BUILD_DIR "/")))
+        folders << QStringLiteral(TUMBARO_SOUND_MODULE_DIR);
+    for (const QString& folder : folders) {
         QLibrary module(folder + QStringLiteral("/tumbaro-sound"));
         if (auto make = reinterpret_cast<MakePlayer>(module.resolve("TumbaroMakeSoundPlayer")))
             return make;
