@@ -62,7 +62,7 @@ void ModalWatcher::Look()
     if (modal->objectName() == QLatin1String("HScore")) {
         ++dialogs;
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("Edit1"));
-        if (edit) {
+        if (typeName && edit) {
             edit->clear();
             QTest::keyClicks(edit, name);
         }

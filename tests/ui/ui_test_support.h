@@ -44,6 +44,7 @@ public:
     ModalWatcher();
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QString name;
+    bool typeName = true; // false leaves the name box to the test
     std::vector<Seen> boxes;
     int dialogs = 0;
 

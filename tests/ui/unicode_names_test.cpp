@@ -26,17 +26,6 @@ void Type(QWidget* edit, const QString& text)
     }
 }
 
-void EndGameWith(GameState& state, TTumbaro& window, std::int32_t score)
-{
-    const Matrix stuck = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
-    state.GameBoard = stuck;
-    state.WorkBoard = stuck;
-    state.AnimStep = 0;
-    state.Score = score;
-    window.ShowScore(score);
-    window.GameLogic().Chenge();
-}
-
 TEST_F(UnicodeNames, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
 {
     // An old table: Latin-1 bytes, and a lone LF.
@@ -60,7 +49,7 @@ TEST_F(UnicodeNames, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
         edit->clear();
         Type(edit, g.typed);
         const std::size_t seen = watcher.boxes.size();
-        EndGameWith(State(), *window, g.score);
+        EndGameWith(g.score);
         ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() > seen; }, 4000));
     }
     EXPECT_EQ(edit->text(), QString::fromUtf8("Łukasz Ż")) << "eight characters, not eight bytes";
