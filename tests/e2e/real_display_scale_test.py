@@ -3,7 +3,8 @@
 as large in device pixels, every cell shows the sharp drawing of the deal's
 ball over the sharp background (not the ordinary one enlarged), and a move
 played by real clicks at device coordinates settles as the replay tool plays
-it. At 1.5 the cells are read and a move plays the same way.
+it. At 1.5, set the way a desktop sets it (Xft.dpi 144), the cells are read
+and a move plays the same way.
 
 Usage: real_display_scale_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
@@ -142,9 +143,14 @@ def wait_for(what, seconds, check):
         time.sleep(0.1)
 
 
-def play_at_scale(game, replay, source, work, display, scale, seed):
+def play_at_scale(game, replay, source, work, display, scale, seed, by_dpi):
     assets = os.path.join(source, "assets")
-    env = dict(game_env(display, work), QT_SCALE_FACTOR=str(scale))
+    env = game_env(display, work)
+    if by_dpi:
+        run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
+             "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
+    else:
+        env["QT_SCALE_FACTOR"] = str(scale)
     err = open(os.path.join(work, f"stderr-{scale}.txt"), "w+")
     # A frozen clock: the game seeds its deal with exactly the pinned time.
     # faketime runs the game as its child: both get a process group of their
@@ -211,6 +217,18 @@ def play_at_scale(game, replay, source, work, display, scale, seed):
         assert wait_for("the settled board", 30, settled), \
             f"scale {scale}: after {move} the screen shows {board}, expected {expected}"
         print(f"scale {scale}: move {move} played by clicks settled as the replay tool plays it")
+
+        # The undo button, now enabled, shows its sharp pressed look while
+        # the button is down.
+        undo = opaque_samples(Picture.load(os.path.join(assets, "ImageList2", "3@2x.png"),
+                                           fitted and (round(61 * scale), round(49 * scale))), round(49 * scale))
+        left, top = round(scale * 488), round(scale * 504)
+        run(["xdotool", "mousemove", str(geometry["X"] + left + cell // 2), str(geometry["Y"] + top + cell // 2),
+             "mousedown", "1"], env=env)
+        pressed = wait_for("the pressed look", 10, lambda: distance(Picture.grab(env, geometry), left, top, undo) < 12)
+        run(["xdotool", "mouseup", "1"], env=env)
+        assert pressed, f"scale {scale}: the undo button never showed its pressed look"
+        print(f"scale {scale}: the undo button shows its pressed look")
     finally:
         os.killpg(proc.pid, signal.SIGKILL)
         proc.wait()
@@ -231,8 +249,8 @@ def main():
                 shutil.copy(os.path.join(runtime, name), work)
         xvfb, display = start_big_xvfb()
         seed = calendar.timegm(time.strptime(PINNED, "%Y-%m-%d %H:%M:%S"))
-        for scale in (2, 1.5):
-            play_at_scale(game, replay, source, work, display, scale, seed)
+        play_at_scale(game, replay, source, work, display, 2, seed, by_dpi=False)
+        play_at_scale(game, replay, source, work, display, 1.5, seed, by_dpi=True)
         return 0
     finally:
         if xvfb:
