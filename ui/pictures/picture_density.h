@@ -17,6 +17,10 @@ inline constexpr int SharpDensity = 2;
 // sharp pictures.
 inline bool WantsSharpPictures(qreal ratio) { return ratio > 1.0; }
 
+// Makes the sharp drawings of the pictures the game carries readable under
+// their ":/lists" and ":/controls" names; the first call does it.
+void RegisterSharpPictures();
+
 // "dir/name@2x.ext" for "dir/name.ext".
 QString SharpName(const QString& path);
 

@@ -35,6 +35,7 @@ QImage PictureList::Picture(int k, qreal ratio) const
     if (WantsSharpPictures(ratio)) {
         QImage& sharp = sharp_[static_cast<std::size_t>(k)];
         if (sharp.isNull()) {
+            RegisterSharpPictures();
             sharp = MaskedPicture(QImage(SharpName(PicturePath(objectName(), k))));
             sharp.setDevicePixelRatio(SharpDensity);
         }

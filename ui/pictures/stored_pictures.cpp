@@ -49,10 +49,13 @@ QImage StoredPicture(const QString& controlName, qreal ratio)
     if (file.isEmpty())
         return {};
     const QString path = ":/controls/" + file;
-    if (WantsSharpPictures(ratio) && QFile::exists(SharpName(path))) {
-        QImage sharp = ReadResource(SharpName(path));
-        sharp.setDevicePixelRatio(SharpDensity);
-        return sharp;
+    if (WantsSharpPictures(ratio)) {
+        RegisterSharpPictures();
+        if (QFile::exists(SharpName(path))) {
+            QImage sharp = ReadResource(SharpName(path));
+            sharp.setDevicePixelRatio(SharpDensity);
+            return sharp;
+        }
     }
     return ReadResource(path);
 }
