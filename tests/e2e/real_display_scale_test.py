@@ -134,13 +134,27 @@ def composite_distance(shot, scale, r, c, ball, background):
     return total / (3 * size * size)
 
 
-def wait_for(what, seconds, check):
+def wait_for(seconds, check):
+    """Polls `check` until it holds; the limit is only reached on failure."""
     deadline = time.monotonic() + seconds
     while True:
         result = check()
         if result or time.monotonic() > deadline:
             return result
         time.sleep(0.1)
+
+
+def wait_for_board(env, geometry, scale, balls, expected, seconds):
+    """The screenshot and the board read off it, once the board is `expected`
+    or the time is up."""
+    seen = {}
+
+    def shows_expected():
+        seen["shot"] = Picture.grab(env, geometry)
+        seen["board"] = read_board(seen["shot"], scale, balls)
+        return seen["board"] == expected
+    wait_for(seconds, shows_expected)
+    return seen["shot"], seen["board"]
 
 
 def play_at_scale(game, replay, source, work, display, scale, seed, by_dpi):
@@ -175,9 +189,8 @@ def play_at_scale(game, replay, source, work, display, scale, seed, by_dpi):
         balls = [opaque_samples(ball, cell) for ball in sharp]
 
         deal = [[int(ch) for ch in line] for line in replay_boards(replay, seed, [])[1:9]]
-        shot = wait_for("the deal", 20, lambda: (lambda s: s if read_board(s, scale, balls) == deal else None)(
-            Picture.grab(env, geometry)))
-        assert shot, f"scale {scale}: the board on screen is no deal of the pinned time"
+        shot, board = wait_for_board(env, geometry, scale, balls, deal, 20)
+        assert board == deal, f"scale {scale}: the screen shows {board}, not the deal of the pinned time {deal}"
         print(f"scale {scale}: every cell shows the ball of the deal of T = {seed}")
 
         if scale == 2:
@@ -206,16 +219,10 @@ def play_at_scale(game, replay, source, work, display, scale, seed, by_dpi):
             # The second click must not come before the first is taken: the
             # first ball shrinks when it is picked.
             if at == move.split("-")[0]:
-                picked = wait_for("the pick", 10, lambda: read_board(Picture.grab(env, geometry), scale, balls)[r][c] is None)
+                picked = wait_for(10, lambda: read_board(Picture.grab(env, geometry), scale, balls)[r][c] is None)
                 assert picked, f"scale {scale}: the click on {at} picked nothing"
-        board = None
-
-        def settled():
-            nonlocal board
-            board = read_board(Picture.grab(env, geometry), scale, balls)
-            return board == expected
-        assert wait_for("the settled board", 30, settled), \
-            f"scale {scale}: after {move} the screen shows {board}, expected {expected}"
+        _, board = wait_for_board(env, geometry, scale, balls, expected, 30)
+        assert board == expected, f"scale {scale}: after {move} the screen shows {board}, expected {expected}"
         print(f"scale {scale}: move {move} played by clicks settled as the replay tool plays it")
 
         # The undo button, now enabled, shows its sharp pressed look while
@@ -225,7 +232,7 @@ def play_at_scale(game, replay, source, work, display, scale, seed, by_dpi):
         left, top = round(scale * 488), round(scale * 504)
         run(["xdotool", "mousemove", str(geometry["X"] + left + cell // 2), str(geometry["Y"] + top + cell // 2),
              "mousedown", "1"], env=env)
-        pressed = wait_for("the pressed look", 10, lambda: distance(Picture.grab(env, geometry), left, top, undo) < 12)
+        pressed = wait_for(10, lambda: distance(Picture.grab(env, geometry), left, top, undo) < 12)
         run(["xdotool", "mouseup", "1"], env=env)
         assert pressed, f"scale {scale}: the undo button never showed its pressed look"
         print(f"scale {scale}: the undo button shows its pressed look")
@@ -234,7 +241,7 @@ def play_at_scale(game, replay, source, work, display, scale, seed, by_dpi):
         proc.wait()
         err.close()
         # The next game must not find this one's window.
-        wait_for("the window gone", 10, lambda: not subprocess.run(
+        wait_for(10, lambda: not subprocess.run(
             ["xdotool", "search", "--name", "^Tumbaro$"], env=env, capture_output=True, text=True).stdout.split())
 
 
