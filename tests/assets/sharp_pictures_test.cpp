@@ -90,6 +90,25 @@ TEST(SharpPictures, ChosenByTheScreensRatio)
     EXPECT_EQ(StoredPicture("Background", 2.0), QImage());
 }
 
+// Left to guess, Qt offers a PNG to every installed image plugin before its
+// own reader, loading each with its libraries: megabytes for nothing on a
+// desktop with many plugins.
+TEST(SharpPictures, ReadingThePicturesLoadsNoImagePlugin)
+{
+    for (qreal ratio : {1.0, 2.0}) {
+        for (const char* name : {"Sxema1Big", "ImageList2"}) {
+            const PictureList list(name);
+            for (int k = 0; k < list.Count(); ++k)
+                ASSERT_FALSE(list.Picture(k, ratio).isNull());
+        }
+        for (const char* control : {"Help", "Image10", "Image14", "icon"})
+            ASSERT_FALSE(StoredPicture(control, ratio).isNull());
+    }
+    QFile maps("/proc/self/maps");
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("/imageformats/"));
+}
+
 TEST(SharpPictures, ABackgroundKeepsTheOrdinaryFilesRules)
 {
     QTemporaryDir dir;

@@ -4,7 +4,6 @@
 #include "stored_pictures.h"
 
 #include <QFile>
-#include <QImageReader>
 
 namespace tumbaro {
 
@@ -21,7 +20,7 @@ PictureList::PictureList(const QString& name, QObject* parent) : QObject(parent)
     pictures_.resize(static_cast<std::size_t>(count));
     sharp_.resize(static_cast<std::size_t>(count));
     if (count > 0)
-        size_ = QImageReader(PicturePath(name, 0)).size();
+        size_ = PngSize(PicturePath(name, 0));
 }
 
 int PictureList::Count() const { return static_cast<int>(pictures_.size()); }
@@ -36,7 +35,7 @@ QImage PictureList::Picture(int k, qreal ratio) const
         QImage& sharp = sharp_[static_cast<std::size_t>(k)];
         if (sharp.isNull()) {
             RegisterSharpPictures();
-            sharp = MaskedPicture(QImage(SharpName(PicturePath(objectName(), k))));
+            sharp = MaskedPicture(ReadPng(SharpName(PicturePath(objectName(), k))));
             sharp.setDevicePixelRatio(SharpDensity);
         }
         if (!sharp.isNull())
@@ -44,7 +43,7 @@ QImage PictureList::Picture(int k, qreal ratio) const
     }
     QImage& picture = pictures_[static_cast<std::size_t>(k)];
     if (picture.isNull())
-        picture = TransparentByBottomLeft(QImage(PicturePath(objectName(), k)));
+        picture = TransparentByBottomLeft(ReadPng(PicturePath(objectName(), k)));
     return picture;
 }
 

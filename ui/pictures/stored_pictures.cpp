@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 
 namespace tumbaro {
 
@@ -32,7 +33,7 @@ namespace {
 QImage ReadResource(const QString& path)
 {
     if (!path.endsWith(".jpg"))
-        return QImage(path);
+        return ReadPng(path);
     // The JPEG ones go through our own decoder, like the background files, so
     // they look the same whichever Qt image plugins are installed.
     QFile resource(path);
@@ -58,6 +59,30 @@ QImage StoredPicture(const QString& controlName, qreal ratio)
         }
     }
     return ReadResource(path);
+}
+
+namespace {
+
+void OnlyPng(QImageReader& reader)
+{
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+}
+
+} // namespace
+
+QImage ReadPng(const QString& path)
+{
+    QImageReader reader(path);
+    OnlyPng(reader);
+    return reader.read();
+}
+
+QSize PngSize(const QString& path)
+{
+    QImageReader reader(path);
+    OnlyPng(reader);
+    return reader.size();
 }
 
 QImage MaskedPicture(const QImage& picture)

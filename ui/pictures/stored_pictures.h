@@ -20,6 +20,12 @@ QImage StoredPicture(const QString& controlName, qreal ratio = 1.0);
 // the bottom-left pixel is fully transparent. A null image stays null.
 QImage TransparentByBottomLeft(const QImage& picture);
 
+// Reads a PNG picture the game carries. Only Qt's own PNG reader is asked:
+// left to guess, Qt offers every picture to each installed image plugin
+// first, loading them all (and their libraries) for nothing.
+QImage ReadPng(const QString& path);
+QSize PngSize(const QString& path);
+
 // A picture with an alpha channel of its own, premultiplied; any other through
 // TransparentByBottomLeft.
 QImage MaskedPicture(const QImage& picture);
