@@ -9,8 +9,10 @@
 
 int main(int argc, char** argv)
 {
-    // The window is laid out in pixels and is not scaled to the screen.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The window is laid out in pixels of a 96 dpi screen and scaled by the
+    // desktop's factor as it is, fractions included: at 1.5 the window is
+    // half as large again, not rounded to 1 or 2.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     tumbaro::TumbaroApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(tumbaro::ApplicationTitle));
     tumbaro::InstallFontSubstitutions();

@@ -5,7 +5,7 @@
 #include "ui/accessibility.h"
 #include "ui/error_display.h"
 #include "ui/picture_control.h"
-#include "ui/pictures/jpeg_loader.h"
+#include "ui/pictures/picture_density.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/pictures/stored_pictures.h"
 #include "ui/scheme_setting.h"
@@ -30,6 +30,14 @@ namespace {
 
 constexpr int AnimationInterval = 100; // ms, swap and fall ticks
 constexpr int NameWaitInterval = 1000; // ms, the wait after the name dialog closes
+
+QIcon WindowIcon(qreal ratio)
+{
+    QIcon icon(QPixmap::fromImage(StoredPicture(QStringLiteral("icon"))));
+    if (WantsSharpPictures(ratio))
+        icon.addPixmap(QPixmap::fromImage(StoredPicture(QStringLiteral("icon"), ratio)));
+    return icon;
+}
 
 QFont WindowFont(const char* family, int pixelSize)
 {
@@ -67,7 +75,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
     setFont(WindowFont("MS Sans Serif", 10));
-    setWindowIcon(QIcon(QPixmap::fromImage(StoredPicture(QStringLiteral("icon")))));
+    setWindowIcon(WindowIcon(devicePixelRatioF()));
     accessibility_ = new BoardAccessibility(game_, this);
     BuildControls();
     ConnectEvents();
@@ -89,7 +97,7 @@ void TTumbaro::BuildControls()
         case ControlKind::Picture: {
             auto* picture = new PictureControl(entry.name, entry.geometry, entry.pictureOptions, this);
             if (!entry.storedPicture.isEmpty())
-                picture->SetPicture(StoredPicture(entry.storedPicture));
+                picture->SetPicture(StoredPicture(entry.storedPicture, picture->devicePixelRatioF()));
             widget = picture;
             break;
         }
@@ -111,6 +119,8 @@ void TTumbaro::BuildControls()
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             list->setUniformItemSizes(true);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            // A long name or score is cut at the box's edge, never shortened.
+            list->setTextElideMode(Qt::ElideNone);
             widget = list;
             break;
         }
@@ -253,7 +263,8 @@ void TTumbaro::ClearCell(int row, int column)
 
 void TTumbaro::LoadBackground()
 {
-    Background->SetPicture(LoadJpegFile(QStringLiteral("b%1.jpg").arg(DrawnScheme())));
+    const QString file = QStringLiteral("b%1.jpg").arg(DrawnScheme());
+    Background->SetPicture(LoadJpegForScreen(file, Background->devicePixelRatioF()));
 }
 
 void TTumbaro::ShowScore(std::int32_t score)

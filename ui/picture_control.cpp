@@ -20,6 +20,7 @@ void PictureControl::ClearPicture()
     if (picture_.isNull())
         return;
     picture_ = QImage();
+    fitted_ = QImage();
     update();
 }
 
@@ -29,6 +30,7 @@ void PictureControl::SetPicture(const QImage& picture)
     const bool masked = !picture.isNull() && picture.hasAlphaChannel()
         && qAlpha(picture.pixel(0, picture.height() - 1)) == 0;
     picture_ = (options_ & Transparent) && !masked ? TransparentByBottomLeft(picture) : picture;
+    fitted_ = QImage();
     update();
 }
 
@@ -36,7 +38,7 @@ void PictureControl::CopyFromList(const PictureList* list, int k)
 {
     ClearPicture();
     if (list && k >= 0 && k < list->Count())
-        SetPicture(list->Picture(k));
+        SetPicture(list->Picture(k, devicePixelRatioF()));
 }
 
 QPoint PictureControl::PictureOffset() const
@@ -44,7 +46,20 @@ QPoint PictureControl::PictureOffset() const
     if (!(options_ & Centred) || picture_.isNull())
         return {0, 0};
     // Integer division truncates toward zero, as the layout wants.
-    return {(width() - picture_.width()) / 2, (height() - picture_.height()) / 2};
+    const QSize size = PictureSize();
+    return {(width() - size.width()) / 2, (height() - size.height()) / 2};
+}
+
+QSize PictureControl::PictureSize() const { return picture_.deviceIndependentSize().toSize(); }
+
+const QImage& PictureControl::FittedPicture(qreal ratio)
+{
+    if (fitted_.isNull() || fitted_.devicePixelRatio() != ratio) {
+        const QSize logical = options_ & Stretched ? size() : PictureSize();
+        fitted_ = picture_.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        fitted_.setDevicePixelRatio(ratio);
+    }
+    return fitted_;
 }
 
 void PictureControl::SetActive(bool active)
@@ -61,14 +76,18 @@ void PictureControl::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // An opaque control answers for every pixel it covers: where its picture
     // leaves a gap (none loaded yet, or a smaller one) the window's colour shows.
-    if (opaque && (picture_.isNull() || !QRect(PictureOffset(), picture_.size()).contains(rect())))
+    if (opaque && (picture_.isNull() || !QRect(PictureOffset(), PictureSize()).contains(rect())))
         painter.fillRect(rect(), palette().window());
     if (picture_.isNull())
         return;
+    // A picture made for this screen's ratio goes on pixel for pixel; any
+    // other is first fitted to it, once.
+    const qreal ratio = devicePixelRatioF();
+    const QImage& picture = picture_.devicePixelRatio() == ratio ? picture_ : FittedPicture(ratio);
     if (options_ & Stretched)
-        painter.drawImage(rect(), picture_);
+        painter.drawImage(rect(), picture);
     else
-        painter.drawImage(PictureOffset(), picture_);
+        painter.drawImage(PictureOffset(), picture);
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event)

@@ -1,7 +1,9 @@
 #pragma once
 // A picture control of the main window: shows one picture, optionally centred,
 // see-through where the picture's bottom-left colour is, or stretched, and
-// reports presses, releases and clicks of any mouse button.
+// reports presses, releases and clicks of any mouse button. Sizes and places
+// are layout pixels at every screen scale; a picture drawn for another scale
+// than the screen's is fitted to it smoothly.
 
 #include <QImage>
 #include <QWidget>
@@ -19,12 +21,14 @@ public:
 
     void ClearPicture();
     void SetPicture(const QImage& picture);
-    // Clear, then copy picture k of the list; an index outside the list
-    // leaves the control empty.
+    // Clear, then copy picture k of the list, drawn for this control's
+    // screen; an index outside the list leaves the control empty.
     void CopyFromList(const PictureList* list, int k);
     const QImage& Picture() const { return picture_; }
     // Where the picture's top-left corner lands inside the control.
     QPoint PictureOffset() const;
+    // The picture's size in layout pixels.
+    QSize PictureSize() const;
 
     // A disabled control takes no mouse input at all: presses reach whatever
     // lies beneath it.
@@ -42,7 +46,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The picture at the screen's own pixel ratio, made when the two differ
+    // and kept until either changes.
+    const QImage& FittedPicture(qreal ratio);
+
     QImage picture_;
+    QImage fitted_;
     int options_;
     bool leftDown_ = false;
 };

@@ -28,7 +28,7 @@ SKIP = 77
 # Frozen, not started at: the game seeds from this very second.
 PINNED = "2026-03-01 12:00:00"
 APP_ID = "io.github.tumbaro.Tumbaro"
-RUNTIME_FILES = ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV", "H.dat", "H2.dat", "Help/Vendrask.html"]
+RUNTIME_FILES = ["b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "b2@2x.jpg", "b3@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat", "Help/Vendrask.html"]
 ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
 # Every file of the package and its mode; anything more or less is a fault.
 EXPECTED_FILES = {

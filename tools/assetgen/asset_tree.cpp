@@ -22,6 +22,16 @@ void MakeFolder(const QString& path)
         throw std::runtime_error("cannot create folder " + path.toStdString());
 }
 
+// Qt's name for a picture drawn for `density` device pixels per layout
+// pixel: "name@2x.png" beside "name.png"; density 1 keeps the bare name.
+QString AtDensity(const QString& path, int density)
+{
+    if (density == 1)
+        return path;
+    const qsizetype dot = path.lastIndexOf('.');
+    return path.left(dot) + QString("@%1x").arg(density) + path.mid(dot);
+}
+
 void WritePng(const QImage& image, const QString& path)
 {
     QImageWriter writer(path, "png");
@@ -37,14 +47,14 @@ void WriteBytes(const QByteArray& bytes, const QString& path)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-void WriteList(const QString& root, const QString& name, const std::vector<QImage>& pictures)
+void WriteList(const QString& root, const QString& name, const std::vector<QImage>& pictures, int density)
 {
     MakeFolder(root + "/" + name);
     for (size_t k = 0; k < pictures.size(); ++k)
-        WritePng(pictures[k], QString("%1/%2/%3.png").arg(root, name).arg(k));
+        WritePng(pictures[k], AtDensity(QString("%1/%2/%3.png").arg(root, name).arg(k), density));
 }
 
-void WriteBalls(const QString& root)
+void WriteBalls(const QString& root, int density)
 {
     for (int scheme = 1; scheme <= 3; ++scheme) {
         const SchemeDesigns set = DesignsOfScheme(scheme);
@@ -52,31 +62,42 @@ void WriteBalls(const QString& root)
         const QSize small = scheme == 1 ? QSize(41, 40) : QSize(31, 31);
         std::vector<QImage> bigs, smalls;
         for (const Design& design : set.designs) {
-            bigs.push_back(RenderBall(set.shape, big, design));
-            smalls.push_back(RenderBall(set.shape, small, design));
+            bigs.push_back(RenderBallAt(density, set.shape, big, design));
+            smalls.push_back(RenderBallAt(density, set.shape, small, design));
         }
-        WriteList(root, QString("Sxema%1Big").arg(scheme), bigs);
-        WriteList(root, QString("Sxema%1Small").arg(scheme), smalls);
+        WriteList(root, QString("Sxema%1Big").arg(scheme), bigs, density);
+        WriteList(root, QString("Sxema%1Small").arg(scheme), smalls, density);
     }
 }
 
-void WriteControls(const QString& root)
+void WriteControls(const QString& root, int density)
 {
     const QString dir = root + "/controls";
     MakeFolder(dir);
-    WriteJpeg(ExitSign(false), dir + "/Exit.jpg", 95, true);
-    WritePng(HelpPicture(), dir + "/Help.png");
-    WriteJpeg(FrameSide(), dir + "/Image1.jpg", 92, true);
-    WriteJpeg(FrameEdge(), dir + "/Image4.jpg", 92, true);
-    WriteJpeg(FrameCorner(), dir + "/Image5.jpg", 92, true);
-    WritePng(HighScoreHeading(), dir + "/Image10.png");
+    auto at = [&](const char* name) { return AtDensity(dir + "/" + name, density); };
+    WriteJpeg(ExitSign(false, density), at("Exit.jpg"), 95, true);
+    WritePng(HelpPicture(density), at("Help.png"));
+    WriteJpeg(FrameSide(density), at("Image1.jpg"), 92, true);
+    WriteJpeg(FrameEdge(density), at("Image4.jpg"), 92, true);
+    WriteJpeg(FrameCorner(density), at("Image5.jpg"), 92, true);
+    WritePng(HighScoreHeading(density), at("Image10.png"));
     for (int scheme = 1; scheme <= 3; ++scheme)
-        WritePng(SchemeButtonPicture(scheme), QString("%1/Image%2.png").arg(dir).arg(10 + scheme));
-    WritePng(SchemeCaption(), dir + "/Image14.png");
-    const std::vector<QImage> looks = OtherButtonLooks();
-    WritePng(looks[2], dir + "/Image15.png");
-    WritePng(looks[0], dir + "/Image16.png");
-    WritePng(WindowIcon(), dir + "/icon.png");
+        WritePng(SchemeButtonPicture(scheme, density),
+                 AtDensity(QString("%1/Image%2.png").arg(dir).arg(10 + scheme), density));
+    WritePng(SchemeCaption(density), at("Image14.png"));
+    const std::vector<QImage> looks = OtherButtonLooks(density);
+    WritePng(looks[2], at("Image15.png"));
+    WritePng(looks[0], at("Image16.png"));
+    WritePng(WindowIcon(density), at("icon.png"));
+}
+
+void WriteBackgrounds(const QString& root, int density)
+{
+    const QString dir = root + "/runtime";
+    MakeFolder(dir);
+    for (int scheme = 1; scheme <= 3; ++scheme)
+        WriteJpeg(Background(scheme, density), AtDensity(QString("%1/b%2.jpg").arg(dir).arg(scheme), density), 88,
+                  false);
 }
 
 QByteArray Lines(const QStringList& lines)
@@ -91,8 +112,6 @@ void WriteRuntime(const QString& root)
 {
     const QString dir = root + "/runtime";
     MakeFolder(dir);
-    for (int scheme = 1; scheme <= 3; ++scheme)
-        WriteJpeg(Background(scheme), QString("%1/b%2.jpg").arg(dir).arg(scheme), 88, false);
     WriteBytes(SwapSound(), dir + "/CHANGE.WAV");
     // A table worth beating but not out of reach, best first.
     WriteBytes(Lines({"Vendra", "Tomas", "Ilka", "Boris", "Marta", "Quill", "Sasha", "Nadia", "Pavel", "Olga"}),
@@ -122,10 +141,15 @@ void WriteAppIcons(const QString& root)
 
 void WriteAssetTree(const QString& root)
 {
-    WriteBalls(root);
-    WriteList(root, "ImageList1", SchemeButtonLooks());
-    WriteList(root, "ImageList2", OtherButtonLooks());
-    WriteControls(root);
+    // Every picture twice: for an ordinary screen, and with twice the pixels
+    // each way for a screen that doubles the layout ("@2x" beside the first).
+    for (int density : {1, 2}) {
+        WriteBalls(root, density);
+        WriteList(root, "ImageList1", SchemeButtonLooks(density), density);
+        WriteList(root, "ImageList2", OtherButtonLooks(density), density);
+        WriteControls(root, density);
+        WriteBackgrounds(root, density);
+    }
     WriteRuntime(root);
     WriteSounds(root);
     WriteAppIcons(root);

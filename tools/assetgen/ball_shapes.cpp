@@ -200,7 +200,76 @@ Rgb Shade(const Material& m, Vec3 n)
     return m.albedo * ((0.42 + 0.68 * diffuse) * rim) + Rgb{highlight, highlight, highlight};
 }
 
+// Where a picture of `size` (layout pixels, at `density` device pixels per
+// pixel) looks into the scene: the same framing for every density.
+struct Framing {
+    double cx, cy, unitsPerPixel, midX, midY;
+    std::pair<double, double> ToScene(double px, double py) const
+    {
+        return {cx + (px - midX) * unitsPerPixel, cy + (py - midY) * unitsPerPixel};
+    }
+};
+
+Framing FrameOf(Shape shape, QSize size, int density, double scale)
+{
+    const Bounds b = ShapeBounds(shape);
+    return {(b.left + b.right) / 2.0, (b.top + b.bottom) / 2.0,
+            std::max((b.right - b.left) / (size.width() - 2.4), (b.bottom - b.top) / (size.height() - 2.4)) / scale
+                / density,
+            size.width() * density / 2.0, size.height() * density / 2.0};
+}
+
 } // namespace
+
+QImage RenderSmoothBall(Shape shape, QSize size, const Design& design, int density, double scale)
+{
+    const Framing frame = FrameOf(shape, size, density, scale);
+    const int w = size.width() * density, h = size.height() * density;
+    // Four by four samples a device pixel: the share that hits the ball is its
+    // opacity, the mean of their shading its colour.
+    constexpr int Samples = 4;
+    std::vector<double> coverage(static_cast<size_t>(w * h), 0.0);
+    std::vector<Rgb> colour(static_cast<size_t>(w * h));
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) {
+            Rgb sum;
+            int count = 0;
+            for (int sy = 0; sy < Samples; ++sy)
+                for (int sx = 0; sx < Samples; ++sx) {
+                    const auto [x, y] = frame.ToScene(px + (sx + 0.5) / Samples, py + (sy + 0.5) / Samples);
+                    if (auto hit = HitShape(shape, x, y)) {
+                        sum = sum + Shade(design(hit->surface), hit->surface.normal);
+                        ++count;
+                    }
+                }
+            const auto at = static_cast<size_t>(py * w + px);
+            coverage[at] = count / double(Samples * Samples);
+            if (count)
+                colour[at] = sum * (1.0 / count);
+        }
+    // The rim: darkest where the surround is nearest, fading out one layout
+    // pixel inside the silhouette.
+    auto covered = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= w || y >= h ? 0.0 : coverage[static_cast<size_t>(y * w + x)];
+    };
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) {
+            const double alpha = covered(px, py);
+            if (alpha <= 0)
+                continue;
+            double nearest = 1.0;
+            for (int dy = -density; dy <= density; ++dy)
+                for (int dx = -density; dx <= density; ++dx)
+                    if (dx * dx + dy * dy <= density * density)
+                        nearest = std::min(nearest, covered(px + dx, py + dy));
+            const Rgb c = colour[static_cast<size_t>(py * w + px)] * (1.0 - 0.45 * (1.0 - nearest));
+            const QRgb rgb = ToBallPixel(c);
+            image.setPixel(px, py, qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), static_cast<int>(std::lround(alpha * 255))));
+        }
+    return image;
+}
 
 QImage RenderBall(Shape shape, QSize size, const Design& design, double scale)
 {

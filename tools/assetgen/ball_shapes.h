@@ -37,4 +37,17 @@ using Design = std::function<Material(const Surface&)>;
 // about the picture's centre (the pressed button looks).
 QImage RenderBall(Shape shape, QSize size, const Design& design, double scale = 1.0);
 
+// The same ball for a screen of `density` device pixels per pixel: `size` is
+// the picture's size in pixels as the window lays it out, the result is
+// `density` times as large, in Format_ARGB32 with a transparent surround and
+// edges smoothed by the part of each device pixel the ball covers. The dark
+// rim is kept, one layout pixel wide and soft.
+QImage RenderSmoothBall(Shape shape, QSize size, const Design& design, int density, double scale = 1.0);
+
+// RenderBall at density 1, RenderSmoothBall above it.
+inline QImage RenderBallAt(int density, Shape shape, QSize size, const Design& design, double scale = 1.0)
+{
+    return density == 1 ? RenderBall(shape, size, design, scale) : RenderSmoothBall(shape, size, design, density, scale);
+}
+
 } // namespace tumbaro::assetgen

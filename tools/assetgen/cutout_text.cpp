@@ -28,13 +28,15 @@ QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& bo
     return t.map(path);
 }
 
-void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge)
+void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge, int density)
 {
     QImage coverage(image.size(), QImage::Format_Grayscale8);
     coverage.fill(0);
     {
         QPainter p(&coverage);
         p.setRenderHint(QPainter::Antialiasing, true);
+        if (density > 1)
+            p.scale(density, density);
         p.fillPath(path, Qt::white);
     }
     const int w = image.width(), h = image.height();
@@ -45,13 +47,16 @@ void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             if (solid(x, y)) {
-                image.setPixel(x, y, ToBallPixel(fill(x + 0.5, y + 0.5, bounds.top(), bounds.bottom())));
+                image.setPixel(x, y, ToBallPixel(fill((x + 0.5) / density, (y + 0.5) / density, bounds.top(),
+                                                      bounds.bottom())));
                 continue;
             }
+            // The ring: every neighbour within one layout pixel (the 3 x 3
+            // square at density 1).
             bool touches = false;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    touches = touches || solid(x + dx, y + dy);
+            for (int dy = -density; dy <= density; ++dy)
+                for (int dx = -density; dx <= density; ++dx)
+                    touches = touches || (dx * dx + dy * dy <= density * density + 1 && solid(x + dx, y + dy));
             if (touches)
                 image.setPixel(x, y, ToBallPixel(edge));
         }

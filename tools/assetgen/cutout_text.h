@@ -22,7 +22,9 @@ QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& bo
 
 // Paints `path` into `image` (which holds a white ground): pixels at least
 // half covered take `fill`, and a one-pixel ring round them takes `edge`.
-void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge);
+// At a `density` above 1 the image has that many device pixels per pixel of
+// `path` and `fill`; the ring stays one layout pixel wide.
+void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge, int density = 1);
 
 QFont LetterFont(const QString& family, int pixelSize);
 

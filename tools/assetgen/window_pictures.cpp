@@ -11,24 +11,26 @@ namespace tumbaro::assetgen {
 
 namespace {
 
-QImage White(int w, int h)
+QImage White(int w, int h, int density)
 {
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * density, h * density, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
 
-QImage FromFunction(int w, int h, const std::function<Rgb(int, int)>& f)
+// A picture of w by h layout pixels; f gets the layout position of each
+// device pixel's top-left corner (whole numbers at density 1).
+QImage FromFunction(int w, int h, int density, const std::function<Rgb(double, double)>& f)
 {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, ToBallPixel(f(x, y)));
+    QImage image(w * density, h * density, QImage::Format_RGB32);
+    for (int y = 0; y < h * density; ++y)
+        for (int x = 0; x < w * density; ++x)
+            image.setPixel(x, y, ToBallPixel(f(x / double(density), y / double(density))));
     return image;
 }
 
 // Across a frame bar: a rounded light blue face and a dark blue last edge.
-Rgb BarProfile(int across)
+Rgb BarProfile(double across)
 {
     if (across >= 14)
         return Mix(Hex(0x1E3A8A), Hex(0x16296A), (across - 14) / 2.0);
@@ -38,22 +40,22 @@ Rgb BarProfile(int across)
 
 } // namespace
 
-QImage HighScoreHeading()
+QImage HighScoreHeading(int density)
 {
-    QImage image = White(153, 41);
+    QImage image = White(153, 41, density);
     const QPainterPath text = FittedText("Hight Score", LetterFont("Comic Neue", 30), QRectF(3, 4, 147, 33));
     PaintCutout(
         image, text,
         [](double, double y, double top, double bottom) {
             return Mix(Hex(0xFFC040), Hex(0xF07010), SmoothStep(top, bottom, y));
         },
-        Hex(0xA03C08));
+        Hex(0xA03C08), density);
     return image;
 }
 
-QImage SchemeCaption()
+QImage SchemeCaption(int density)
 {
-    QImage image = White(161, 65);
+    QImage image = White(161, 65, density);
     const QPainterPath text = FittedText("SCHEME", LetterFont("DejaVu Sans", 40), QRectF(5, 12, 151, 40));
     PaintCutout(
         image, text,
@@ -65,40 +67,41 @@ QImage SchemeCaption()
                 return Mix(Hex(0xE8707A), Hex(0xB01A26), SmoothStep(0.0, 0.48, t));
             return Mix(Hex(0x8A0A14), Hex(0x5A0410), SmoothStep(0.48, 1.0, t));
         },
-        Hex(0x300208));
+        Hex(0x300208), density);
     return image;
 }
 
-QImage FrameSide()
+QImage FrameSide(int density)
 {
-    return FromFunction(17, 401, [](int x, int) { return BarProfile(x); });
+    return FromFunction(17, 401, density, [](double x, double) { return BarProfile(x); });
 }
 
-QImage FrameEdge()
+QImage FrameEdge(int density)
 {
-    return FromFunction(161, 17, [](int, int y) { return BarProfile(y); });
+    return FromFunction(161, 17, density, [](double, double y) { return BarProfile(y); });
 }
 
-QImage FrameCorner()
+QImage FrameCorner(int density)
 {
-    return FromFunction(17, 17, [](int x, int y) {
+    return FromFunction(17, 17, density, [](double x, double y) {
         const double dx = (x - 5.0) / 16.0, dy = (y - 5.0) / 16.0;
         const double t = std::sqrt(dx * dx + dy * dy);
         return Mix(Hex(0xB4DAF8), Hex(0x1E3A8A), SmoothStep(0.0, 0.95, t));
     });
 }
 
-QImage WindowIcon()
+QImage WindowIcon(int density)
 {
     // Drawn in full colour from the ball shapes, then reduced to sixteen
     // colours: the transparent ground first, then blues, magentas and shadows.
-    const QImage cone = RenderBall(Shape::Cone, {28, 28}, [](const Surface&) {
+    const int side = 32 * density;
+    const QImage cone = RenderBall(Shape::Cone, QSize(28, 28) * density, [](const Surface&) {
         return Material{Hex(0xD030C8), 0.5, 30};
     });
-    const QImage ball = RenderBall(Shape::Sphere, {21, 21}, [](const Surface&) {
+    const QImage ball = RenderBall(Shape::Sphere, QSize(21, 21) * density, [](const Surface&) {
         return Material{Hex(0x2C64E0), 0.9, 30};
     });
-    QImage full(32, 32, QImage::Format_RGB32);
+    QImage full(side, side, QImage::Format_RGB32);
     full.fill(Qt::white);
     auto stamp = [&full](const QImage& picture, QPoint at) {
         for (int y = 0; y < picture.height(); ++y)
@@ -106,18 +109,18 @@ QImage WindowIcon()
                 if (picture.pixel(x, y) != qRgb(255, 255, 255))
                     full.setPixel(at.x() + x, at.y() + y, picture.pixel(x, y));
     };
-    stamp(cone, {4, 0});
-    stamp(ball, {0, 11});
+    stamp(cone, QPoint(4, 0) * density);
+    stamp(ball, QPoint(0, 11) * density);
 
     const QList<QRgb> palette = {
         qRgba(255, 255, 255, 0), qRgb(8, 8, 24),     qRgb(16, 32, 110),   qRgb(28, 60, 170),
         qRgb(44, 100, 224),      qRgb(100, 150, 246), qRgb(176, 206, 255), qRgb(254, 254, 254),
         qRgb(70, 8, 70),         qRgb(120, 20, 116),  qRgb(170, 36, 164),  qRgb(214, 60, 206),
         qRgb(240, 130, 236),     qRgb(60, 60, 72),    qRgb(130, 130, 140), qRgb(200, 200, 210)};
-    QImage icon(32, 32, QImage::Format_Indexed8);
+    QImage icon(side, side, QImage::Format_Indexed8);
     icon.setColorTable(palette);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
             const QRgb c = full.pixel(x, y);
             int best = 0;
             if (c != qRgb(255, 255, 255)) {
@@ -137,7 +140,7 @@ QImage WindowIcon()
     return icon;
 }
 
-QImage Background(int scheme)
+QImage Background(int scheme, int density)
 {
     struct Tones {
         std::uint32_t deep, soft, panel;
@@ -152,7 +155,7 @@ QImage Background(int scheme)
     // Where the cells fall in the picture (the picture starts 8 left of and 24
     // above the window's client area).
     constexpr int BoardLeft = 112 + 8, BoardTop = 32 + 24, Pitch = 52, Cell = 50;
-    return FromFunction(800, 600, [&](int x, int y) {
+    return FromFunction(800, 600, density, [&](double x, double y) {
         const Vec3 p{x / 170.0, y / 170.0, scheme * 3.7};
         const double cloud = Fbm(p, 5, seed);
         const double swirl = Turbulence(p * 0.7 + Vec3{0, 0, 9}, 4, seed + 50);
@@ -161,11 +164,13 @@ QImage Background(int scheme)
         c = c * (1.0 - 0.35 * std::min(1.0, dx * dx + dy * dy));  // vignette
         // A quiet tray under the board: darker, with each cell a shade apart
         // from the gaps, so the balls stand on something.
-        const int bx = x - (BoardLeft - 6), by = y - (BoardTop - 6);
+        // The tray's and the cells' edges fall on whole layout pixels.
+        const int ix = static_cast<int>(x), iy = static_cast<int>(y);
+        const int bx = ix - (BoardLeft - 6), by = iy - (BoardTop - 6);
         const int span = 8 * Pitch - 2 + 12;
         if (bx >= 0 && by >= 0 && bx < span && by < span) {
             c = Mix(c, Hex(t.panel), 0.45);
-            const int cx = x - BoardLeft, cy = y - BoardTop;
+            const int cx = ix - BoardLeft, cy = iy - BoardTop;
             if (cx >= 0 && cy >= 0 && cx % Pitch < Cell && cy % Pitch < Cell && cx < 8 * Pitch && cy < 8 * Pitch)
                 c = c * 1.12;
         }

@@ -9,7 +9,7 @@
 
 namespace tumbaro {
 
-// Decodes JPEG bytes into an RGB32 image. `name` names the picture in the
+// Decodes JPEG bytes into an RGB888 image. `name` names the picture in the
 // error message. Throws GameError("Cannot read picture <name>: <reason>") on
 // corrupt, truncated or unsupported data.
 QImage DecodeJpeg(const QByteArray& bytes, const QString& name);

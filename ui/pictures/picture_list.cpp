@@ -1,9 +1,9 @@
 #include "picture_list.h"
 
+#include "picture_density.h"
 #include "stored_pictures.h"
 
 #include <QFile>
-#include <QImageReader>
 
 namespace tumbaro {
 
@@ -18,21 +18,32 @@ PictureList::PictureList(const QString& name, QObject* parent) : QObject(parent)
     while (QFile::exists(PicturePath(name, count)))
         ++count;
     pictures_.resize(static_cast<std::size_t>(count));
+    sharp_.resize(static_cast<std::size_t>(count));
     if (count > 0)
-        size_ = QImageReader(PicturePath(name, 0)).size();
+        size_ = PngSize(PicturePath(name, 0));
 }
 
 int PictureList::Count() const { return static_cast<int>(pictures_.size()); }
 
 QSize PictureList::PictureSize() const { return size_; }
 
-QImage PictureList::Picture(int k) const
+QImage PictureList::Picture(int k, qreal ratio) const
 {
     if (k < 0 || k >= Count())
         return {};
+    if (WantsSharpPictures(ratio)) {
+        QImage& sharp = sharp_[static_cast<std::size_t>(k)];
+        if (sharp.isNull()) {
+            RegisterSharpPictures();
+            sharp = MaskedPicture(ReadPng(SharpName(PicturePath(objectName(), k))));
+            sharp.setDevicePixelRatio(SharpDensity);
+        }
+        if (!sharp.isNull())
+            return sharp;
+    }
     QImage& picture = pictures_[static_cast<std::size_t>(k)];
     if (picture.isNull())
-        picture = TransparentByBottomLeft(QImage(PicturePath(objectName(), k)));
+        picture = TransparentByBottomLeft(ReadPng(PicturePath(objectName(), k)));
     return picture;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A picture list of the main window (the ball sets Sxema1Big .. Sxema3Small,
 // the button looks ImageList1 and ImageList2): pictures of one size addressed
-// by index, each drawn through its transparency mask.
+// by index, each drawn through its transparency mask, in the drawing that
+// suits the screen (picture_density.h).
 
 #include <QImage>
 #include <QObject>
@@ -19,16 +20,22 @@ public:
     explicit PictureList(const QString& name, QObject* parent = nullptr);
 
     int Count() const;
-    // The size of every picture of the list; empty for a list with none.
+    // The size of every picture of the list, in layout pixels; empty for a
+    // list with none.
     QSize PictureSize() const;
     // Picture k with its transparent colour (the bottom-left pixel's) cleared,
     // in Format_ARGB32_Premultiplied; a null image unless 0 <= k < Count().
-    QImage Picture(int k) const;
+    // For a screen of `ratio` that wants sharp pictures it is the "@2x"
+    // drawing with a device pixel ratio of 2 (its own transparency kept where
+    // it has one), or the plain one where that is missing.
+    QImage Picture(int k, qreal ratio = 1.0) const;
 
 private:
     // Each decoded and masked on its first use, then kept: a start-up draws
-    // from two of the eight lists, and drawing then costs nothing extra.
+    // from two of the eight lists, and drawing then costs nothing extra. A
+    // screen draws from one of the two sets only.
     mutable std::vector<QImage> pictures_;
+    mutable std::vector<QImage> sharp_;
     QSize size_;
 };
 

@@ -1,9 +1,11 @@
 #include "stored_pictures.h"
 
 #include "jpeg_loader.h"
+#include "picture_density.h"
 
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 
 namespace tumbaro {
 
@@ -26,20 +28,68 @@ const QHash<QString, QString>& StoredFiles()
 
 } // namespace
 
-QImage StoredPicture(const QString& controlName)
+namespace {
+
+QImage ReadResource(const QString& path)
 {
-    const QString file = StoredFiles().value(controlName);
-    if (file.isEmpty())
-        return {};
-    const QString path = ":/controls/" + file;
-    if (!file.endsWith(".jpg"))
-        return QImage(path);
+    if (!path.endsWith(".jpg"))
+        return ReadPng(path);
     // The JPEG ones go through our own decoder, like the background files, so
     // they look the same whichever Qt image plugins are installed.
     QFile resource(path);
     if (!resource.open(QIODevice::ReadOnly))
         return {};
-    return DecodeJpeg(resource.readAll(), file);
+    return DecodeJpeg(resource.readAll(), path.mid(path.lastIndexOf('/') + 1));
+}
+
+} // namespace
+
+QImage StoredPicture(const QString& controlName, qreal ratio)
+{
+    const QString file = StoredFiles().value(controlName);
+    if (file.isEmpty())
+        return {};
+    const QString path = ":/controls/" + file;
+    if (WantsSharpPictures(ratio)) {
+        RegisterSharpPictures();
+        if (QFile::exists(SharpName(path))) {
+            QImage sharp = ReadResource(SharpName(path));
+            sharp.setDevicePixelRatio(SharpDensity);
+            return sharp;
+        }
+    }
+    return ReadResource(path);
+}
+
+namespace {
+
+void OnlyPng(QImageReader& reader)
+{
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+}
+
+} // namespace
+
+QImage ReadPng(const QString& path)
+{
+    QImageReader reader(path);
+    OnlyPng(reader);
+    return reader.read();
+}
+
+QSize PngSize(const QString& path)
+{
+    QImageReader reader(path);
+    OnlyPng(reader);
+    return reader.size();
+}
+
+QImage MaskedPicture(const QImage& picture)
+{
+    if (picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return TransparentByBottomLeft(picture);
 }
 
 QImage TransparentByBottomLeft(const QImage& picture)

@@ -1,0 +1,32 @@
+#pragma once
+// Pictures for screens of any pixel density. Every picture the game carries
+// comes twice: as laid out ("name.png") and with twice the pixels each way
+// ("name@2x.png" beside it, Qt's convention). A screen of ratio 1 draws only
+// the first; any higher ratio draws the second, scaled to fit when the ratio
+// is not 2, so a picture is never enlarged from the coarse one.
+
+#include <QImage>
+#include <QString>
+
+namespace tumbaro {
+
+// Device pixels per layout pixel in the sharp pictures.
+inline constexpr int SharpDensity = 2;
+
+// True where a screen of `ratio` device pixels per layout pixel draws the
+// sharp pictures.
+inline bool WantsSharpPictures(qreal ratio) { return ratio > 1.0; }
+
+// Makes the sharp drawings of the pictures the game carries readable under
+// their ":/lists" and ":/controls" names; the first call does it.
+void RegisterSharpPictures();
+
+// "dir/name@2x.ext" for "dir/name.ext".
+QString SharpName(const QString& path);
+
+// Loads the JPEG file `path` with every rule and error of LoadJpegFile; on a
+// screen that wants sharp pictures, its "@2x" file is drawn instead when it
+// is there and sound, and quietly not otherwise.
+QImage LoadJpegForScreen(const QString& path, qreal ratio);
+
+} // namespace tumbaro
