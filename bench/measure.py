@@ -17,6 +17,10 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e")
 import xdisplay as e2e  # noqa: E402
 
 TICKS = os.sysconf("SC_CLK_TCK")
+# The measuring windows themselves: memory is read this long after the first
+# drawn frame, and idle CPU counted over this long.
+SETTLE = 2
+IDLE = 10
 
 
 def pixel(env, x, y):
@@ -25,21 +29,17 @@ def pixel(env, x, y):
     return tuple(out[:3]) if len(out) >= 3 else None
 
 
-def first_content(cmd, cwd, env, title, probe, wanted):
-    """Seconds from launch until the probe pixel (window coordinates) shows `wanted`."""
-    start = time.monotonic()
-    proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-    window = e2e.find_window(env, f"^{title}$")
-    if window is None:
-        proc.kill()
-        raise RuntimeError(f"{title} never showed its window: {proc.communicate()[1][-2000:]}")
-    geometry = e2e.window_geometry(env, window)
+def first_content(program, env, title, probe, wanted):
+    """Waits until the probe pixel (window coordinates) of the program's window
+    shows `wanted`; fails with what the program said if it never does."""
+    geometry = e2e.window_geometry(env, program.window(f"^{title}$"))
     x, y = geometry["X"] + probe[0], geometry["Y"] + probe[1]
-    while time.monotonic() - start < 10:
+    deadline = time.monotonic() + e2e.START_BOUND
+    while time.monotonic() < deadline:  # no pause between polls: each one is a timing sample
         p = pixel(env, x, y)
         if p and wanted(p):
-            return proc, time.monotonic() - start
-    raise RuntimeError(f"{title} never drew its content")
+            return
+    raise RuntimeError(program.failure(f"{title} never drew its content"))
 
 
 def memory(pid):
@@ -82,35 +82,35 @@ def main():
         starts = {"game": [], "bare": []}
         for _ in range(runs):
             for kind in ("bare", "game"):
+                start = time.monotonic()
                 if kind == "game":
                     # A cell's centre: any ball is brighter than black.
-                    proc, t = first_content([game], work, env, "Tumbaro", (112 + 25, 32 + 25),
-                                            lambda p: sum(p) > 60)
+                    with e2e.Program([game], work, env, "the game") as program:
+                        first_content(program, env, "Tumbaro", (112 + 25, 32 + 25), lambda p: sum(p) > 60)
+                        starts[kind].append(time.monotonic() - start)
+                        if len(starts[kind]) == runs:
+                            time.sleep(SETTLE)
+                            rss, pss = memory(program.proc.pid)
+                            cpu0, wake0 = cpu_seconds(program.proc.pid), wakeups(program.proc.pid)
+                            time.sleep(IDLE)
+                            idle_cpu = cpu_seconds(program.proc.pid) - cpu0
+                            idle_wake = wakeups(program.proc.pid) - wake0
                 else:
-                    proc, t = first_content([bare], work, env, "Bare", (137, 57),
-                                            lambda p: p == (0xB9, 0xD1, 0xEA))
-                starts[kind].append(t)
-                if len(starts[kind]) == runs and kind == "game":
-                    time.sleep(2)
-                    rss, pss = memory(proc.pid)
-                    cpu0, wake0 = cpu_seconds(proc.pid), wakeups(proc.pid)
-                    time.sleep(10)
-                    idle_cpu, idle_wake = cpu_seconds(proc.pid) - cpu0, wakeups(proc.pid) - wake0
-                if len(starts[kind]) == runs and kind == "bare":
-                    time.sleep(2)
-                    bare_rss, bare_pss = memory(proc.pid)
-                proc.kill()
-                proc.wait()
+                    with e2e.Program([bare], work, env, "the bare window") as program:
+                        first_content(program, env, "Bare", (137, 57), lambda p: p == (0xB9, 0xD1, 0xEA))
+                        starts[kind].append(time.monotonic() - start)
+                        if len(starts[kind]) == runs:
+                            time.sleep(SETTLE)
+                            bare_rss, bare_pss = memory(program.proc.pid)
         g, b = statistics.median(starts["game"]), statistics.median(starts["bare"])
         print(f"| start-up to the first drawn board (median of {runs}) | {g * 1000:.0f} ms | bare window {b * 1000:.0f} ms; game/bare = {g / b:.2f} |")
         print(f"| memory after start, RSS / PSS | {rss:.1f} MB / {pss:.1f} MB | bare window {bare_rss:.1f} MB / {bare_pss:.1f} MB |")
-        print(f"| CPU over 10 idle seconds | {idle_cpu * 1000:.0f} ms | {idle_wake} context switches |")
+        print(f"| CPU over {IDLE} idle seconds | {idle_cpu * 1000:.0f} ms | {idle_wake} context switches |")
     except Exception:
         print("Xvfb alive:", xvfb.poll() is None, open(os.path.join(work, "xvfb.log")).read()[-1500:])
         raise
     finally:
-        xvfb.terminate()
-        xvfb.wait()
+        e2e.stop_process(xvfb)
         shutil.rmtree(work, ignore_errors=True)
 
 

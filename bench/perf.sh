@@ -5,7 +5,8 @@
 # per cent from run to run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+# An absolute build folder: the programs below are started in other folders.
+build=$(realpath -m -- "${1:-$root/build}")
 bash "$root/scripts/build.sh" "$build"
 
 echo "## Window (Xvfb, median of 7 starts each)"
