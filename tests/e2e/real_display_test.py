@@ -106,11 +106,10 @@ def play(game, env, balls, deal, move, settled, work):
         game.failure(f"after {move} the screen shows {seen[0]}, the replay tool {settled}")
     print(f"move {move} settled as the replay tool plays it")
 
-    assert wait_for(lambda: run(["xdotool", "getwindowfocus"], env=env).strip() == dialog), \
-        game.failure("the name dialog never took the keyboard")
+    game.keyboard_window("^HScore$")
     run(["xdotool", "type", "--delay", "30", "Annabelle"], env=env)  # nine letters: the box keeps eight
     run(["xdotool", "key", "Return"], env=env)
-    game.window("Game Over!!!")  # asked once the table is written
+    game.keyboard_window("Game Over!!!")  # asked once the table is written
     with open(os.path.join(work, "H.dat"), "rb") as f:
         names = f.read()
     with open(os.path.join(work, "H2.dat"), "rb") as f:

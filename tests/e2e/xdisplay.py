@@ -191,6 +191,14 @@ class Program:
             raise AssertionError(self.failure(f"the window {title!r} never appeared"))
         return found
 
+    def keyboard_window(self, title, seconds=START_BOUND):
+        """The id of the program's window named `title` once it has the
+        keyboard: keys sent before that would go to the window before it."""
+        window = self.window(title, seconds)
+        if not wait_for(lambda: run(["xdotool", "getwindowfocus"], env=self.env).strip() == window, seconds):
+            raise AssertionError(self.failure(f"the window {title!r} never took the keyboard"))
+        return window
+
     def ended(self, seconds=WAIT_BOUND):
         """The exit status once the program has ended; fails if it does not."""
         try:
