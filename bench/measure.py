@@ -21,6 +21,9 @@ TICKS = os.sysconf("SC_CLK_TCK")
 # drawn frame, and idle CPU counted over this long.
 SETTLE = 2
 IDLE = 10
+COLOUR_TOLERANCE = 8
+# The balls of the first scheme, which a fresh start shows.
+BALLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets", "Sxema1Big")
 
 
 def pixel(env, x, y):
@@ -32,14 +35,23 @@ def pixel(env, x, y):
 def first_content(program, env, title, probe, wanted):
     """Waits until the probe pixel (window coordinates) of the program's window
     shows `wanted`; fails with what the program said if it never does."""
-    geometry = e2e.window_geometry(env, program.window(f"^{title}$"))
+    # No pause between searches or polls: each one is a timing sample.
+    geometry = e2e.window_geometry(env, program.window(f"^{title}$", interval=0))
     x, y = geometry["X"] + probe[0], geometry["Y"] + probe[1]
     deadline = time.monotonic() + e2e.START_BOUND
-    while time.monotonic() < deadline:  # no pause between polls: each one is a timing sample
+    while time.monotonic() < deadline:
         p = pixel(env, x, y)
         if p and wanted(p):
             return
     raise RuntimeError(program.failure(f"{title} never drew its content"))
+
+
+def ball_centre(path):
+    """The colour at the middle of a ball picture, as the game draws it at the
+    middle of a cell."""
+    w, h, raw = e2e.load_ball(path)
+    p = ((h // 2) * w + w // 2) * 3
+    return tuple(raw[p:p + 3])
 
 
 def memory(pid):
@@ -70,6 +82,11 @@ def wakeups(pid):
 
 def main():
     game, bare, runtime = sys.argv[1:4]
+    centres = [ball_centre(os.path.join(BALLS, f"{k}.png")) for k in range(8)]
+
+    def is_ball(p):
+        return any(max(abs(a - b) for a, b in zip(p, c)) <= COLOUR_TOLERANCE for c in centres)
+
     runs = int(sys.argv[4]) if len(sys.argv) > 4 else 5
     work = tempfile.mkdtemp(prefix="tumbaro-measure-")
     for name in os.listdir(runtime):
@@ -84,9 +101,9 @@ def main():
             for kind in ("bare", "game"):
                 start = time.monotonic()
                 if kind == "game":
-                    # A cell's centre: any ball is brighter than black.
+                    # The centre of Ball11 shows the centre of a ball, not the background.
                     with e2e.Program([game], work, env, "the game") as program:
-                        first_content(program, env, "Tumbaro", (112 + 25, 32 + 25), lambda p: sum(p) > 60)
+                        first_content(program, env, "Tumbaro", (112 + 25, 32 + 25), is_ball)
                         starts[kind].append(time.monotonic() - start)
                         if len(starts[kind]) == runs:
                             time.sleep(SETTLE)

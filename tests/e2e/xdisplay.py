@@ -183,10 +183,10 @@ class Program:
             said = f.read()
         return f"{what}; {self.name} {self.state()}. The last lines of its standard error:\n{_tail(said)}"
 
-    def window(self, title, seconds=START_BOUND):
+    def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL):
         """The id of the program's window named `title`; fails with what the
         program said if none appears."""
-        found = find_window(self.env, title, seconds, proc=self.proc)
+        found = find_window(self.env, title, seconds, proc=self.proc, interval=interval)
         if not found:
             raise AssertionError(self.failure(f"the window {title!r} never appeared"))
         return found
@@ -207,10 +207,10 @@ class Program:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
 
 
-def find_window(env, title, seconds=START_BOUND, proc=None):
+def find_window(env, title, seconds=START_BOUND, proc=None, interval=POLL_INTERVAL):
     """The id of the first window whose name matches `title`, or None once
     `seconds` have passed or `proc`, the program that should show it, has
-    ended."""
+    ended. Searches every `interval` seconds."""
     deadline = time.monotonic() + seconds
     while True:
         found = subprocess.run(["xdotool", "search", "--name", title], env=env, capture_output=True,
@@ -219,7 +219,7 @@ def find_window(env, title, seconds=START_BOUND, proc=None):
             return found[0]
         if time.monotonic() >= deadline or (proc is not None and proc.poll() is not None):
             return None
-        time.sleep(POLL_INTERVAL)
+        time.sleep(interval)
 
 
 def window_geometry(env, window):
