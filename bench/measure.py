@@ -17,6 +17,13 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e")
 import xdisplay as e2e  # noqa: E402
 
 TICKS = os.sysconf("SC_CLK_TCK")
+# The measuring windows themselves: memory is read this long after the first
+# drawn frame, and idle CPU counted over this long.
+SETTLE = 2
+IDLE = 10
+COLOUR_TOLERANCE = 8
+# The balls of the first scheme, which a fresh start shows.
+BALLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets", "Sxema1Big")
 
 
 def pixel(env, x, y):
@@ -25,21 +32,26 @@ def pixel(env, x, y):
     return tuple(out[:3]) if len(out) >= 3 else None
 
 
-def first_content(cmd, cwd, env, title, probe, wanted):
-    """Seconds from launch until the probe pixel (window coordinates) shows `wanted`."""
-    start = time.monotonic()
-    proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-    window = e2e.find_window(env, f"^{title}$")
-    if window is None:
-        proc.kill()
-        raise RuntimeError(f"{title} never showed its window: {proc.communicate()[1][-2000:]}")
-    geometry = e2e.window_geometry(env, window)
+def first_content(program, env, title, probe, wanted):
+    """Waits until the probe pixel (window coordinates) of the program's window
+    shows `wanted`; fails with what the program said if it never does."""
+    # No pause between searches or polls: each one is a timing sample.
+    geometry = e2e.window_geometry(env, program.window(f"^{title}$", interval=0))
     x, y = geometry["X"] + probe[0], geometry["Y"] + probe[1]
-    while time.monotonic() - start < 10:
+    deadline = time.monotonic() + e2e.START_BOUND
+    while time.monotonic() < deadline:
         p = pixel(env, x, y)
         if p and wanted(p):
-            return proc, time.monotonic() - start
-    raise RuntimeError(f"{title} never drew its content")
+            return
+    raise RuntimeError(program.failure(f"{title} never drew its content"))
+
+
+def ball_centre(path):
+    """The colour at the middle of a ball picture, as the game draws it at the
+    middle of a cell."""
+    w, h, raw = e2e.load_ball(path)
+    p = ((h // 2) * w + w // 2) * 3
+    return tuple(raw[p:p + 3])
 
 
 def memory(pid):
@@ -70,6 +82,11 @@ def wakeups(pid):
 
 def main():
     game, bare, runtime = sys.argv[1:4]
+    centres = [ball_centre(os.path.join(BALLS, f"{k}.png")) for k in range(8)]
+
+    def is_ball(p):
+        return any(max(abs(a - b) for a, b in zip(p, c)) <= COLOUR_TOLERANCE for c in centres)
+
     runs = int(sys.argv[4]) if len(sys.argv) > 4 else 5
     work = tempfile.mkdtemp(prefix="tumbaro-measure-")
     for name in os.listdir(runtime):
@@ -82,35 +99,35 @@ def main():
         starts = {"game": [], "bare": []}
         for _ in range(runs):
             for kind in ("bare", "game"):
+                start = time.monotonic()
                 if kind == "game":
-                    # A cell's centre: any ball is brighter than black.
-                    proc, t = first_content([game], work, env, "Tumbaro", (112 + 25, 32 + 25),
-                                            lambda p: sum(p) > 60)
+                    # The centre of Ball11 shows the centre of a ball, not the background.
+                    with e2e.Program([game], work, env, "the game") as program:
+                        first_content(program, env, "Tumbaro", (112 + 25, 32 + 25), is_ball)
+                        starts[kind].append(time.monotonic() - start)
+                        if len(starts[kind]) == runs:
+                            time.sleep(SETTLE)
+                            rss, pss = memory(program.proc.pid)
+                            cpu0, wake0 = cpu_seconds(program.proc.pid), wakeups(program.proc.pid)
+                            time.sleep(IDLE)
+                            idle_cpu = cpu_seconds(program.proc.pid) - cpu0
+                            idle_wake = wakeups(program.proc.pid) - wake0
                 else:
-                    proc, t = first_content([bare], work, env, "Bare", (137, 57),
-                                            lambda p: p == (0xB9, 0xD1, 0xEA))
-                starts[kind].append(t)
-                if len(starts[kind]) == runs and kind == "game":
-                    time.sleep(2)
-                    rss, pss = memory(proc.pid)
-                    cpu0, wake0 = cpu_seconds(proc.pid), wakeups(proc.pid)
-                    time.sleep(10)
-                    idle_cpu, idle_wake = cpu_seconds(proc.pid) - cpu0, wakeups(proc.pid) - wake0
-                if len(starts[kind]) == runs and kind == "bare":
-                    time.sleep(2)
-                    bare_rss, bare_pss = memory(proc.pid)
-                proc.kill()
-                proc.wait()
+                    with e2e.Program([bare], work, env, "the bare window") as program:
+                        first_content(program, env, "Bare", (137, 57), lambda p: p == (0xB9, 0xD1, 0xEA))
+                        starts[kind].append(time.monotonic() - start)
+                        if len(starts[kind]) == runs:
+                            time.sleep(SETTLE)
+                            bare_rss, bare_pss = memory(program.proc.pid)
         g, b = statistics.median(starts["game"]), statistics.median(starts["bare"])
         print(f"| start-up to the first drawn board (median of {runs}) | {g * 1000:.0f} ms | bare window {b * 1000:.0f} ms; game/bare = {g / b:.2f} |")
         print(f"| memory after start, RSS / PSS | {rss:.1f} MB / {pss:.1f} MB | bare window {bare_rss:.1f} MB / {bare_pss:.1f} MB |")
-        print(f"| CPU over 10 idle seconds | {idle_cpu * 1000:.0f} ms | {idle_wake} context switches |")
+        print(f"| CPU over {IDLE} idle seconds | {idle_cpu * 1000:.0f} ms | {idle_wake} context switches |")
     except Exception:
         print("Xvfb alive:", xvfb.poll() is None, open(os.path.join(work, "xvfb.log")).read()[-1500:])
         raise
     finally:
-        xvfb.terminate()
-        xvfb.wait()
+        e2e.stop_process(xvfb)
         shutil.rmtree(work, ignore_errors=True)
 
 

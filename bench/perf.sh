@@ -5,7 +5,8 @@
 # per cent from run to run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+# An absolute build folder: the programs below are started in other folders.
+build=$(realpath -m -- "${1:-$root/build}")
 bash "$root/scripts/build.sh" "$build"
 
 echo "## Window (Xvfb, median of 7 starts each)"
@@ -16,7 +17,7 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 cp "$root"/assets/runtime/b?.jpg "$root/assets/runtime/CHANGE.WAV" "$runtime/"
 # A table no game can enter, so the end of a game asks only the question.
-for i in $(seq 10); do printf 'Nobody\r\n' >>"$runtime/H.dat"; printf '2000000000\r\n' >>"$runtime/H2.dat"; done
+for _ in $(seq 10); do printf 'Nobody\r\n' >>"$runtime/H.dat"; printf '2000000000\r\n' >>"$runtime/H2.dat"; done
 "$build/bench/tick_cost" "$runtime" 300 2>/dev/null
 
 echo "## Replay throughput"
