@@ -81,8 +81,7 @@ def play_at_scale(game_binary, replay, source, work, display, scale):
         # The undo button, now enabled, shows its sharp pressed look while down.
         undo = samples(picture(source, "ImageList2", "3@2x.png", fitted(UNDO_SIZE)))
         left, top = screen.at(*UNDO_AT)
-        x, y = (screen.geometry[k] + v + round(scale * CELL) // 2 for k, v in (("X", left), ("Y", top)))
-        run(["xdotool", "mousemove", str(x), str(y), "mousedown", "1"], env=env)
+        run(["xdotool", "mousemove", *screen.point(left, top), "mousedown", "1"], env=env)
         pressed = wait_for(lambda: screen.distance(screen.shot(), left, top, undo) < 12)
         run(["xdotool", "mouseup", "1"], env=env)
         assert pressed, game.failure(f"scale {scale}: the undo button never showed its pressed look")

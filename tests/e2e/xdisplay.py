@@ -78,7 +78,7 @@ def start_xvfb(log=None, screen=SCREEN):
     if number and _accepts_connections(number):
         return xvfb, ":" + number
     stop_process(xvfb)
-    why = f"Xvfb named no display that takes connections within {START_BOUND} s (:{number}, status {xvfb.returncode})"
+    why = f"Xvfb gave no display that takes connections (display {number or 'not named'}, status {xvfb.returncode})"
     if log is None:
         said.seek(0)
         why += ". It said:\n" + _tail(said.read().decode(errors="replace"))
@@ -223,13 +223,11 @@ def samples(picture, step=SAMPLE, stretch=1):
     surround, every `step`-th each way: where a cell must show the ball
     itself. `stretch` places them as the picture enlarged by that factor."""
     width, height, rgba = picture
-    found = []
-    for y in range(1, min(width, height), step):  # the square a cell shows
-        for x in range(1, min(width, height), step):
-            r, g, b, a = rgba[(y * width + x) * 4:(y * width + x) * 4 + 4]
-            if a == 255 and (r, g, b) != (255, 255, 255):
-                found.append((x * stretch, y * stretch, r, g, b))
-    return found
+    side = min(width, height)  # the square a cell shows
+    pixels = ((x, y, *rgba[(y * width + x) * 4:(y * width + x) * 4 + 4])
+              for y in range(1, side, step) for x in range(1, side, step))
+    return [(x * stretch, y * stretch, r, g, b) for x, y, r, g, b, a in pixels
+            if a == 255 and (r, g, b) != (255, 255, 255)]
 
 
 class Screen:
@@ -257,17 +255,16 @@ class Screen:
         return self.at(BOARD[0] + PITCH * c, BOARD[1] + PITCH * r)
 
     def distance(self, shot, left, top, points):
-        width = self.geometry["WIDTH"]
-        total = 0
-        for x, y, r, g, b in points:
-            p = ((top + y) * width + left + x) * 3
-            total += abs(shot[p] - r) + abs(shot[p + 1] - g) + abs(shot[p + 2] - b)
-        return total / (3 * len(points))
+        """The mean colour difference between `points` (samples) and the shot
+        of the window, placed at device pixel (left, top)."""
+        w = self.geometry["WIDTH"]
+        return sum(abs(shot[p] - r) + abs(shot[p + 1] - g) + abs(shot[p + 2] - b)
+                   for x, y, r, g, b in points for p in [((top + y) * w + left + x) * 3]) / (3 * len(points))
 
-    def board(self, balls, shot=None):
+    def board(self, balls):
         """The ball each cell shows, by the closest of `balls` (samples);
         None where none comes close."""
-        shot = shot or self.shot()
+        shot = self.shot()
         board = [[min((self.distance(shot, *self.cell(r, c), s), k) for k, s in enumerate(balls))
                   for c in range(8)] for r in range(8)]
         return [[k if d < CLOSE else None for d, k in row] for row in board]
@@ -290,15 +287,15 @@ class Screen:
             first, second = ["Right"] + ["Down"] * r1 + ["Right"] * c1 + ["space"], [step, "space"]
             send = lambda keys: run(["xdotool", "key", "--delay", "50", *keys], env=self.env)
         else:
-            first, second = [self.point(r1, c1)], [self.point(r2, c2)]
+            first, second = [self.point(*self.cell(r1, c1))], [self.point(*self.cell(r2, c2))]
             send = lambda points: run(["xdotool", "mousemove", *points[0], "click", "1"], env=self.env)
         send(first)
         assert wait_for(lambda: self.board(balls)[r1][c1] is None), \
             self.game.failure(f"scale {self.scale}: {move} picked nothing")
         send(second)
 
-    def point(self, r, c):
-        """Screen coordinates of the middle of a cell, as xdotool takes them."""
-        left, top = self.cell(r, c)
+    def point(self, left, top):
+        """Screen coordinates, as xdotool takes them, of the middle of a
+        cell-sized square at device pixel (left, top) in the window."""
         half = round(self.scale * CELL) // 2
         return str(self.geometry["X"] + left + half), str(self.geometry["Y"] + top + half)
