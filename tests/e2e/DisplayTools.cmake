@@ -4,20 +4,15 @@
 # Every program the display scripts call, and the Debian package it comes in.
 set(TUMBARO_DISPLAY_PACKAGES
   Xvfb=xvfb xdotool=xdotool faketime=faketime
-  import=imagemagick convert=imagemagick identify=imagemagick)
+  import=imagemagick convert=imagemagick identify=imagemagick xprop=x11-utils man=man-db)
 
-# missing_display_tools(OUT tool...): of the given tools, those not installed,
-# each as "tool (package)". A tool is one of the programs above, or "python3"
-# as the caller's find_package(Python3) found it.
-function(missing_display_tools out)
+# add_display_test(NAME name NEEDS tool... COMMAND command...): a test on a
+# private X server. When a tool it needs is missing it is still listed, and
+# skips with a message that names the tool and its package.
+function(add_display_test)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME" "NEEDS;COMMAND")
   set(missing)
-  foreach(tool IN LISTS ARGN)
-    if(tool STREQUAL "python3")
-      if(NOT Python3_FOUND)
-        list(APPEND missing "python3 (python3)")
-      endif()
-      continue()
-    endif()
+  foreach(tool IN ITEMS python3 Xvfb xdotool ${arg_NEEDS})
     set(package ${tool})
     foreach(pair IN LISTS TUMBARO_DISPLAY_PACKAGES)
       if(pair MATCHES "^${tool}=(.*)$")
@@ -29,15 +24,6 @@ function(missing_display_tools out)
       list(APPEND missing "${tool} (${package})")
     endif()
   endforeach()
-  set(${out} "${missing}" PARENT_SCOPE)
-endfunction()
-
-# add_display_test(NAME name NEEDS tool... COMMAND command...): a test on a
-# private X server. When a tool it needs is missing it is still listed, and
-# skips with a message that names the tool.
-function(add_display_test)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME" "NEEDS;COMMAND")
-  missing_display_tools(missing python3 Xvfb xdotool ${arg_NEEDS})
   if(missing)
     list(JOIN missing ", " names)
     message(STATUS "${arg_NAME} will be skipped: not installed: ${names}")

@@ -1,15 +1,10 @@
-"""Helpers shared by the tests and measurements that drive the real game on a
-private X server: the server itself, the programs started on it, finding their
-windows, screenshots and reading the board off them.
-
-As a command, `xdisplay.py window TITLE -- COMMAND [ARG...]` starts COMMAND on
-a private X server and waits for a window whose name matches TITLE; when none
-appears it prints why (the program's exit status and the end of its standard
-error) and exits with 1.
-"""
+"""The real game on a private X server, for tests and measurements: the
+server, the programs on it, their windows, the board read off the screen."""
+import calendar
 import contextlib
 import os
 import select
+import shutil
 import signal
 import socket
 import subprocess
@@ -18,7 +13,10 @@ import tempfile
 import time
 
 WIDTH, HEIGHT = 792, 572
-SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
+SCREEN = (1024, 768)
+CELL, PITCH, BOARD = 50, 52, (112, 32)  # a cell, the distance between cells, the first cell: window pixels
+SAMPLE = 3  # pictures are compared at every third pixel each way
+CLOSE = 12  # the mean colour difference under which a cell shows a ball
 
 # Upper bounds on waits. A start takes well under a second even on a busy
 # two-core machine; only a failure ever runs into these.
@@ -32,8 +30,8 @@ STDERR_LINES = 15
 signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
 
 
-def run(cmd, **kw):
-    return subprocess.run(cmd, check=True, capture_output=True, text=True, **kw).stdout
+def run(cmd, text=True, **kw):
+    return subprocess.run(cmd, check=True, capture_output=True, text=text, **kw).stdout
 
 
 def wait_for(condition, seconds=WAIT_BOUND):
@@ -50,69 +48,41 @@ def _tail(text, lines=STDERR_LINES):
     return "\n".join(text.rstrip().splitlines()[-lines:]) or "(nothing)"
 
 
-def _read_display_number(fd):
-    """What Xvfb writes to -displayfd: its display number and a newline, sent
-    only once it listens for clients. None if it ends first."""
-    number = b""
-    deadline = time.monotonic() + START_BOUND
-    while not number.endswith(b"\n"):
-        if not select.select([fd], [], [], max(0.0, deadline - time.monotonic()))[0]:
-            raise TimeoutError
-        chunk = os.read(fd, 16)
-        if not chunk:  # Xvfb ended without naming a display
-            return None
-        number += chunk
-    return number.decode().strip()
-
-
 def _accepts_connections(number):
     """Whether the display's socket takes a connection. The probe never speaks
     X, so the server never counts it as a client that could leave last."""
     for address in ("\0/tmp/.X11-unix/X" + number, "/tmp/.X11-unix/X" + number):
-        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as probe:
-            try:
-                probe.connect(address)
-                return True
-            except OSError:
-                continue
+        with socket.socket(socket.AF_UNIX) as probe, contextlib.suppress(OSError):
+            probe.connect(address)
+            return True
     return False
 
 
-def start_xvfb(log=None):
-    """A private X server on the first free display: (process, ":N").
-
-    It runs with -noreset. Without it the server resets whenever its last
-    client leaves, and a reset closes every connection that is still in its
-    handshake: a program that connects just after a probe or an earlier
-    program has gone is thrown out ("could not connect to display"). The
-    display number arrives through -displayfd, which the server writes once it
-    listens, so no X client is needed to see that it is ready.
-
-    `log` receives the server's messages; by default they are kept and shown
-    if it fails to start."""
-    own_log = log is None
-    if own_log:
-        log = tempfile.TemporaryFile()
+def start_xvfb(log=None, screen=SCREEN):
+    """A private X server with a `screen` of (width, height) on the first free
+    display: (process, ":N"). `log` takes its messages; by default they are
+    kept and quoted if it fails to start."""
+    # -noreset: without it the server resets whenever its last client leaves,
+    # and a reset closes every connection still in its handshake, so a program
+    # that connects just after an earlier one has gone is thrown out ("could
+    # not connect to display"). -displayfd: the server writes its number there
+    # once it listens, so no X client is needed to see that it is ready.
+    said = log or tempfile.TemporaryFile()
     read_fd, write_fd = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-noreset", "-nolisten", "tcp",
-                             "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
-                            pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=log)
+                             "-screen", "0", "%dx%dx24" % screen],
+                            pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=said)
     os.close(write_fd)
-    try:
-        number = _read_display_number(read_fd)
-        if number and _accepts_connections(number):
-            return xvfb, ":" + number
-        why = (f"named :{number}, whose socket takes no connections" if number else
-               f"ended with status {xvfb.wait()} before naming a display")
-    except TimeoutError:
-        why = f"named no display within {START_BOUND} s"
-    finally:
-        os.close(read_fd)
+    with os.fdopen(read_fd, "rb") as numbers:  # a number and a newline, or nothing if it ends first
+        number = numbers.readline().decode().strip() if select.select([numbers], [], [], START_BOUND)[0] else ""
+    if number and _accepts_connections(number):
+        return xvfb, ":" + number
     stop_process(xvfb)
-    if own_log:
-        log.seek(0)
-        why += ". It said:\n" + _tail(log.read().decode(errors="replace"))
-    raise RuntimeError("Xvfb " + why)
+    why = f"Xvfb gave no display that takes connections (display {number or 'not named'}, status {xvfb.returncode})"
+    if log is None:
+        said.seek(0)
+        why += ". It said:\n" + _tail(said.read().decode(errors="replace"))
+    raise RuntimeError(why)
 
 
 def stop_process(proc):
@@ -128,9 +98,9 @@ def stop_process(proc):
 
 
 @contextlib.contextmanager
-def private_display():
+def private_display(screen=SCREEN):
     """A private X server for the length of a `with` block; yields ":N"."""
-    xvfb, display = start_xvfb()
+    xvfb, display = start_xvfb(screen=screen)
     try:
         yield display
     finally:
@@ -146,55 +116,76 @@ def game_env(display, work):
     return env
 
 
+def frozen(when, cmd):
+    """`cmd` with the wall clock standing still at `when` (UTC), so the game
+    seeds its deal with that very second."""
+    return ["faketime", "-m", "--exclude-monotonic", "-f", when] + cmd
+
+
+def prepare_work(source, work, names=("b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat")):
+    """A working folder as the launcher prepares it, from the shipped files."""
+    for name in names:
+        shutil.copy(os.path.join(source, "assets", "runtime", name), work)
+
+
+def first_move(replay, when):
+    """The deal of the frozen second `when`, the first move the replay tool
+    plays on it ("RC-RC", from 1), the board it settles to, the lines after."""
+    lines = run([replay, str(calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))), "--auto", "1"]).splitlines()
+    board = lambda rows: [[int(ch) for ch in row] for row in rows]
+    assert lines[9].startswith("accepted"), lines
+    return board(lines[1:9]), lines[9].split()[1], board(lines[10:18]), lines[18:]
+
+
 class Program:
     """A program started on the private display, its standard error kept in a
     file so that a failure can quote what the program itself said. Use it in
-    a `with` block; leaving the block ends the program."""
+    a `with` block; leaving the block ends the program and its children."""
 
     def __init__(self, cmd, cwd, env, name="the game"):
-        self.env, self.name = env, name
-        fd, self.stderr_path = tempfile.mkstemp(prefix="tumbaro-stderr-")
-        try:
-            self.proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=fd)
-        finally:
-            os.close(fd)
+        self.env, self.name, self.stderr = env, name, tempfile.TemporaryFile()
+        # A session of its own: faketime or a launcher end with the game.
+        self.proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=self.stderr,
+                                     start_new_session=True)
 
     def __enter__(self):
         return self
 
     def __exit__(self, *exc):
-        if self.proc.poll() is None:
-            self.proc.kill()
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(self.proc.pid, signal.SIGKILL)
         self.proc.wait()
-        os.unlink(self.stderr_path)
-
-    def state(self):
-        code = self.proc.poll()
-        if code is None:
-            return "still runs"
-        if code < 0:
-            return f"was ended by {signal.Signals(-code).name}"
-        return f"exited with status {code}"
+        self.stderr.close()
 
     def failure(self, what):
         """`what` went wrong, with the program's state and the end of its
         standard error."""
-        with open(self.stderr_path, errors="replace") as f:
-            said = f.read()
-        return f"{what}; {self.name} {self.state()}. The last lines of its standard error:\n{_tail(said)}"
+        code = self.proc.poll()
+        state = ("still runs" if code is None else f"was ended by {signal.Signals(-code).name}" if code < 0
+                 else f"exited with status {code}")
+        fd = self.stderr.fileno()  # read without moving the offset the program writes at
+        said = os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace")
+        return f"{what}; {self.name} {state}. The last lines of its standard error:\n{_tail(said)}"
 
     def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL):
-        """The id of the program's window named `title`; fails with what the
-        program said if none appears."""
-        found = find_window(self.env, title, seconds, proc=self.proc, interval=interval)
-        if not found:
-            raise AssertionError(self.failure(f"the window {title!r} never appeared"))
-        return found
+        """The id of the program's first window whose name matches `title`,
+        searched every `interval` seconds; fails with what the program said
+        if none appears before it ends or `seconds` pass."""
+        deadline = time.monotonic() + seconds
+        while True:
+            found = subprocess.run(["xdotool", "search", "--name", title], env=self.env, capture_output=True,
+                                   text=True).stdout.split()
+            if found:
+                return found[0]
+            if time.monotonic() >= deadline or self.proc.poll() is not None:
+                raise AssertionError(self.failure(f"the window {title!r} never appeared"))
+            time.sleep(interval)
 
     def keyboard_window(self, title, seconds=START_BOUND):
-        """The id of the program's window named `title` once it has the
-        keyboard: keys sent before that would go to the window before it."""
+        """The id of the program's window named `title`, given the keyboard
+        and once it has it: keys sent before would go to the window before."""
         window = self.window(title, seconds)
+        run(["xdotool", "windowfocus", window], env=self.env)
         if not wait_for(lambda: run(["xdotool", "getwindowfocus"], env=self.env).strip() == window, seconds):
             raise AssertionError(self.failure(f"the window {title!r} never took the keyboard"))
         return window
@@ -207,21 +198,6 @@ class Program:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
 
 
-def find_window(env, title, seconds=START_BOUND, proc=None, interval=POLL_INTERVAL):
-    """The id of the first window whose name matches `title`, or None once
-    `seconds` have passed or `proc`, the program that should show it, has
-    ended. Searches every `interval` seconds."""
-    deadline = time.monotonic() + seconds
-    while True:
-        found = subprocess.run(["xdotool", "search", "--name", title], env=env, capture_output=True,
-                               text=True).stdout.split()
-        if found:
-            return found[0]
-        if time.monotonic() >= deadline or (proc is not None and proc.poll() is not None):
-            return None
-        time.sleep(interval)
-
-
 def window_geometry(env, window):
     """X, Y, WIDTH and HEIGHT of a window, as whole numbers."""
     fields = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window],
@@ -229,70 +205,97 @@ def window_geometry(env, window):
     return {key: int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")}
 
 
-def screenshot(env):
-    raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=env, check=True,
+def load_picture(path, size=None, channels="rgba"):
+    """(width, height, pixels) of a picture file, scaled smoothly to `size`."""
+    width, height = size or map(int, run(["identify", "-format", "%w %h", path]).split())
+    resize = ["-filter", "Box", "-resize", "%dx%d!" % size] if size else []
+    raw = subprocess.run(["convert", path, *resize, "-depth", "8", channels + ":-"], check=True,
                          capture_output=True).stdout
-    return raw  # SCREEN_WIDTH x SCREEN_HEIGHT x 3
+    return width, height, raw
 
 
 def load_ball(path):
-    raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
-    size = run(["identify", "-format", "%w %h", path]).split()
-    return int(size[0]), int(size[1]), raw
+    return load_picture(path, channels="rgb")
 
 
-def cell_origin(origin, row, column):
-    """Screen position of the top left of a cell, both counted from 0."""
-    return origin[0] + 112 + 52 * column, origin[1] + 32 + 52 * row
+def samples(picture, step=SAMPLE, stretch=1):
+    """(x, y, r, g, b) of a picture's opaque pixels that are not its white
+    surround, every `step`-th each way: where a cell must show the ball
+    itself. `stretch` places them as the picture enlarged by that factor."""
+    width, height, rgba = picture
+    side = min(width, height)  # the square a cell shows
+    pixels = ((x, y, *rgba[(y * width + x) * 4:(y * width + x) * 4 + 4])
+              for y in range(1, side, step) for x in range(1, side, step))
+    return [(x * stretch, y * stretch, r, g, b) for x, y, r, g, b, a in pixels
+            if a == 255 and (r, g, b) != (255, 255, 255)]
 
 
-def classify(shot, origin, balls):
-    """The colour each cell shows: the ball picture closest to the cell's pixels
-    where the picture is not its white surround; None where nothing fits."""
-    board = []
-    for r in range(8):
-        row = []
-        for c in range(8):
-            cx, cy = cell_origin(origin, r, c)
-            best, best_diff = None, 1e9
-            for k, (w, h, pic) in enumerate(balls):
-                diff = n = 0
-                for y in range(0, min(h, 50), 2):
-                    for x in range(0, min(w, 50), 2):
-                        p = (y * w + x) * 3
-                        if pic[p] == 255 and pic[p + 1] == 255 and pic[p + 2] == 255:
-                            continue
-                        s = ((cy + y) * SCREEN_WIDTH + cx + x) * 3
-                        diff += abs(shot[s] - pic[p]) + abs(shot[s + 1] - pic[p + 1]) + abs(shot[s + 2] - pic[p + 2])
-                        n += 3
-                if n and diff / n < best_diff:
-                    best, best_diff = k, diff / n
-            row.append(best if best_diff < 12 else None)
-        board.append(row)
-    return board
+class Screen:
+    """The game's window at a scale: its screenshots, the board read off them
+    and the cells clicked or reached by keys, in device pixels."""
 
+    def __init__(self, game, scale=1):
+        self.game, self.env, self.scale = game, game.env, scale
+        self.geometry = window_geometry(self.env, game.window("^Tumbaro$"))
+        size = (self.geometry["WIDTH"], self.geometry["HEIGHT"])
+        assert size == (round(WIDTH * scale), round(HEIGHT * scale)), f"scale {scale}: the window is {size}"
+        self.seen = None
 
-def replay_boards(replay, seed, args):
-    return run([replay, str(seed)] + args).splitlines()
+    def shot(self):
+        g = self.geometry
+        return run(["import", "-window", "root", "-crop", f"{g['WIDTH']}x{g['HEIGHT']}+{g['X']}+{g['Y']}",
+                    "-depth", "8", "rgb:-"], env=self.env, text=False)
 
+    def at(self, x, y):
+        """The device pixel of window point (x, y) in the window."""
+        return round(self.scale * x), round(self.scale * y)
 
-def main(args):
-    if len(args) < 4 or args[0] != "window" or args[2] != "--":
-        print("usage: xdisplay.py window TITLE -- COMMAND [ARG...]", file=sys.stderr)
-        return 2
-    title, cmd = args[1], args[3:]
-    with private_display() as display:
-        env = dict(os.environ, DISPLAY=display)
-        env.pop("QT_QPA_PLATFORM", None)
-        with Program(cmd, None, env, name=os.path.basename(cmd[0])) as program:
-            try:
-                program.window(title)
-            except AssertionError as failure:
-                print(failure, file=sys.stderr)
-                return 1
-    print(f"{os.path.basename(cmd[0])} showed its window {title!r}")
-    return 0
+    def cell(self, r, c):
+        """The top left device pixel of a cell in the window, counted from 0."""
+        return self.at(BOARD[0] + PITCH * c, BOARD[1] + PITCH * r)
 
+    def distance(self, shot, left, top, points):
+        """The mean colour difference between `points` (samples) and the shot
+        of the window, placed at device pixel (left, top)."""
+        w = self.geometry["WIDTH"]
+        return sum(abs(shot[p] - r) + abs(shot[p + 1] - g) + abs(shot[p + 2] - b)
+                   for x, y, r, g, b in points for p in [((top + y) * w + left + x) * 3]) / (3 * len(points))
 
-if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    def board(self, balls):
+        """The ball each cell shows, by the closest of `balls` (samples);
+        None where none comes close."""
+        shot = self.shot()
+        board = [[min((self.distance(shot, *self.cell(r, c), s), k) for k, s in enumerate(balls))
+                  for c in range(8)] for r in range(8)]
+        return [[k if d < CLOSE else None for d, k in row] for row in board]
+
+    def wait_board(self, balls, expected, what):
+        """Waits for the screen to show `expected`; fails with `what`, the
+        board last seen and what the game said."""
+        def shows():
+            self.seen = self.board(balls)
+            return self.seen == expected
+        assert wait_for(shows), self.game.failure(f"{what}: the screen shows {self.seen}, not {expected}")
+
+    def play(self, move, balls, by_keys=False):
+        """Plays `move` ("RC-RC") with two clicks, or with arrow keys and Space
+        from the cursor's first place, row 1 column 1; the second cell only
+        once the first ball shows it is picked."""
+        (r1, c1), (r2, c2) = [(int(cell[0]) - 1, int(cell[1]) - 1) for cell in move.split("-")]
+        if by_keys:
+            step = {(1, 0): "Down", (-1, 0): "Up", (0, 1): "Right", (0, -1): "Left"}[(r2 - r1, c2 - c1)]
+            first, second = ["Right"] + ["Down"] * r1 + ["Right"] * c1 + ["space"], [step, "space"]
+            send = lambda keys: run(["xdotool", "key", "--delay", "50", *keys], env=self.env)
+        else:
+            first, second = [self.point(*self.cell(r1, c1))], [self.point(*self.cell(r2, c2))]
+            send = lambda points: run(["xdotool", "mousemove", *points[0], "click", "1"], env=self.env)
+        send(first)
+        assert wait_for(lambda: self.board(balls)[r1][c1] is None), \
+            self.game.failure(f"scale {self.scale}: {move} picked nothing")
+        send(second)
+
+    def point(self, left, top):
+        """Screen coordinates, as xdotool takes them, of the middle of a
+        cell-sized square at device pixel (left, top) in the window."""
+        half = round(self.scale * CELL) // 2
+        return str(self.geometry["X"] + left + half), str(self.geometry["Y"] + top + half)
