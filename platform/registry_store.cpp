@@ -23,6 +23,8 @@ std::optional<std::string> ReadStoreText(const std::filesystem::path& file)
     const auto status = std::filesystem::status(file, ec);
     if (status.type() == std::filesystem::file_type::not_found) return std::string();
     if (ec || status.type() != std::filesystem::file_type::regular) return std::nullopt;
+    // stdio rather than iostreams: nothing else in the running game needs
+    // the stream library, and loading it for this read costs memory for good.
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in) return std::nullopt;
     std::string text;

@@ -16,6 +16,8 @@ std::string ReadWholeFile(const std::string& fileName)
     std::error_code ignored;
     if (std::filesystem::is_directory(fileName, ignored))
         throw GameError("Cannot open file " + fileName);
+    // stdio rather than iostreams: nothing else in the running game needs
+    // the stream library, and loading it for this read costs memory for good.
     std::FILE* in = std::fopen(fileName.c_str(), "rb");
     if (!in)
         throw GameError("Cannot open file " + fileName);
