@@ -4,10 +4,9 @@
 #include "platform/atomic_file.h"
 #include "platform/registry_text.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <pwd.h>
-#include <sstream>
 #include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,12 +23,18 @@ std::optional<std::string> ReadStoreText(const std::filesystem::path& file)
     const auto status = std::filesystem::status(file, ec);
     if (status.type() == std::filesystem::file_type::not_found) return std::string();
     if (ec || status.type() != std::filesystem::file_type::regular) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
+    // stdio rather than iostreams: nothing else in the running game needs
+    // the stream library, and loading it for this read costs memory for good.
+    std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(text).str();
+    std::string text;
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) return std::nullopt;
+    return text;
 }
 
 std::optional<StoreContents> LoadStore(const std::filesystem::path& file)

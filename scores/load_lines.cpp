@@ -2,9 +2,8 @@
 
 #include "engine/game_error.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace tumbaro {
 
@@ -17,11 +16,19 @@ std::string ReadWholeFile(const std::string& fileName)
     std::error_code ignored;
     if (std::filesystem::is_directory(fileName, ignored))
         throw GameError("Cannot open file " + fileName);
-    std::ifstream in(fileName, std::ios::binary);
+    // stdio rather than iostreams: nothing else in the running game needs
+    // the stream library, and loading it for this read costs memory for good.
+    std::FILE* in = std::fopen(fileName.c_str(), "rb");
     if (!in)
         throw GameError("Cannot open file " + fileName);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
+    std::string bytes;
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+        bytes.append(chunk, got);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed)
         throw GameError("Cannot open file " + fileName);
     return bytes;
 }

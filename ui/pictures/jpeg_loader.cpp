@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <dlfcn.h>
 #include <jpeglib.h>
 
 namespace tumbaro {
@@ -40,12 +41,63 @@ void OnMessage(j_common_ptr info, int level)
         FailDecode(info);
 }
 
+// libjpeg is opened for each decode and closed after it: pictures are decoded
+// a few times a game, and a library nothing else in the program uses would
+// otherwise keep half a megabyte of its code resident for as long as it runs.
+#define TUMBARO_STRINGIFY(x) #x
+#define TUMBARO_SONAME(version) "libjpeg.so." TUMBARO_STRINGIFY(version)
+class JpegLibrary {
+public:
+    JpegLibrary() : handle_(dlopen(TUMBARO_SONAME(JPEG_LIB_VERSION), RTLD_NOW | RTLD_LOCAL))
+    {
+        if (handle_
+            && !(Find(std_error, "jpeg_std_error") && Find(create, "jpeg_CreateDecompress")
+                 && Find(mem_src, "jpeg_mem_src") && Find(read_header, "jpeg_read_header")
+                 && Find(start, "jpeg_start_decompress") && Find(read_scanlines, "jpeg_read_scanlines")
+                 && Find(finish, "jpeg_finish_decompress") && Find(destroy, "jpeg_destroy_decompress"))) {
+            dlclose(handle_);
+            handle_ = nullptr;
+        }
+    }
+    ~JpegLibrary()
+    {
+        if (handle_)
+            dlclose(handle_);
+    }
+    JpegLibrary(const JpegLibrary&) = delete;
+    JpegLibrary& operator=(const JpegLibrary&) = delete;
+
+    bool Loaded() const { return handle_ != nullptr; }
+
+    decltype(&jpeg_std_error) std_error = nullptr;
+    decltype(&jpeg_CreateDecompress) create = nullptr;
+    decltype(&jpeg_mem_src) mem_src = nullptr;
+    decltype(&jpeg_read_header) read_header = nullptr;
+    decltype(&jpeg_start_decompress) start = nullptr;
+    decltype(&jpeg_read_scanlines) read_scanlines = nullptr;
+    decltype(&jpeg_finish_decompress) finish = nullptr;
+    decltype(&jpeg_destroy_decompress) destroy = nullptr;
+
+private:
+    template <typename Function>
+    bool Find(Function& function, const char* name)
+    {
+        function = reinterpret_cast<Function>(dlsym(handle_, name));
+        return function != nullptr;
+    }
+
+    void* handle_;
+};
+#undef TUMBARO_SONAME
+#undef TUMBARO_STRINGIFY
+
 // QImage wants every row to start on a 4-byte boundary.
 int RowBytes(int width) { return (width * 3 + 3) & ~3; }
 
 // Everything the decode touches lives here, reached through a pointer, so no
 // local object is alive or modified across the setjmp below.
 struct DecodeJob {
+    const JpegLibrary* jpeg;
     jpeg_decompress_struct info;
     JpegErrors errors;
     unsigned char* pixels;  // malloc'ed, 3 bytes per pixel, rows padded to 4 bytes
@@ -55,41 +107,42 @@ struct DecodeJob {
 
 bool RunDecode(DecodeJob* job, const unsigned char* data, unsigned long size)
 {
-    job->info.err = jpeg_std_error(&job->errors.manager);
+    const JpegLibrary& jpeg = *job->jpeg;
+    job->info.err = jpeg.std_error(&job->errors.manager);
     job->errors.manager.error_exit = FailDecode;
     job->errors.manager.emit_message = OnMessage;
     if (setjmp(job->errors.jump)) {
-        jpeg_destroy_decompress(&job->info);
+        jpeg.destroy(&job->info);
         return false;
     }
-    jpeg_create_decompress(&job->info);
-    jpeg_mem_src(&job->info, data, size);
-    jpeg_read_header(&job->info, TRUE);
+    jpeg.create(&job->info, JPEG_LIB_VERSION, sizeof(job->info));
+    jpeg.mem_src(&job->info, data, size);
+    jpeg.read_header(&job->info, TRUE);
     if (job->info.image_width > MaxSide || job->info.image_height > MaxSide) {
         std::snprintf(job->errors.message, sizeof job->errors.message, "picture too large (%u x %u)",
                       job->info.image_width, job->info.image_height);
-        jpeg_destroy_decompress(&job->info);
+        jpeg.destroy(&job->info);
         return false;
     }
     // Straight into the layout of QImage::Format_RGB888: no second buffer, no
     // conversion pass, and a quarter less memory than 32 bits a pixel for the
     // background, which is kept as long as the window shows it.
     job->info.out_color_space = JCS_EXT_RGB;
-    jpeg_start_decompress(&job->info);
+    jpeg.start(&job->info);
     job->width = static_cast<int>(job->info.output_width);
     job->height = static_cast<int>(job->info.output_height);
     job->pixels = static_cast<unsigned char*>(std::malloc(static_cast<size_t>(RowBytes(job->width)) * job->height));
     if (!job->pixels) {
         std::snprintf(job->errors.message, sizeof job->errors.message, "out of memory");
-        jpeg_destroy_decompress(&job->info);
+        jpeg.destroy(&job->info);
         return false;
     }
     while (job->info.output_scanline < job->info.output_height) {
         JSAMPROW row = job->pixels + static_cast<size_t>(job->info.output_scanline) * RowBytes(job->width);
-        jpeg_read_scanlines(&job->info, &row, 1);
+        jpeg.read_scanlines(&job->info, &row, 1);
     }
-    jpeg_finish_decompress(&job->info);
-    jpeg_destroy_decompress(&job->info);
+    jpeg.finish(&job->info);
+    jpeg.destroy(&job->info);
     return true;
 }
 
@@ -97,9 +150,13 @@ bool RunDecode(DecodeJob* job, const unsigned char* data, unsigned long size)
 
 QImage DecodeJpeg(const QByteArray& bytes, const QString& name)
 {
+    const JpegLibrary jpeg;
+    if (!jpeg.Loaded())
+        throw GameError("Cannot read picture " + name.toStdString() + ": no JPEG library");
     auto* job = static_cast<DecodeJob*>(std::calloc(1, sizeof(DecodeJob)));
     if (!job)
         throw GameError("Cannot read picture " + name.toStdString() + ": out of memory");
+    job->jpeg = &jpeg;
     const bool ok = RunDecode(job, reinterpret_cast<const unsigned char*>(bytes.constData()),
                               static_cast<unsigned long>(bytes.size()));
     QImage image;
