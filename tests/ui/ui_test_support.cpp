@@ -52,7 +52,7 @@ void ModalWatcher::Look()
     if (!modal)
         return;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        boxes.push_back({box->text(), box->icon(), box->standardButtons()});
         QAbstractButton* button = box->button(answer);
         if (!button)
             button = box->buttons().value(0);

@@ -36,7 +36,6 @@ private:
 class ModalWatcher : public QObject {
 public:
     struct Seen {
-        QString title;
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;

@@ -21,6 +21,10 @@
 
 namespace tumbaro::test {
 
+// 7 at (4,5) and 6 at (4,6): swapping them makes 6 6 6 in row 4, for 15 points.
+inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--6676--",
+                                       "--------", "--------", "--------", "--------"});
+
 class WindowTest : public ::testing::Test {
 protected:
     void Start()
@@ -38,6 +42,12 @@ protected:
     {
         dialog.reset();
         window.reset();
+    }
+    // A new run of the game in the same folder, reading what the last one stored.
+    void Restart()
+    {
+        TearDown();
+        Start();
     }
 
     GameState& State() { return window->GameLogic().State(); }
@@ -59,6 +69,19 @@ protected:
         QTest::mouseClick(window->windowHandle(), button, {}, at);
     }
     void ClickCell(int cell) { ClickAt(CellPosition(cell / 10, cell % 10) + QPoint(25, 25)); }
+    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(window->windowHandle(), static_cast<Qt::Key>(key), mods);
+    }
+    // Plays OneMove's swap by clicks and runs its ticks without the timers' waits.
+    void PlayOneMove()
+    {
+        SetBoard(OneMove);
+        ClickCell(45);
+        ClickCell(46);
+        while (window->GameLogic().Tick()) {
+        }
+    }
     void ClickControl(const QString& name, Qt::MouseButton button = Qt::LeftButton)
     {
         ClickAt(Find<QWidget>(name)->geometry().center(), button);
@@ -78,7 +101,8 @@ protected:
     // tick ends the game.
     void EndGameWith(std::int32_t score)
     {
-        const Matrix stuck = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
+        const Matrix stuck = Overlay({"--------", "--------", "--------", "--------",
+                                      "--------", "--------", "--------", "--------"});
         SetBoard(stuck);
         State().WorkBoard = stuck;
         State().AnimStep = 0;
@@ -96,6 +120,5 @@ protected:
     std::unique_ptr<TTumbaro> window;
     std::unique_ptr<THScore> dialog;
 };
-
 
 } // namespace tumbaro::test
