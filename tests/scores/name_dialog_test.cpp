@@ -27,8 +27,7 @@ TEST(NameDialog, OnlyOkOrEnterTakesTheNameAndTheTextIsOfferedAgain)
     QTest::mouseClick(dialog.findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_EQ(name, "Kim");
 
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "Android"}, {" ", " "}, {" Bo b ", " Bo b "}, {"ABCDEFGH", "ABCDEFGH"}, {"ABCDEFGHI", "ABCDEFGH"}};
+    const std::pair<const char*, const char*> cases[] = {{"", "Android"}, {" Bo b ", " Bo b "}, {"ABCDEFGHI", "ABCDEFGH"}};
     for (const auto& [typed, taken] : cases) {
         dialog.show();
         EXPECT_EQ(dialog.focusWidget(), edit) << "the name can be typed at once";
