@@ -9,6 +9,9 @@
 
 namespace tumbaro::test {
 
+// 7 at (4,5) and 6 at (4,6): the exchange makes 6 6 6 in row 4, columns 3-5.
+inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--6676--",
+                                       "--------", "--------", "--------", "--------"});
 
 class GameTest : public ::testing::Test {
 protected:
