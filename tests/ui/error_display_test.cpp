@@ -1,5 +1,5 @@
 #include "ui/error_display.h"
-#include "ui_test_support.h"
+#include "window_fixture.h"
 
 #include <gtest/gtest.h>
 

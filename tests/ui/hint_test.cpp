@@ -21,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(Hint, BlinksTheMoveThreeTimesAndChangesNothingElse)
+TEST_F(Hint, BlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
 {
     Start();
     SetBoard(OneMove);
@@ -34,21 +34,7 @@ TEST_F(Hint, BlinksTheMoveThreeTimesAndChangesNothingElse)
     EXPECT_FALSE(Blink()->Running());
     EXPECT_TRUE(BoardShown(1)) << "left normal";
     EXPECT_EQ(State().GameBoard, OneMove);
-    EXPECT_EQ(State().ExpectFirstPick, 1);
 
-    // On the real timer it ends by itself.
-    Key(Qt::Key_H);
-    EXPECT_TRUE(WaitUntil([&] { return !Blink()->Running(); }, 5000));
-    EXPECT_TRUE(BoardShown(1));
-}
-
-TEST_F(Hint, NothingBlinksWithoutAMoveWhileABallIsPickedOrDuringAMove)
-{
-    Start();
-    SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"}));
-    Key(Qt::Key_H);
-    EXPECT_FALSE(Blink()->Running()) << "no move";
-    SetBoard(OneMove);
     ClickCell(11);
     Key(Qt::Key_H);
     EXPECT_FALSE(Blink()->Running()) << "a ball is picked";
@@ -58,6 +44,9 @@ TEST_F(Hint, NothingBlinksWithoutAMoveWhileABallIsPickedOrDuringAMove)
     Key(Qt::Key_H);
     EXPECT_FALSE(Blink()->Running()) << "during the move";
     ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
+    SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"}));
+    Key(Qt::Key_H);
+    EXPECT_FALSE(Blink()->Running()) << "no move";
 }
 
 TEST_F(Hint, AClickOrAKeyEndsTheBlinkBeforeActing)
