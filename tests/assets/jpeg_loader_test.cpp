@@ -13,15 +13,6 @@ namespace {
 using ::testing::StartsWith;
 using ::testing::ThrowsMessage;
 
-TEST(JpegLoader, LoadsTheBackgroundFilesWhole)
-{
-    for (const char* name : {"b1.jpg", "b2.jpg", "b3.jpg"}) {
-        const QImage image = LoadJpegFile(QString(TUMBARO_ASSET_DIR "/runtime/") + name);
-        EXPECT_EQ(image.size(), QSize(800, 600)) << name;
-        EXPECT_EQ(image.format(), QImage::Format_RGB888) << name;
-    }
-}
-
 TEST(JpegLoader, CutOrDamagedDataIsAnError)
 {
     QFile file(TUMBARO_ASSET_DIR "/runtime/b2.jpg");

@@ -53,11 +53,7 @@ TEST_F(Hint, AClickOrAKeyEndsTheBlinkBeforeActing)
 {
     Start();
     SetBoard(OneMove);
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        std::function<bool()> acted;
-    } cases[] = {
+    const struct { const char* what; std::function<void()> act; std::function<bool()> acted; } cases[] = {
         {"a scheme key redraws", [&] { Key(Qt::Key_2); }, [&] { return State().Scheme == 2 && BoardShown(2); }},
         {"a click on a hinted cell picks only it", [&] { ClickCell(45); },
          [&] { return State().ExpectSecondPick == 1 && Cell(4, 6)->Picture() == List("Sxema2Big")->Picture(6); }},

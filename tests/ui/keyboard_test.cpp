@@ -17,11 +17,7 @@ class Keyboard : public WindowTest {
 protected:
     KeyboardCursor* Cursor() { return Find<KeyboardCursor>(QStringLiteral("KeyboardCursor")); }
     std::pair<int, int> At() { return {Cursor()->Row(), Cursor()->Column()}; }
-    void Keys(int key, int times)
-    {
-        for (int i = 0; i < times; ++i)
-            Key(key);
-    }
+    void Keys(int key, int times) { for (int i = 0; i < times; ++i) Key(key); }
 };
 
 TEST_F(Keyboard, TheFirstArrowShowsTheCursorAndLaterOnesStopAtTheEdges)
@@ -31,11 +27,7 @@ TEST_F(Keyboard, TheFirstArrowShowsTheCursorAndLaterOnesStopAtTheEdges)
     EXPECT_FALSE(Cursor()->isVisible()) << "a mouse player never sees it";
     Key(Qt::Key_Down);
     ASSERT_TRUE(Cursor()->isVisible());
-    const struct {
-        const char* what;
-        int key, times;
-        std::pair<int, int> at;
-    } cases[] = {
+    const struct { const char* what; int key, times; std::pair<int, int> at; } cases[] = {
         {"the first key only shows it", Qt::Key_Down, 0, {1, 1}},
         {"up stops at row 1", Qt::Key_Up, 1, {1, 1}},
         {"left stops at column 1", Qt::Key_Left, 1, {1, 1}},
@@ -101,12 +93,7 @@ TEST_F(Keyboard, TheOtherShortcutsDoWhatTheirButtonsDo)
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
     bool ended = false;
     QObject::connect(window.get(), &TTumbaro::Terminated, [&] { ended = true; });
-    const struct {
-        int key;
-        Qt::KeyboardModifiers mods;
-        bool undone, dealt;
-        int scheme;
-    } cases[] = {
+    const struct { int key; Qt::KeyboardModifiers mods; bool undone, dealt; int scheme; } cases[] = {
         {Qt::Key_Backspace, Qt::NoModifier, true, false, 1}, {Qt::Key_Z, Qt::ControlModifier, true, false, 1},
         {Qt::Key_Z, Qt::NoModifier, false, false, 1},        {Qt::Key_Q, Qt::NoModifier, false, false, 1},
         {Qt::Key_F2, Qt::NoModifier, false, true, 1},        {Qt::Key_3, Qt::KeypadModifier, false, false, 3},

@@ -41,10 +41,7 @@ TEST_F(UnicodeNames, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
     watcher.answer = QMessageBox::Yes;
     const QString cyrillic = QString::fromUtf8("Дмитрий");
     const QString polish = QString::fromUtf8("Łukasz Żółć");
-    struct Round {
-        QString typed;
-        std::int32_t score;
-    };
+    struct Round { QString typed; std::int32_t score; };
     // Names keep eight characters, not eight bytes nor eight UTF-16 units.
     const QString emoji = QString::fromUtf8("😀😀😀😀😀😀😀😀😀");
     for (const Round& g : {Round{cyrillic, 95}, Round{polish, 85}, Round{emoji, 35}}) {

@@ -41,34 +41,23 @@ TEST_F(WindowDrawing, SchemeButtonsRedrawEverythingAndTheNextStartUsesTheLastCho
 
 TEST_F(WindowDrawing, BadStoredSchemesStopTheStartWithTheirMessage)
 {
-    struct Case {
-        const char* what;
-        std::function<void(Registry&)> plant;
-        std::string message;
-    };
-    const Case cases[] = {
-        {"not a number", [](Registry& r) { r.WriteString(SchemeValueName, "two"); }, "'two' is not a valid integer value"},
-        {"no key and a store that can't be written", nullptr, "Failed to set data for 'Scheme'"},
-    };
-    for (const Case& c : cases) {
-        const auto settings = folder.SettingsFile().parent_path();
+    const auto settings = folder.SettingsFile().parent_path();
+    // A scheme that is no number, then no key in a store that can't be written.
+    for (const std::string message : {"'two' is not a valid integer value", "Failed to set data for 'Scheme'"}) {
         std::filesystem::remove_all(settings);
-        if (c.plant) {
+        std::filesystem::create_directories(settings);
+        if (message.starts_with("'two'")) {
             Registry registry(folder.SettingsFile());
             ASSERT_TRUE(registry.OpenKey(SchemeKey, true));
-            c.plant(registry);
+            registry.WriteString(SchemeValueName, "two");
         } else {
-            std::filesystem::create_directories(settings);
             std::filesystem::permissions(settings, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         }
         TTumbaro fresh(folder.SettingsFile());
-        try {
-            fresh.FormActivate();
-            ADD_FAILURE() << c.what << ": no error";
-        } catch (const GameError& error) {
-            EXPECT_EQ(error.what(), c.message) << c.what;
-        }
-        EXPECT_EQ(fresh.GameLogic().State().ExpectFirstPick, 0) << c.what << ": a game was dealt";
+        EXPECT_THROW({
+            try { fresh.FormActivate(); } catch (const GameError& error) { EXPECT_EQ(error.what(), message); throw; }
+        }, GameError);
+        EXPECT_EQ(fresh.GameLogic().State().ExpectFirstPick, 0) << message << ": a game was dealt";
         std::filesystem::permissions(settings, std::filesystem::perms::owner_all);
     }
 }

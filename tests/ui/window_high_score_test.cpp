@@ -3,8 +3,6 @@
 
 #include "window_fixture.h"
 
-#include "engine/board.h"
-
 namespace tumbaro::test {
 namespace {
 
@@ -27,18 +25,6 @@ protected:
     }
     ModalWatcher watcher;
 };
-
-TEST_F(WindowHighScore, AnEqualTenthScoreEarnsNothingAndTouchesNoFile)
-{
-    Start();
-    QFile::remove(folder.Path("H.dat")); // any write would bring it back
-    watcher.answer = QMessageBox::Yes;
-    EXPECT_EQ(End(10).boxes[0].text, "Do you want to play again?");
-    EXPECT_EQ(watcher.dialogs, 0);
-    EXPECT_FALSE(QFile::exists(folder.Path("H.dat")));
-    EXPECT_TRUE(FindLine2(State().GameBoard)) << "Yes deals a new game";
-    EXPECT_EQ(ScoreText(), "0");
-}
 
 TEST_F(WindowHighScore, AShortScoreListStopsTheEndWithItsMessage)
 {
