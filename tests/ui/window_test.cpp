@@ -1,0 +1,105 @@
+// The window's controls under the mouse: where clicks land, what buttons look
+// like pressed, undo by its button, and drawing at another screen scale.
+
+#include "window_fixture.h"
+
+namespace tumbaro::test {
+namespace {
+
+using Window = WindowTest;
+
+// Clicks are routed by position, as a player's are, so these find what lies
+// above what.
+TEST_F(Window, EveryCellTakesTheClicksOnItsOwnPlace)
+{
+    Start();
+    const PictureList* small = List(QStringLiteral("Sxema1Small"));
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 1; column <= 8; ++column) {
+            ClickCell(row * 10 + column);
+            EXPECT_EQ(Cell(row, column)->Picture(), small->Picture(State().GameBoard[CellIndex(row, column)]))
+                << "cell " << row << column << " not picked";
+            ClickCell(row * 10 + column); // the same cell again drops the pick
+        }
+    EXPECT_TRUE(BoardShown(1));
+}
+
+TEST_F(Window, APressOnTheDisabledUndoButtonReachesTheBackground)
+{
+    Start();
+    auto* undo = Find(QStringLiteral("Image15"));
+    const QImage look = undo->Picture();
+    ASSERT_FALSE(undo->isEnabled());
+    ClickControl(QStringLiteral("Image15"), Qt::RightButton);
+    EXPECT_TRUE(WaitUntil([&] { return window->isMinimized(); })) << "a right press on the background minimises";
+    EXPECT_EQ(undo->Picture(), look) << "the disabled button changed its look";
+}
+
+TEST_F(Window, UndoTakesBackAWholeMoveAndTheScore)
+{
+    Start();
+    PlayOneMove();
+    EXPECT_EQ(ScoreText(), "15");
+    ASSERT_TRUE(Find(QStringLiteral("Image15"))->isEnabled());
+    ClickControl(QStringLiteral("Image15"));
+    EXPECT_EQ(State().GameBoard, OneMove);
+    EXPECT_EQ(ScoreText(), "0");
+    EXPECT_TRUE(BoardShown(1));
+    EXPECT_FALSE(Find(QStringLiteral("Image15"))->isEnabled());
+    EXPECT_EQ(Find(QStringLiteral("Image15"))->Picture(), List("ImageList2")->Picture(2)) << "its released look";
+}
+
+TEST_F(Window, ButtonsShowPressedLooksAndActOnlyOnALeftClick)
+{
+    Start();
+    const auto* looks = List("ImageList2");
+    const Matrix board = State().GameBoard;
+    const std::pair<const char*, int> pressedLooks[] = {{"Image16", 1}, {"Exit", 5}, {"Help", 7}};
+    for (const auto& [button, pressed] : pressedLooks) {
+        const QPoint centre = Find<QWidget>(button)->geometry().center();
+        QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, centre);
+        EXPECT_EQ(Find(QString::fromLatin1(button))->Picture(), looks->Picture(pressed)) << button;
+        QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, centre);
+    }
+    EXPECT_TRUE(window->isVisible()) << "a right click on exit is no click";
+    EXPECT_EQ(State().GameBoard, board) << "a right click on NEW deals nothing";
+    ClickControl(QStringLiteral("Image16"));
+    EXPECT_EQ(Find(QStringLiteral("Image16"))->Picture(), looks->Picture(0));
+    EXPECT_NE(State().GameBoard, board) << "a left click on NEW deals";
+    EXPECT_TRUE(BoardShown(1));
+}
+
+// A fine black and white check made for a 2x screen, shown on a 1x one,
+// becomes even grey, never a solid colour sampled from one of its pixels.
+TEST_F(Window, APictureOfAnotherRatioIsFittedSmoothly)
+{
+    Start();
+    PictureControl* corner = Find(QStringLiteral("Image5"));
+    QImage check(34, 34, QImage::Format_RGB32);
+    for (int y = 0; y < 34; ++y)
+        for (int x = 0; x < 34; ++x)
+            check.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    check.setDevicePixelRatio(2);
+    corner->SetPicture(check);
+    const QImage shown = corner->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(17, 17));
+    for (QPoint at : {QPoint(5, 5), QPoint(12, 13)})
+        EXPECT_NEAR(qGray(shown.pixel(at)), 128, 24) << at.x() << "," << at.y();
+}
+
+TEST_F(Window, ALongNameIsCutAtTheBoxEdgeWithoutAnEllipsis)
+{
+    Start();
+    auto* names = Find<QListWidget>(QStringLiteral("ListBox1"));
+    auto row = [&](const QString& text) {
+        names->item(0)->setText(text);
+        names->clearSelection();
+        return names->viewport()->grab(names->visualItemRect(names->item(0))).toImage();
+    };
+    const QImage cut = row(QStringLiteral("ABCDEFGH"));
+    EXPECT_NE(cut, row(QStringLiteral("ABCDEF") + QChar(0x2026))) << "the name was shortened with an ellipsis";
+    EXPECT_EQ(cut, row(QStringLiteral("ABCDEFGHIJKL"))) << "what lies beyond the edge is not drawn at all";
+}
+
+} // namespace
+} // namespace tumbaro::test
