@@ -24,6 +24,28 @@ protected:
     KeyboardCursor* Cursor() { return Find<KeyboardCursor>(QStringLiteral("KeyboardCursor")); }
     std::pair<int, int> At() { return {Cursor()->Row(), Cursor()->Column()}; }
     void Keys(int key, int times) { for (int i = 0; i < times; ++i) Key(key); }
+    HintBlink* Blink() { return window->findChild<HintBlink*>(QStringLiteral("HintBlink")); }
+    // One blink phase, stepped by hand rather than waited for.
+    void Step() { QMetaObject::invokeMethod(Blink()->findChild<QTimer*>(), "timeout"); }
+    // OneMove's hinted pair, (4,5) and (4,6), both drawn small or both normal.
+    bool Shows(bool small)
+    {
+        const auto* list = List(small ? QStringLiteral("Sxema1Small") : QStringLiteral("Sxema1Big"));
+        return Cell(4, 5)->Picture() == list->Picture(7) && Cell(4, 6)->Picture() == list->Picture(6);
+    }
+    bool SoundOn() { return window->findChild<SoundSwitch*>(QStringLiteral("SoundSwitch"))->On(); }
+    QString Note() { return window->findChild<QLabel*>(QStringLiteral("SoundNote"))->text(); }
+    // Whether a refused pair and a move made a sound: a sound's player is
+    // made when it first plays.
+    std::pair<bool, bool> SoundsOfAMove()
+    {
+        SetBoard(OneMove);
+        ClickCell(11);
+        ClickCell(33);
+        PlayOneMove();
+        return {!window->findChild<SwapSound*>()->children().isEmpty(),
+                !window->findChild<QuestionBeep*>()->children().isEmpty()};
+    }
 };
 
 TEST_F(Keyboard, TheFirstArrowShowsTheCursorAndLaterOnesStopAtTheEdges)
@@ -136,20 +158,7 @@ TEST_F(Keyboard, KeysTypedInTheNameDialogStayThere)
     dialog->hide();
 }
 
-class Hint : public WindowTest {
-protected:
-    HintBlink* Blink() { return window->findChild<HintBlink*>(QStringLiteral("HintBlink")); }
-    // One blink phase, stepped by hand rather than waited for.
-    void Step() { QMetaObject::invokeMethod(Blink()->findChild<QTimer*>(), "timeout"); }
-    // OneMove's hinted pair, (4,5) and (4,6), both drawn small or both normal.
-    bool Shows(bool small)
-    {
-        const auto* list = List(small ? QStringLiteral("Sxema1Small") : QStringLiteral("Sxema1Big"));
-        return Cell(4, 5)->Picture() == list->Picture(7) && Cell(4, 6)->Picture() == list->Picture(6);
-    }
-};
-
-TEST_F(Hint, BlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
+TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
 {
     Start();
     SetBoard(OneMove);
@@ -177,7 +186,7 @@ TEST_F(Hint, BlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
     EXPECT_FALSE(Blink()->Running()) << "no move";
 }
 
-TEST_F(Hint, AClickOrAKeyEndsTheBlinkBeforeActing)
+TEST_F(Keyboard, AClickOrAKeyEndsTheHintBeforeActing)
 {
     Start();
     SetBoard(OneMove);
@@ -196,33 +205,16 @@ TEST_F(Hint, AClickOrAKeyEndsTheBlinkBeforeActing)
     }
 }
 
-class Sound : public WindowTest {
-protected:
-    bool On() { return window->findChild<SoundSwitch*>(QStringLiteral("SoundSwitch"))->On(); }
-    QString Note() { return window->findChild<QLabel*>(QStringLiteral("SoundNote"))->text(); }
-    // Whether a refused pair and a move made a sound: a sound's player is
-    // made when it first plays.
-    std::pair<bool, bool> SoundsOfAMove()
-    {
-        SetBoard(OneMove);
-        ClickCell(11);
-        ClickCell(33);
-        PlayOneMove();
-        return {!window->findChild<SwapSound*>()->children().isEmpty(),
-                !window->findChild<QuestionBeep*>()->children().isEmpty()};
-    }
-};
-
-TEST_F(Sound, MSilencesBothSoundsAndIsRememberedUnlessTheStoreRefuses)
+TEST_F(Keyboard, MSilencesBothSoundsAndIsRememberedUnlessTheStoreRefuses)
 {
     Start();
-    ASSERT_TRUE(On()) << "on with nothing stored";
+    ASSERT_TRUE(SoundOn()) << "on with nothing stored";
     Key(Qt::Key_M);
     EXPECT_EQ(Note(), "Sound off");
     EXPECT_EQ(SoundsOfAMove(), std::make_pair(false, false));
 
     Restart();
-    EXPECT_FALSE(On()) << "a new run starts silent";
+    EXPECT_FALSE(SoundOn()) << "a new run starts silent";
     Key(Qt::Key_M);
     EXPECT_EQ(Note(), "Sound on");
     EXPECT_EQ(SoundsOfAMove(), std::make_pair(true, true));
@@ -232,10 +224,10 @@ TEST_F(Sound, MSilencesBothSoundsAndIsRememberedUnlessTheStoreRefuses)
     ModalWatcher watcher;
     Key(Qt::Key_M);
     QTest::qWait(20);
-    EXPECT_FALSE(On());
+    EXPECT_FALSE(SoundOn());
     EXPECT_TRUE(watcher.boxes.empty());
     Restart();
-    EXPECT_TRUE(On()) << "the refused choice was not stored";
+    EXPECT_TRUE(SoundOn()) << "the refused choice was not stored";
     QFile::setPermissions(QString::fromStdString(folder.SettingsFile().string()), QFile::ReadOwner | QFile::WriteOwner);
 }
 
