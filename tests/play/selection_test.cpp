@@ -17,7 +17,7 @@ TEST_F(Selection, OnlySideBySidePairsReachTheSwapTest)
     for (const auto& c : cases) {
         // No swap on this board makes a line, so every pair is refused with a
         // beep; only a side-by-side pair gets as far as building WorkBoard.
-        SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"}));
+        SetBoard(NoMove);
         game.State().WorkBoard.fill(-1);
         Click(c.first);
         Click(c.second);

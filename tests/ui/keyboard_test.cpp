@@ -181,7 +181,7 @@ TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
     Key(Qt::Key_H);
     EXPECT_FALSE(Blink()->Running()) << "during the move";
     ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
-    SetBoard(Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"}));
+    SetBoard(NoMove);
     Key(Qt::Key_H);
     EXPECT_FALSE(Blink()->Running()) << "no move";
 }

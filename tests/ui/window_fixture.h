@@ -195,10 +195,8 @@ protected:
     // tick ends the game.
     void EndGameWith(std::int32_t score)
     {
-        const Matrix stuck = Overlay({"--------", "--------", "--------", "--------",
-                                      "--------", "--------", "--------", "--------"});
-        SetBoard(stuck);
-        State().WorkBoard = stuck;
+        SetBoard(NoMove);
+        State().WorkBoard = NoMove;
         State().AnimStep = 0;
         State().Score = score;
         window->ShowScore(score);

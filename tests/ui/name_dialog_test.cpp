@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -37,13 +36,4 @@ TEST(NameDialog, OnlyOkOrEnterTakesTheNameAndTheTextIsOfferedAgain)
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(name, taken) << "typed '" << typed << "'";
     }
-}
-
-int main(int argc, char** argv)
-{
-    // Test discovery runs the binary without the test's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
