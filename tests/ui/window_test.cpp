@@ -1,11 +1,12 @@
 // The window's controls under the mouse: where clicks land, what buttons look
 // like pressed, undo by its button; the schemes and their stored choice,
-// missing files, and drawing at another screen scale.
+// missing files, long names in the table, and errors shown, not fatal.
 
 #include "window_fixture.h"
 
 #include "engine/game_error.h"
 #include "platform/registry_store.h"
+#include "ui/error_display.h"
 #include "ui/pictures/jpeg_loader.h"
 #include "ui/scheme_setting.h"
 
@@ -73,24 +74,6 @@ TEST_F(Window, ButtonsShowPressedLooksAndActOnlyOnALeftClick)
     EXPECT_EQ(Find(QStringLiteral("Image16"))->Picture(), looks->Picture(0));
     EXPECT_NE(State().GameBoard, board) << "a left click on NEW deals";
     EXPECT_TRUE(BoardShown(1));
-}
-
-// A fine black and white check made for a 2x screen, shown on a 1x one,
-// becomes even grey, never a solid colour sampled from one of its pixels.
-TEST_F(Window, APictureOfAnotherRatioIsFittedSmoothly)
-{
-    Start();
-    PictureControl* corner = Find(QStringLiteral("Image5"));
-    QImage check(34, 34, QImage::Format_RGB32);
-    for (int y = 0; y < 34; ++y)
-        for (int x = 0; x < 34; ++x)
-            check.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-    check.setDevicePixelRatio(2);
-    corner->SetPicture(check);
-    const QImage shown = corner->grab().toImage();
-    ASSERT_EQ(shown.size(), QSize(17, 17));
-    for (QPoint at : {QPoint(5, 5), QPoint(12, 13)})
-        EXPECT_NEAR(qGray(shown.pixel(at)), 128, 24) << at.x() << "," << at.y();
 }
 
 TEST_F(Window, ALongNameIsCutAtTheBoxEdgeWithoutAnEllipsis)
@@ -185,6 +168,25 @@ TEST_F(Window, AMissingNamesFileLeavesAPlayableGameAndAnEmptyTable)
     EXPECT_EQ(State().ExpectFirstPick, 1);
     EXPECT_TRUE(BoardShown(1));
     EXPECT_EQ(Find<QListWidget>("ListBox1")->count(), 0);
+}
+
+// Errors of the game's own kind are shown by the window tests; any other
+// kind must be shown too, not end the program.
+TEST(ErrorDisplay, AnyErrorInATimerTickIsShownAndTheProgramGoesOn)
+{
+    ModalWatcher watcher;
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (++ticks == 1)
+            throw 42;
+    });
+    timer.start(1);
+    ASSERT_TRUE(WaitUntil([&] { return ticks >= 2; }));
+    timer.stop();
+    ASSERT_EQ(watcher.boxes.size(), 1U);
+    EXPECT_EQ(watcher.boxes[0].text, "") << "shown with an empty text";
+    EXPECT_EQ(watcher.boxes[0].buttons, QMessageBox::Ok);
 }
 
 } // namespace
