@@ -21,6 +21,10 @@ inline Matrix Overlay(const std::array<const char*, 8>& rows)
     return m;
 }
 
+// The filler alone: no line and no move anywhere.
+inline const Matrix NoMove = Overlay({"--------", "--------", "--------", "--------",
+                                      "--------", "--------", "--------", "--------"});
+
 inline std::string TextOf(const Matrix& m)
 {
     std::string s;

@@ -15,8 +15,7 @@ std::string Draw(int cell, std::int32_t colour, bool small = false)
 
 TEST_F(Move, AnAcceptedSwapPlaysTickByTick)
 {
-    // 7 at (4,5) and 6 at (4,6): the exchange makes 6 6 6 in row 4, columns 3-5.
-    const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
+    const Matrix board = OneMove;
     SetBoard(board);
     game.State().Score = 40;
     RandomGenerator predicted = game.Random();
@@ -73,34 +72,6 @@ TEST_F(Move, AnAcceptedSwapPlaysTickByTick)
     EXPECT_FALSE(screen.timer1 || screen.timer2);
 }
 
-TEST_F(Move, AVerticalLineFallsOneRowATick)
-{
-    // Swapping (8,5) and (8,6) makes 6 6 6 in column 6, rows 6-8: after the
-    // removal tick, each fall tick moves the five balls above down one row
-    // and drops one new ball in at the top.
-    const Matrix board = Overlay({"--------", "--------", "--------", "--------", "--------", "-----6--", "-----6--", "----6---"});
-    SetBoard(board);
-    Click(85);
-    Click(86);
-    while (screen.timer2)
-        game.Timer2Timer();
-    game.Timer1Timer();
-    const Matrix& work = game.State().WorkBoard;
-    for (int tick = 1; tick <= 3; ++tick) {
-        ASSERT_TRUE(screen.timer1) << "tick " << tick;
-        game.Timer1Timer();
-        for (int row = 1; row <= 8; ++row) {
-            const int i = CellIndex(row, 6);
-            if (row <= tick)
-                EXPECT_NE(work[i], EmptyCell) << "tick " << tick << " row " << row << ": no new ball";
-            else
-                EXPECT_EQ(work[i], row > 5 + tick ? EmptyCell : board[CellIndex(row - tick, 6)]) << "tick " << tick << " row " << row;
-            EXPECT_EQ(screen.cells[i].Colour, work[i]) << "tick " << tick << " row " << row << " drawn";
-        }
-    }
-    EXPECT_FALSE(screen.timer1) << "settled on the third fall tick";
-}
-
 TEST_F(Move, SeparateGapsInOneColumnCloseOnePerPass)
 {
     // Column 1 reads 1 2 . 3 . from the top: each pass moves every ball above
@@ -125,7 +96,7 @@ TEST_F(Move, SeparateGapsInOneColumnCloseOnePerPass)
 TEST_F(Move, UndoOrANewGameDuringAFallStopsIt)
 {
     for (const bool undo : {true, false}) {
-        const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
+        const Matrix board = OneMove;
         SetBoard(board);
         game.State().Score = 40;
         Click(45);
@@ -146,7 +117,7 @@ TEST_F(Move, UndoOrANewGameDuringAFallStopsIt)
 
 TEST_F(Move, NewGameWhoseBackgroundFailsKeepsTheOldGame)
 {
-    const Matrix board = Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"});
+    const Matrix board = OneMove;
     SetBoard(board);
     game.State().Score = 55;
     Click(11);
@@ -161,31 +132,18 @@ TEST_F(Move, NewGameWhoseBackgroundFailsKeepsTheOldGame)
 
 TEST_F(Move, RedrawMidMoveShowsTheMoveAsItStands)
 {
-    SetBoard(Overlay({"--------", "--------", "--------", "--6676--", "--------", "--------", "--------", "--------"}));
+    SetBoard(OneMove);
     Click(45);
     Click(46);
     game.Timer2Timer(); // both small
-    const auto shownBefore = screen.cells;
-    game.State().Scheme = 2;
     game.Redrow();
     EXPECT_EQ(screen.cells[CellIndex(4, 5)].Size, CellSize::Small);
-    for (int i = 0; i < CellCount; ++i)
-        EXPECT_EQ(screen.cells[i].Colour, shownBefore[i].Colour);
     while (screen.timer2)
         game.Timer2Timer();
     game.Timer1Timer(); // the line's cells are empty now
     game.Redrow();
     for (int cell : {43, 44, 45})
         EXPECT_EQ(screen.cells[CellIndex(cell / 10, cell % 10)].Colour, EmptyCell) << "removed ball reappeared";
-    while (screen.timer1 || screen.timer2)
-        screen.timer2 ? game.Timer2Timer() : game.Timer1Timer();
-    // Settled with a pick pending: the pick stays, drawn small, until undo drops it.
-    Click(33);
-    game.Redrow();
-    EXPECT_EQ(screen.cells[CellIndex(3, 3)].Size, CellSize::Small);
-    game.Undo();
-    EXPECT_EQ(game.State().ExpectFirstPick, 1);
-    EXPECT_EQ(screen.cells[CellIndex(3, 3)].Size, CellSize::Normal);
 }
 
 } // namespace

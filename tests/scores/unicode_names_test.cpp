@@ -10,26 +10,20 @@ namespace {
 
 TEST(LineAsUtf8, UnchangedWhenValidElseReadAsLatin1)
 {
-    struct Case {
+    const struct {
         const char* what;
-        std::string bytes;
-        std::string text;
-    };
-    const Case cases[] = {
+        std::string bytes, text;
+    } cases[] = {
         {"ASCII", "Annabell", "Annabell"},
-        {"empty", "", ""},
         {"Polish in UTF-8", "\xC5\x81ukasz", "\xC5\x81ukasz"},
-        {"Cyrillic in UTF-8", "\xD0\x94\xD0\xBC\xD0\xB8", "\xD0\x94\xD0\xBC\xD0\xB8"},
         {"four-byte character", "\xF0\x9F\x98\x80!", "\xF0\x9F\x98\x80!"},
         {"Latin-1 umlaut", "J\xFCrgen", "J\xC3\xBCrgen"},
         {"Latin-1 letters that look like a lead byte", "\xC5\x20", "\xC3\x85\x20"},
         {"cut-off sequence", "ab\xE2\x82", "ab\xC3\xA2\xC2\x82"},
-        {"overlong slash", "\xC0\xAF", "\xC3\x80\xC2\xAF"},
         {"surrogate half", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},
         {"beyond U+10FFFF", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"},
-        {"stray continuation byte", "\x80x", "\xC2\x80x"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(LineAsUtf8(c.bytes), c.text) << c.what;
         EXPECT_TRUE(IsValidUtf8(LineAsUtf8(c.bytes))) << c.what;
         EXPECT_EQ(IsValidUtf8(c.bytes), c.bytes == c.text) << c.what;

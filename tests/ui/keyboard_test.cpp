@@ -1,125 +1,102 @@
 // The main window played from the keyboard: the board cursor, Space and
-// Return as clicks, every shortcut against its button, and the keys that
-// belong to the name dialog.
+// Return as clicks, the shortcuts the real-display run leaves out, the keys
+// that belong to the name dialog, the hint H blinks, and the sound switch M
+// turns.
 
 #include "window_fixture.h"
 
-#include "platform/registry_store.h"
+#include "platform/question_beep.h"
+#include "platform/swap_sound.h"
+#include "ui/hint_blink.h"
 #include "ui/keyboard_cursor.h"
-#include "ui/scheme_setting.h"
+#include "ui/sound_switch.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QUrl>
 
 namespace tumbaro::test {
 namespace {
 
-// 7 at (4,5) and 6 at (4,6): swapping them makes 6 6 6 in row 4.
-const std::array<const char*, 8> OneMove = {"--------", "--------", "--------", "--6676--",
-                                           "--------", "--------", "--------", "--------"};
-
 class Keyboard : public WindowTest {
 protected:
-    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QTest::keyClick(window->windowHandle(), static_cast<Qt::Key>(key), mods);
-    }
-    void Keys(std::initializer_list<int> keys)
-    {
-        for (int key : keys)
-            Key(key);
-    }
     KeyboardCursor* Cursor() { return Find<KeyboardCursor>(QStringLiteral("KeyboardCursor")); }
     std::pair<int, int> At() { return {Cursor()->Row(), Cursor()->Column()}; }
-    // Puts the shown cursor on (row, column) from wherever it is.
-    void CursorTo(int row, int column)
+    void Keys(int key, int times) { for (int i = 0; i < times; ++i) Key(key); }
+    HintBlink* Blink() { return window->findChild<HintBlink*>(QStringLiteral("HintBlink")); }
+    // One blink phase, stepped by hand rather than waited for.
+    void Step() { QMetaObject::invokeMethod(Blink()->findChild<QTimer*>(), "timeout"); }
+    // OneMove's hinted pair, (4,5) and (4,6), both drawn small or both normal.
+    bool Shows(bool small)
     {
-        if (!Cursor()->isVisible())
-            Key(Qt::Key_Right);
-        while (Cursor()->Row() != row)
-            Key(Cursor()->Row() < row ? Qt::Key_Down : Qt::Key_Up);
-        while (Cursor()->Column() != column)
-            Key(Cursor()->Column() < column ? Qt::Key_Right : Qt::Key_Left);
+        const auto* list = List(small ? QStringLiteral("Sxema1Small") : QStringLiteral("Sxema1Big"));
+        return Cell(4, 5)->Picture() == list->Picture(7) && Cell(4, 6)->Picture() == list->Picture(6);
+    }
+    bool SoundOn() { return window->findChild<SoundSwitch*>(QStringLiteral("SoundSwitch"))->On(); }
+    QString Note() { return window->findChild<QLabel*>(QStringLiteral("SoundNote"))->text(); }
+    // Whether a refused pair and a move made a sound: a sound's player is
+    // made when it first plays.
+    std::pair<bool, bool> SoundsOfAMove()
+    {
+        SetBoard(OneMove);
+        ClickCell(11);
+        ClickCell(33);
+        PlayOneMove();
+        return {!window->findChild<SwapSound*>()->children().isEmpty(),
+                !window->findChild<QuestionBeep*>()->children().isEmpty()};
     }
 };
 
-TEST_F(Keyboard, TheFirstArrowShowsTheCursorAndLaterOnesStepUpToTheEdges)
+TEST_F(Keyboard, TheFirstArrowShowsTheCursorAndLaterOnesStopAtTheEdges)
 {
     Start();
     const Matrix board = State().GameBoard;
     EXPECT_FALSE(Cursor()->isVisible()) << "a mouse player never sees it";
     Key(Qt::Key_Down);
     ASSERT_TRUE(Cursor()->isVisible());
-    EXPECT_EQ(At(), std::make_pair(1, 1)) << "the first key only shows it";
-    EXPECT_EQ(Cursor()->geometry(), QRect(CellPosition(1, 1), QSize(50, 50)).adjusted(-2, -2, 2, 2));
-
-    struct Case {
-        const char* what;
-        std::initializer_list<int> keys;
-        std::pair<int, int> at;
+    const struct { const char* what; int key, times; std::pair<int, int> at; } cases[] = {
+        {"the first key only shows it", Qt::Key_Down, 0, {1, 1}},
+        {"up stops at row 1", Qt::Key_Up, 1, {1, 1}},
+        {"left stops at column 1", Qt::Key_Left, 1, {1, 1}},
+        {"right stops at column 8", Qt::Key_Right, 9, {1, 8}},
+        {"down stops at row 8", Qt::Key_Down, 9, {8, 8}},
+        {"one step left", Qt::Key_Left, 1, {8, 7}},
+        {"one step up", Qt::Key_Up, 1, {7, 7}},
     };
-    const Case cases[] = {
-        {"up and left stop at the top-left corner", {Qt::Key_Up, Qt::Key_Left}, {1, 1}},
-        {"one step right", {Qt::Key_Right}, {1, 2}},
-        {"right stops at column 8", {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
-                                    Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, {1, 8}},
-        {"down stops at row 8", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
-                                 Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, {8, 8}},
-        {"down and right stop at the bottom-right corner", {Qt::Key_Down, Qt::Key_Right}, {8, 8}},
-        {"one step left and up", {Qt::Key_Left, Qt::Key_Up}, {7, 7}},
-    };
-    for (const Case& c : cases) {
-        Keys(c.keys);
+    for (const auto& c : cases) {
+        Keys(c.key, c.times);
         EXPECT_EQ(At(), c.at) << c.what;
-        EXPECT_EQ(Cursor()->geometry().topLeft(), CellPosition(c.at.first, c.at.second) - QPoint(2, 2)) << c.what;
+        EXPECT_EQ(Cursor()->geometry().center(), QRect(CellPosition(c.at.first, c.at.second), QSize(50, 50)).center())
+            << c.what;
     }
-
     // The mouse hides it; the next arrow shows it where it was, unmoved.
     QTest::mouseMove(window->windowHandle(), QPoint(40, 40));
     QTest::mouseMove(window->windowHandle(), QPoint(60, 70));
     EXPECT_FALSE(Cursor()->isVisible());
     Key(Qt::Key_Left);
-    EXPECT_TRUE(Cursor()->isVisible());
     EXPECT_EQ(At(), std::make_pair(7, 7));
     EXPECT_EQ(State().GameBoard, board) << "moving the cursor plays nothing";
-    EXPECT_EQ(State().ExpectFirstPick, 1);
 }
 
-TEST_F(Keyboard, SpaceAndReturnActLikeClicksAndWaitForTheBoardToSettle)
+TEST_F(Keyboard, SpaceAndReturnActLikeClicksAndPickNothingDuringAMove)
 {
     Start();
-    SetBoard(Overlay(OneMove));
-    const auto& small = *List(QStringLiteral("Sxema1Small"));
-
-    // Space on a hidden cursor only shows it.
+    SetBoard(OneMove);
     Key(Qt::Key_Space);
-    EXPECT_TRUE(Cursor()->isVisible());
-    EXPECT_EQ(State().ExpectFirstPick, 1);
-
-    // A refused pair: the pick and the partner, and the pick is over.
-    CursorTo(4, 5);
-    Key(Qt::Key_Space);
-    EXPECT_EQ(State().FirstPick, (Pick{4, 5}));
-    EXPECT_EQ(Cell(4, 5)->Picture(), small.Picture(7)) << "the pick shrinks as on a click";
-    CursorTo(5, 6);
+    EXPECT_EQ(State().ExpectFirstPick, 1) << "Space on a hidden cursor only shows it";
+    Keys(Qt::Key_Down, 3);
+    Keys(Qt::Key_Right, 4);
     Key(Qt::Key_Return);
-    EXPECT_EQ(State().SecondPick, (Pick{5, 6}));
-    EXPECT_EQ(State().ExpectFirstPick, 1);
-    EXPECT_EQ(State().GameBoard, Overlay(OneMove));
-    EXPECT_TRUE(BoardShown(1));
-
-    // The real move; during it keys move the cursor but pick nothing.
-    CursorTo(4, 5);
-    Key(Qt::Key_Enter, Qt::KeypadModifier);
-    CursorTo(4, 6);
+    EXPECT_EQ(State().FirstPick, (Pick{4, 5}));
+    EXPECT_EQ(Cell(4, 5)->Picture(), List(QStringLiteral("Sxema1Small"))->Picture(7)) << "the pick shrinks";
+    Key(Qt::Key_Right);
     Key(Qt::Key_Space);
     ASSERT_FALSE(Idle()) << "the swap runs";
     Key(Qt::Key_Down);
-    EXPECT_EQ(At(), std::make_pair(5, 6));
+    EXPECT_EQ(At(), std::make_pair(5, 6)) << "the cursor moves during the move";
     Key(Qt::Key_Space);
-    Key(Qt::Key_Up);
-    Key(Qt::Key_Space);
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(State().FirstPick, (Pick{4, 5})) << "keys during a move pick nothing";
     ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
     EXPECT_EQ(State().Score, 15);
@@ -136,68 +113,33 @@ public slots:
     void Open(const QUrl& url) { pages.append(url); }
 };
 
-TEST_F(Keyboard, EachShortcutDoesWhatItsButtonDoes)
+// U, 1 to 3, N, M and Ctrl+Q are played on the real display.
+TEST_F(Keyboard, TheOtherShortcutsDoWhatTheirButtonsDo)
 {
     Start();
-    const auto& looks = *List(QStringLiteral("ImageList2"));
-    auto* undo = Find(QStringLiteral("Image15"));
-
-    // Undo: three keys, each only while the button is enabled.
-    for (const auto& [key, mods] : {std::pair{Qt::Key_U, Qt::NoModifier}, {Qt::Key_Backspace, Qt::NoModifier},
-                                    {Qt::Key_Z, Qt::ControlModifier}}) {
-        SetBoard(Overlay(OneMove));
-        Key(key, mods);
-        EXPECT_EQ(State().GameBoard, Overlay(OneMove)) << key << ": nothing to undo yet";
-        ClickCell(45);
-        ClickCell(46);
-        while (window->GameLogic().Tick()) {
-        }
-        ASSERT_TRUE(undo->isEnabled());
-        Key(key, mods);
-        EXPECT_EQ(State().GameBoard, Overlay(OneMove)) << key;
-        EXPECT_EQ(State().Score, 0) << key;
-        EXPECT_FALSE(undo->isEnabled()) << key;
-        EXPECT_EQ(undo->Picture(), looks.Picture(2)) << key << ": the button's released look";
-        EXPECT_TRUE(BoardShown(1)) << key;
-    }
-    Key(Qt::Key_Z); // without Ctrl it is no shortcut
-
-    // New game: N and F2.
-    for (const int key : {Qt::Key_N, Qt::Key_F2}) {
-        SetBoard(Overlay(OneMove));
-        State().Score = 40;
-        Key(key);
-        EXPECT_NE(State().GameBoard, Overlay(OneMove)) << key;
-        EXPECT_EQ(ScoreText(), "0") << key;
-        EXPECT_EQ(Find(QStringLiteral("Image16"))->Picture(), looks.Picture(0)) << key;
-    }
-
-    // Schemes: drawn and remembered, the keypad's digits too.
-    for (const auto& [key, mods, scheme] :
-         {std::tuple{Qt::Key_2, Qt::NoModifier, 2}, {Qt::Key_3, Qt::KeypadModifier, 3}, {Qt::Key_1, Qt::NoModifier, 1}}) {
-        Key(key, mods);
-        EXPECT_EQ(State().Scheme, scheme);
-        EXPECT_TRUE(BoardShown(scheme));
-        Registry registry(folder.SettingsFile());
-        EXPECT_EQ(ReadStoredScheme(registry).value_or(0), scheme);
-    }
-
-    // Help: the page goes to the desktop and the button shows its released look.
     PageCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
-    Key(Qt::Key_F1);
+    bool ended = false;
+    QObject::connect(window.get(), &TTumbaro::Terminated, [&] { ended = true; });
+    const struct { int key; Qt::KeyboardModifiers mods; bool undone, dealt; int scheme; } cases[] = {
+        {Qt::Key_Backspace, Qt::NoModifier, true, false, 1}, {Qt::Key_Z, Qt::ControlModifier, true, false, 1},
+        {Qt::Key_Z, Qt::NoModifier, false, false, 1},        {Qt::Key_Q, Qt::NoModifier, false, false, 1},
+        {Qt::Key_F2, Qt::NoModifier, false, true, 1},        {Qt::Key_3, Qt::KeypadModifier, false, false, 3},
+        {Qt::Key_F1, Qt::NoModifier, false, false, 3},
+    };
+    for (const auto& c : cases) {
+        PlayOneMove();
+        const Matrix played = State().GameBoard;
+        Key(c.key, c.mods);
+        EXPECT_EQ(State().GameBoard == OneMove, c.undone) << c.key;
+        EXPECT_EQ(State().GameBoard != played && State().GameBoard != OneMove, c.dealt) << c.key;
+        EXPECT_EQ(State().Scheme, c.scheme) << c.key;
+        EXPECT_TRUE(BoardShown(c.scheme)) << c.key;
+    }
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(catcher.pages.size(), 1);
     EXPECT_TRUE(catcher.pages[0].toLocalFile().endsWith(QLatin1String("Help/Vendrask.html")));
-    EXPECT_EQ(Find(QStringLiteral("Help"))->Picture(), looks.Picture(6));
-
-    // Exit: Q alone does nothing, Ctrl+Q ends the game like the button.
-    bool ended = false;
-    QObject::connect(window.get(), &TTumbaro::Terminated, [&] { ended = true; });
-    Key(Qt::Key_Q);
-    EXPECT_FALSE(ended);
-    Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(ended);
+    EXPECT_FALSE(ended) << "Q without Ctrl";
 }
 
 TEST_F(Keyboard, KeysTypedInTheNameDialogStayThere)
@@ -206,15 +148,87 @@ TEST_F(Keyboard, KeysTypedInTheNameDialogStayThere)
     const Matrix board = State().GameBoard;
     dialog->show();
     ASSERT_TRUE(WaitUntil([&] { return dialog->windowHandle() && dialog->isVisible(); }));
-    for (const int key : {Qt::Key_N, Qt::Key_1, Qt::Key_3, Qt::Key_U, Qt::Key_H, Qt::Key_M, Qt::Key_Right, Qt::Key_Space})
+    for (const int key : {Qt::Key_N, Qt::Key_3, Qt::Key_U, Qt::Key_H, Qt::Key_M, Qt::Key_Right, Qt::Key_Space})
         QTest::keyClick(dialog->windowHandle(), static_cast<Qt::Key>(key));
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"));
-    EXPECT_EQ(edit->text(), "n13uhm ");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), "n3uhm ");
     EXPECT_EQ(State().GameBoard, board);
     EXPECT_EQ(State().Scheme, 1);
     EXPECT_FALSE(Cursor()->isVisible());
     EXPECT_FALSE(Find<QWidget>(QStringLiteral("SoundNote"))->isVisible());
     dialog->hide();
+}
+
+TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
+{
+    Start();
+    SetBoard(OneMove);
+    Key(Qt::Key_H);
+    ASSERT_TRUE(Blink()->Running());
+    for (int phase = 0; phase < HintBlink::Phases; ++phase) {
+        EXPECT_TRUE(Shows(phase % 2 == 0)) << "phase " << phase;
+        Step();
+    }
+    EXPECT_FALSE(Blink()->Running());
+    EXPECT_TRUE(BoardShown(1)) << "left normal";
+    EXPECT_EQ(State().GameBoard, OneMove);
+
+    ClickCell(11);
+    Key(Qt::Key_H);
+    EXPECT_FALSE(Blink()->Running()) << "a ball is picked";
+    ClickCell(11);
+    ClickCell(45);
+    ClickCell(46);
+    Key(Qt::Key_H);
+    EXPECT_FALSE(Blink()->Running()) << "during the move";
+    ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
+    SetBoard(NoMove);
+    Key(Qt::Key_H);
+    EXPECT_FALSE(Blink()->Running()) << "no move";
+}
+
+TEST_F(Keyboard, AClickOrAKeyEndsTheHintBeforeActing)
+{
+    Start();
+    SetBoard(OneMove);
+    const struct { const char* what; std::function<void()> act; std::function<bool()> acted; } cases[] = {
+        {"a scheme key redraws", [&] { Key(Qt::Key_2); }, [&] { return State().Scheme == 2 && BoardShown(2); }},
+        {"a click on a hinted cell picks only it", [&] { ClickCell(45); },
+         [&] { return State().ExpectSecondPick == 1 && Cell(4, 6)->Picture() == List("Sxema2Big")->Picture(6); }},
+    };
+    for (const auto& c : cases) {
+        Key(Qt::Key_H);
+        Step();
+        Step(); // small again
+        c.act();
+        EXPECT_FALSE(Blink()->Running()) << c.what;
+        EXPECT_TRUE(c.acted()) << c.what;
+    }
+}
+
+TEST_F(Keyboard, MSilencesBothSoundsAndIsRememberedUnlessTheStoreRefuses)
+{
+    Start();
+    ASSERT_TRUE(SoundOn()) << "on with nothing stored";
+    Key(Qt::Key_M);
+    EXPECT_EQ(Note(), "Sound off");
+    EXPECT_EQ(SoundsOfAMove(), std::make_pair(false, false));
+
+    Restart();
+    EXPECT_FALSE(SoundOn()) << "a new run starts silent";
+    Key(Qt::Key_M);
+    EXPECT_EQ(Note(), "Sound on");
+    EXPECT_EQ(SoundsOfAMove(), std::make_pair(true, true));
+
+    // A read-only store: the choice holds for this run, silently.
+    QFile::setPermissions(QString::fromStdString(folder.SettingsFile().string()), QFile::ReadOwner);
+    ModalWatcher watcher;
+    Key(Qt::Key_M);
+    QTest::qWait(20);
+    EXPECT_FALSE(SoundOn());
+    EXPECT_TRUE(watcher.boxes.empty());
+    Restart();
+    EXPECT_TRUE(SoundOn()) << "the refused choice was not stored";
+    QFile::setPermissions(QString::fromStdString(folder.SettingsFile().string()), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The real main window and name dialog, shown offscreen in a scratch working
-// folder, with helpers to put a chosen board on it and click like a player.
+// folder holding the game's run-time files, with helpers to put a chosen
+// board on it, click and type like a player, and answer its questions.
 
 #include "board_strings.h"
 #include "scores/name_dialog.h"
@@ -8,18 +9,116 @@
 #include "ui/picture_control.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/window_layout.h"
-#include "ui_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWindow>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace tumbaro::test {
+
+// 7 at (4,5) and 6 at (4,6): swapping them makes 6 6 6 in row 4, for 15 points.
+inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--6676--",
+                                       "--------", "--------", "--------", "--------"});
+
+// Runs the event loop until `done` holds or `ms` pass; returns done().
+inline bool WaitUntil(const std::function<bool()>& done, int ms = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QTest::qWait(5);
+    return done();
+}
+
+// A temporary folder made the current one, with the game's run-time files
+// copied in; the settings store lives in it too.
+class WorkFolder {
+public:
+    WorkFolder()
+    {
+        QDir(dir_.path()).mkpath(QStringLiteral("Help"));
+        for (const char* file : {"b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV", "H.dat", "H2.dat", "Help/Vendrask.html"})
+            if (!QFile::copy(QStringLiteral(TUMBARO_SOURCE_DIR "/assets/runtime/") + file, Path(file)))
+                throw std::runtime_error(std::string("cannot copy ") + file);
+        QDir::setCurrent(dir_.path());
+    }
+    ~WorkFolder()
+    {
+        QDir::setCurrent(previous_);
+        // Give back write access wherever a test took it away, so cleanup works.
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    std::filesystem::path SettingsFile() const { return Path(QStringLiteral("settings/registry")).toStdString(); }
+    QByteArray Read(const QString& name) const
+    {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(Path(name));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            throw std::runtime_error("cannot write " + name.toStdString());
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_ = QDir::currentPath();
+};
+
+// Answers every modal window that opens while it lives: message boxes with
+// `answer`, the name dialog by typing `name` (unless typeName is false) and OK.
+class ModalWatcher : public QObject {
+public:
+    struct Seen {
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+    };
+    ModalWatcher()
+    {
+        connect(&timer_, &QTimer::timeout, this, &ModalWatcher::Look);
+        timer_.start(5);
+    }
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QString name;
+    bool typeName = true;
+    std::vector<Seen> boxes;
+    int dialogs = 0;
+
+private:
+    void Look()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            boxes.push_back({box->text(), box->icon(), box->standardButtons()});
+            (box->button(answer) ? box->button(answer) : box->buttons().value(0))->click();
+        } else if (modal && modal->objectName() == QLatin1String("HScore")) {
+            ++dialogs;
+            if (typeName) {
+                modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->clear();
+                QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("Edit1")), name);
+            }
+            modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        }
+    }
+    QTimer timer_;
+};
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -33,11 +132,16 @@ protected:
         // The start seeded from the clock; the tests want the same refills every run.
         window->GameLogic().Random().Seed(1);
     }
-
     void TearDown() override
     {
         dialog.reset();
         window.reset();
+    }
+    // A new run of the game in the same folder, reading what the last one stored.
+    void Restart()
+    {
+        TearDown();
+        Start();
     }
 
     GameState& State() { return window->GameLogic().State(); }
@@ -63,6 +167,19 @@ protected:
     {
         ClickAt(Find<QWidget>(name)->geometry().center(), button);
     }
+    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(window->windowHandle(), static_cast<Qt::Key>(key), mods);
+    }
+    // Plays OneMove's swap by clicks and runs its ticks without the timers' waits.
+    void PlayOneMove()
+    {
+        SetBoard(OneMove);
+        ClickCell(45);
+        ClickCell(46);
+        while (window->GameLogic().Tick()) {
+        }
+    }
 
     // Every cell shows its GameBoard ball at normal size in the scheme drawn.
     ::testing::AssertionResult BoardShown(int scheme)
@@ -78,9 +195,8 @@ protected:
     // tick ends the game.
     void EndGameWith(std::int32_t score)
     {
-        const Matrix stuck = Overlay({"--------", "--------", "--------", "--------", "--------", "--------", "--------", "--------"});
-        SetBoard(stuck);
-        State().WorkBoard = stuck;
+        SetBoard(NoMove);
+        State().WorkBoard = NoMove;
         State().AnimStep = 0;
         State().Score = score;
         window->ShowScore(score);
@@ -96,6 +212,5 @@ protected:
     std::unique_ptr<TTumbaro> window;
     std::unique_ptr<THScore> dialog;
 };
-
 
 } // namespace tumbaro::test

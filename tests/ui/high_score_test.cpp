@@ -1,0 +1,88 @@
+// The end of a game in the window: names in any script typed into the dialog,
+// written to both table files in UTF-8 and read back after a restart, an older
+// Latin-1 table read as it always was, and the ends that go wrong.
+
+#include "window_fixture.h"
+
+#include <QKeyEvent>
+
+namespace tumbaro::test {
+namespace {
+
+const QByteArray Scores = "100\r\n90\r\n80\r\n70\r\n60\r\n50\r\n40\r\n30\r\n20\r\n10\r\n";
+
+class HighScore : public WindowTest {
+protected:
+    void SetUp() override { folder.Write("H2.dat", Scores); }
+    // Ends a game with `score` and waits for the message that follows.
+    void End(std::int32_t score)
+    {
+        const std::size_t seen = watcher.boxes.size();
+        EndGameWith(score);
+        ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() > seen; }));
+    }
+    // Types each character as a key press carrying it, as a keyboard in that script would.
+    void Type(const QString& text)
+    {
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        edit->clear();
+        for (const uint code : text.toUcs4()) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                            QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1));
+            QApplication::sendEvent(edit, &press);
+        }
+    }
+    ModalWatcher watcher;
+};
+
+TEST_F(HighScore, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
+{
+    // An old table: Latin-1 bytes, and a lone LF.
+    folder.Write("H.dat", "J\xFCrgen\r\nBob\r\nCid\r\nDee\r\nEve\r\nFay\r\nGus\r\nHal\nIda\r\nJon\r\n");
+    Start();
+    EXPECT_EQ(Find<QListWidget>("ListBox1")->item(0)->text(), QString::fromUtf8("Jürgen")) << "read as before";
+    watcher.typeName = false;
+    watcher.answer = QMessageBox::Yes;
+    // Names keep eight characters, not eight bytes nor eight UTF-16 units.
+    const QString cyrillic = QString::fromUtf8("Дмитрий"), polish = QString::fromUtf8("Łukasz Żółć");
+    const QString emoji = QString::fromUtf8("😀😀😀😀😀😀😀😀😀");
+    for (const auto& [typed, score] : {std::pair{cyrillic, 95}, {polish, 85}, {emoji, 35}}) {
+        Type(typed);
+        End(score);
+    }
+    EXPECT_EQ(folder.Read("H.dat"), "J\xC3\xBCrgen\r\n" + cyrillic.toUtf8() + "\r\nBob\r\n" + polish.left(8).toUtf8()
+                                        + "\r\nCid\r\nDee\r\nEve\r\nFay\r\nGus\r\n" + emoji.left(16).toUtf8() + "\r\n");
+    EXPECT_EQ(folder.Read("H2.dat"), "100\r\n95\r\n90\r\n85\r\n80\r\n70\r\n60\r\n50\r\n40\r\n35\r\n");
+    Restart();
+    auto* names = Find<QListWidget>("ListBox1");
+    EXPECT_EQ(names->item(0)->text(), QString::fromUtf8("Jürgen"));
+    EXPECT_EQ(names->item(1)->text(), cyrillic);
+    EXPECT_EQ(names->item(3)->text(), polish.left(8));
+}
+
+TEST_F(HighScore, AShortScoreListStopsTheEndWithItsMessage)
+{
+    folder.Write("H2.dat", "100\r\n90\r\n");
+    Start();
+    End(500);
+    EXPECT_EQ(watcher.boxes[0].text, "List index out of bounds (9)") << "a closing bracket gets no full stop";
+    EXPECT_EQ(watcher.dialogs, 0);
+    EXPECT_EQ(watcher.boxes.size(), 1U) << "no game-over question follows";
+}
+
+TEST_F(HighScore, AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen)
+{
+    Start();
+    const QByteArray names = folder.Read("H.dat");
+    QFile::setPermissions(folder.Path("H.dat"), QFile::ReadOwner);
+    watcher.name = QStringLiteral("Zed");
+    End(200);
+    EXPECT_EQ(watcher.boxes[0].text, "Cannot create file H.dat.");
+    EXPECT_EQ(folder.Read("H.dat"), names);
+    EXPECT_EQ(folder.Read("H2.dat"), Scores) << "H2.dat is not written after H.dat failed";
+    EXPECT_EQ(Find<QListWidget>("ListBox1")->item(0)->text(), "Zed");
+    QFile::setPermissions(folder.Path("H.dat"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+} // namespace
+} // namespace tumbaro::test

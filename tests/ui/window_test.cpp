@@ -1,0 +1,193 @@
+// The window's controls under the mouse: where clicks land, what buttons look
+// like pressed, undo by its button; the schemes and their stored choice,
+// missing files, long names in the table, and errors shown, not fatal.
+
+#include "window_fixture.h"
+
+#include "engine/game_error.h"
+#include "platform/registry_store.h"
+#include "ui/error_display.h"
+#include "ui/pictures/jpeg_loader.h"
+#include "ui/scheme_setting.h"
+
+namespace tumbaro::test {
+namespace {
+
+using Window = WindowTest;
+
+// Clicks are routed by position, as a player's are, so these find what lies
+// above what.
+TEST_F(Window, EveryCellTakesTheClicksOnItsOwnPlace)
+{
+    Start();
+    const PictureList* small = List(QStringLiteral("Sxema1Small"));
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 1; column <= 8; ++column) {
+            ClickCell(row * 10 + column);
+            EXPECT_EQ(Cell(row, column)->Picture(), small->Picture(State().GameBoard[CellIndex(row, column)]))
+                << "cell " << row << column << " not picked";
+            ClickCell(row * 10 + column); // the same cell again drops the pick
+        }
+    EXPECT_TRUE(BoardShown(1));
+}
+
+TEST_F(Window, APressOnTheDisabledUndoButtonReachesTheBackground)
+{
+    Start();
+    auto* undo = Find(QStringLiteral("Image15"));
+    const QImage look = undo->Picture();
+    ASSERT_FALSE(undo->isEnabled());
+    ClickControl(QStringLiteral("Image15"), Qt::RightButton);
+    EXPECT_TRUE(WaitUntil([&] { return window->isMinimized(); })) << "a right press on the background minimises";
+    EXPECT_EQ(undo->Picture(), look) << "the disabled button changed its look";
+}
+
+TEST_F(Window, UndoTakesBackAWholeMoveAndTheScore)
+{
+    Start();
+    PlayOneMove();
+    EXPECT_EQ(ScoreText(), "15");
+    ASSERT_TRUE(Find(QStringLiteral("Image15"))->isEnabled());
+    ClickControl(QStringLiteral("Image15"));
+    EXPECT_EQ(State().GameBoard, OneMove);
+    EXPECT_EQ(ScoreText(), "0");
+    EXPECT_TRUE(BoardShown(1));
+    EXPECT_FALSE(Find(QStringLiteral("Image15"))->isEnabled());
+    EXPECT_EQ(Find(QStringLiteral("Image15"))->Picture(), List("ImageList2")->Picture(2)) << "its released look";
+}
+
+TEST_F(Window, ButtonsShowPressedLooksAndActOnlyOnALeftClick)
+{
+    Start();
+    const auto* looks = List("ImageList2");
+    const Matrix board = State().GameBoard;
+    const std::pair<const char*, int> pressedLooks[] = {{"Image16", 1}, {"Exit", 5}, {"Help", 7}};
+    for (const auto& [button, pressed] : pressedLooks) {
+        const QPoint centre = Find<QWidget>(button)->geometry().center();
+        QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, centre);
+        EXPECT_EQ(Find(QString::fromLatin1(button))->Picture(), looks->Picture(pressed)) << button;
+        QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, centre);
+    }
+    EXPECT_TRUE(window->isVisible()) << "a right click on exit is no click";
+    EXPECT_EQ(State().GameBoard, board) << "a right click on NEW deals nothing";
+    ClickControl(QStringLiteral("Image16"));
+    EXPECT_EQ(Find(QStringLiteral("Image16"))->Picture(), looks->Picture(0));
+    EXPECT_NE(State().GameBoard, board) << "a left click on NEW deals";
+    EXPECT_TRUE(BoardShown(1));
+}
+
+TEST_F(Window, ALongNameIsCutAtTheBoxEdgeWithoutAnEllipsis)
+{
+    Start();
+    auto* names = Find<QListWidget>(QStringLiteral("ListBox1"));
+    auto row = [&](const QString& text) {
+        names->item(0)->setText(text);
+        names->clearSelection();
+        return names->viewport()->grab(names->visualItemRect(names->item(0))).toImage();
+    };
+    const QImage cut = row(QStringLiteral("ABCDEFGH"));
+    EXPECT_NE(cut, row(QStringLiteral("ABCDEF") + QChar(0x2026))) << "the name was shortened with an ellipsis";
+    EXPECT_EQ(cut, row(QStringLiteral("ABCDEFGHIJKL"))) << "what lies beyond the edge is not drawn at all";
+}
+
+std::string StoredScheme(const std::filesystem::path& file)
+{
+    Registry registry(file);
+    if (!registry.OpenKey(SchemeKey, false))
+        return "<no key>";
+    return registry.ReadString(SchemeValueName);
+}
+
+TEST_F(Window, SchemeButtonsRedrawEverythingAndTheNextStartUsesTheLastChoice)
+{
+    Start();
+    EXPECT_EQ(StoredScheme(folder.SettingsFile()), "1") << "a first start stores scheme 1";
+    EXPECT_TRUE(BoardShown(1));
+    const Matrix board = State().GameBoard;
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    EXPECT_EQ(State().GameBoard, board) << "a second activation deals nothing";
+    for (int scheme : {3, 2}) {
+        ClickControl(QStringLiteral("Image1%1").arg(scheme));
+        EXPECT_EQ(StoredScheme(folder.SettingsFile()), std::to_string(scheme));
+        EXPECT_TRUE(BoardShown(scheme)) << "scheme " << scheme;
+        EXPECT_EQ(Find(QStringLiteral("Background"))->Picture(), LoadJpegFile(QStringLiteral("b%1.jpg").arg(scheme)));
+    }
+    EXPECT_EQ(State().GameBoard, board) << "a scheme changes pictures only";
+    Restart();
+    EXPECT_EQ(State().Scheme, 2);
+    EXPECT_TRUE(BoardShown(2));
+}
+
+TEST_F(Window, BadStoredSchemesStopTheStartWithTheirMessage)
+{
+    const auto settings = folder.SettingsFile().parent_path();
+    // A scheme that is no number, then no key in a store that can't be written.
+    for (const std::string message : {"'two' is not a valid integer value", "Failed to set data for 'Scheme'"}) {
+        std::filesystem::remove_all(settings);
+        std::filesystem::create_directories(settings);
+        if (message.starts_with("'two'")) {
+            Registry registry(folder.SettingsFile());
+            ASSERT_TRUE(registry.OpenKey(SchemeKey, true));
+            registry.WriteString(SchemeValueName, "two");
+        } else {
+            std::filesystem::permissions(settings, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        }
+        TTumbaro fresh(folder.SettingsFile());
+        EXPECT_THROW({
+            try { fresh.FormActivate(); } catch (const GameError& error) { EXPECT_EQ(error.what(), message); throw; }
+        }, GameError);
+        EXPECT_EQ(fresh.GameLogic().State().ExpectFirstPick, 0) << message << ": a game was dealt";
+        std::filesystem::permissions(settings, std::filesystem::perms::owner_all);
+    }
+}
+
+TEST_F(Window, AMissingBackgroundIsReportedAndTheSchemeStillChanges)
+{
+    Start();
+    QFile::remove(folder.Path("b2.jpg"));
+    const Matrix board = State().GameBoard;
+    ModalWatcher watcher;
+    ClickControl(QStringLiteral("Image12"));
+    ASSERT_EQ(watcher.boxes.size(), 1U);
+    EXPECT_EQ(watcher.boxes[0].text, "Cannot open file b2.jpg.");
+    EXPECT_EQ(watcher.boxes[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(StoredScheme(folder.SettingsFile()), "2");
+    // The next drawn cell uses the new scheme.
+    window->ButtonClick(1, 1);
+    EXPECT_EQ(Cell(1, 1)->Picture(), List("Sxema2Small")->Picture(board[0]));
+}
+
+TEST_F(Window, AMissingNamesFileLeavesAPlayableGameAndAnEmptyTable)
+{
+    QFile::remove(folder.Path("H.dat"));
+    ModalWatcher watcher;
+    Start();
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.boxes.empty(); }));
+    EXPECT_EQ(watcher.boxes[0].text, "Cannot open file H.dat.");
+    EXPECT_EQ(State().ExpectFirstPick, 1);
+    EXPECT_TRUE(BoardShown(1));
+    EXPECT_EQ(Find<QListWidget>("ListBox1")->count(), 0);
+}
+
+// Errors of the game's own kind are shown by the window tests; any other
+// kind must be shown too, not end the program.
+TEST(ErrorDisplay, AnyErrorInATimerTickIsShownAndTheProgramGoesOn)
+{
+    ModalWatcher watcher;
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (++ticks == 1)
+            throw 42;
+    });
+    timer.start(1);
+    ASSERT_TRUE(WaitUntil([&] { return ticks >= 2; }));
+    timer.stop();
+    ASSERT_EQ(watcher.boxes.size(), 1U);
+    EXPECT_EQ(watcher.boxes[0].text, "") << "shown with an empty text";
+    EXPECT_EQ(watcher.boxes[0].buttons, QMessageBox::Ok);
+}
+
+} // namespace
+} // namespace tumbaro::test
