@@ -49,7 +49,7 @@ def first_content(program, env, title, probe, wanted):
 def ball_centre(path):
     """The colour at the middle of a ball picture, as the game draws it at the
     middle of a cell."""
-    w, h, raw = e2e.load_ball(path)
+    w, h, raw = e2e.load_picture(path, channels="rgb")
     p = ((h // 2) * w + w // 2) * 3
     return tuple(raw[p:p + 3])
 

@@ -34,14 +34,14 @@ def run(cmd, text=True, **kw):
     return subprocess.run(cmd, check=True, capture_output=True, text=text, **kw).stdout
 
 
-def wait_for(condition, seconds=WAIT_BOUND):
+def wait_for(condition, seconds=WAIT_BOUND, interval=POLL_INTERVAL):
     """The first true value `condition()` gives within `seconds`, or None."""
     deadline = time.monotonic() + seconds
     while True:
         value = condition()
         if value or time.monotonic() >= deadline:
             return value or None
-        time.sleep(POLL_INTERVAL)
+        time.sleep(interval)
 
 
 def _tail(text, lines=STDERR_LINES):
@@ -158,8 +158,7 @@ class Program:
         self.stderr.close()
 
     def failure(self, what):
-        """`what` went wrong, with the program's state and the end of its
-        standard error."""
+        """`what` went wrong, with the program's state and its stderr's end."""
         code = self.proc.poll()
         state = ("still runs" if code is None else f"was ended by {signal.Signals(-code).name}" if code < 0
                  else f"exited with status {code}")
@@ -168,18 +167,14 @@ class Program:
         return f"{what}; {self.name} {state}. The last lines of its standard error:\n{_tail(said)}"
 
     def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL):
-        """The id of the program's first window whose name matches `title`,
-        searched every `interval` seconds; fails with what the program said
-        if none appears before it ends or `seconds` pass."""
-        deadline = time.monotonic() + seconds
-        while True:
-            found = subprocess.run(["xdotool", "search", "--name", title], env=self.env, capture_output=True,
-                                   text=True).stdout.split()
-            if found:
-                return found[0]
-            if time.monotonic() >= deadline or self.proc.poll() is not None:
-                raise AssertionError(self.failure(f"the window {title!r} never appeared"))
-            time.sleep(interval)
+        """The id of the program's first window whose name matches `title`;
+        fails with what the program said if it ends or `seconds` pass first."""
+        search = lambda: subprocess.run(["xdotool", "search", "--name", title], env=self.env, capture_output=True,
+                                        text=True).stdout.split()
+        found = wait_for(lambda: search() or self.proc.poll() is not None, seconds, interval)
+        if not isinstance(found, list):  # none, or the program ended first
+            raise AssertionError(self.failure(f"the window {title!r} never appeared"))
+        return found[0]
 
     def keyboard_window(self, title, seconds=START_BOUND):
         """The id of the program's window named `title`, given the keyboard
@@ -209,25 +204,17 @@ def load_picture(path, size=None, channels="rgba"):
     """(width, height, pixels) of a picture file, scaled smoothly to `size`."""
     width, height = size or map(int, run(["identify", "-format", "%w %h", path]).split())
     resize = ["-filter", "Box", "-resize", "%dx%d!" % size] if size else []
-    raw = subprocess.run(["convert", path, *resize, "-depth", "8", channels + ":-"], check=True,
-                         capture_output=True).stdout
-    return width, height, raw
+    return width, height, run(["convert", path, *resize, "-depth", "8", channels + ":-"], text=False)
 
 
-def load_ball(path):
-    return load_picture(path, channels="rgb")
-
-
-def samples(picture, step=SAMPLE, stretch=1):
+def samples(picture, step=SAMPLE):
     """(x, y, r, g, b) of a picture's opaque pixels that are not its white
-    surround, every `step`-th each way: where a cell must show the ball
-    itself. `stretch` places them as the picture enlarged by that factor."""
+    surround, every `step`-th each way: where a cell must show the ball."""
     width, height, rgba = picture
     side = min(width, height)  # the square a cell shows
     pixels = ((x, y, *rgba[(y * width + x) * 4:(y * width + x) * 4 + 4])
               for y in range(1, side, step) for x in range(1, side, step))
-    return [(x * stretch, y * stretch, r, g, b) for x, y, r, g, b, a in pixels
-            if a == 255 and (r, g, b) != (255, 255, 255)]
+    return [(x, y, r, g, b) for x, y, r, g, b, a in pixels if a == 255 and (r, g, b) != (255, 255, 255)]
 
 
 class Screen:
@@ -246,13 +233,9 @@ class Screen:
         return run(["import", "-window", "root", "-crop", f"{g['WIDTH']}x{g['HEIGHT']}+{g['X']}+{g['Y']}",
                     "-depth", "8", "rgb:-"], env=self.env, text=False)
 
-    def at(self, x, y):
-        """The device pixel of window point (x, y) in the window."""
-        return round(self.scale * x), round(self.scale * y)
-
     def cell(self, r, c):
         """The top left device pixel of a cell in the window, counted from 0."""
-        return self.at(BOARD[0] + PITCH * c, BOARD[1] + PITCH * r)
+        return round(self.scale * (BOARD[0] + PITCH * c)), round(self.scale * (BOARD[1] + PITCH * r))
 
     def distance(self, shot, left, top, points):
         """The mean colour difference between `points` (samples) and the shot

@@ -49,15 +49,11 @@ for a in "$@"; do printf '[%s]' "$a" >>"$STUB_LOG"; done
 STUB
 chmod +x "$stub/$libexecdir/tumbaro/tumbaro"
 
-run_stub() { # HOME XDG_DATA_HOME(or -) LAUNCHER ARGS...
-    local home=$1 xdg=$2 cmd=$3
-    shift 3
+run_stub() { # HOME XDG_DATA_HOME(or - for unset) LAUNCHER ARGS...
+    local xdg=(XDG_DATA_HOME="$2")
+    [ "$2" != - ] || xdg=(-u XDG_DATA_HOME)
     rm -f "$tmp/stub.log"
-    if [ "$xdg" = - ]; then
-        env -u XDG_DATA_HOME HOME="$home" STUB_LOG="$tmp/stub.log" "$cmd" "$@"
-    else
-        env HOME="$home" XDG_DATA_HOME="$xdg" STUB_LOG="$tmp/stub.log" "$cmd" "$@"
-    fi
+    env "${xdg[@]}" HOME="$1" STUB_LOG="$tmp/stub.log" "${@:3}"
 }
 
 # Which working folder each environment leads to; a relative or empty
@@ -89,8 +85,7 @@ echo player-names >"$work/H2.dat"
 rm "$work/Help/Vendrask.html"
 chmod a-w "$work/CHANGE.WAV"
 run_stub "$tmp/h1" - "$stub/$bindir/tumbaro" || fail "second start failed"
-[ "$(cat "$work/H.dat")" = player-table ] || fail "the player's H.dat was overwritten"
-[ "$(cat "$work/H2.dat")" = player-names ] || fail "the player's H2.dat was overwritten"
+[ "$(cat "$work/H.dat" "$work/H2.dat")" = $'player-table\nplayer-names' ] || fail "the player's tables were overwritten"
 for f in b1.jpg CHANGE.WAV Help/Vendrask.html; do
     cmp -s "$data/$f" "$work/$f" || fail "$f not refreshed from the install"
 done
