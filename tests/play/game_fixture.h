@@ -46,11 +46,7 @@ public:
     void QuestionBeep() override { Log("beep"); }
     bool AskPlayAgain() override { return Log("ask"), true; }
     void Terminate() override { Log("terminate"); }
-    void EndOfGame() override
-    {
-        ++endOfGameCalls;
-        timer1OffAtEnd = !timer1;
-    }
+    void EndOfGame() override { ++endOfGameCalls; timer1OffAtEnd = !timer1; }
 
     // The calls since the last Take().
     std::vector<std::string> Take() { return std::exchange(log, {}); }

@@ -93,8 +93,7 @@ TEST_F(Move, SeparateGapsInOneColumnCloseOnePerPass)
 TEST_F(Move, UndoOrANewGameDuringAFallStopsIt)
 {
     for (const bool undo : {true, false}) {
-        const Matrix board = OneMove;
-        SetBoard(board);
+        SetBoard(OneMove);
         game.State().Score = 40;
         Click(45);
         Click(46);
@@ -104,7 +103,7 @@ TEST_F(Move, UndoOrANewGameDuringAFallStopsIt)
         Click(11); // ignored: the move is still playing out
         undo ? game.Undo() : game.Newgame();
         EXPECT_FALSE(screen.timer1 || screen.timer2);
-        const Matrix expected = undo ? board : game.State().GameBoard;
+        const Matrix expected = undo ? OneMove : game.State().GameBoard;
         EXPECT_EQ(screen.scoreText, undo ? "40" : "0");
         EXPECT_FALSE(screen.undoEnabled);
         EXPECT_TRUE(screen.ShowsNormal(expected));

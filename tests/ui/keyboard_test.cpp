@@ -24,8 +24,6 @@ protected:
     std::pair<int, int> At() { return {Cursor()->Row(), Cursor()->Column()}; }
     void Keys(int key, int times) { for (int i = 0; i < times; ++i) Key(key); }
     HintBlink* Blink() { return window->findChild<HintBlink*>(QStringLiteral("HintBlink")); }
-    // One blink phase, stepped by hand rather than waited for.
-    void Step() { QMetaObject::invokeMethod(Blink()->findChild<QTimer*>(), "timeout"); }
     bool SoundOn() { return window->findChild<SoundSwitch*>(QStringLiteral("SoundSwitch"))->On(); }
     QString Note() { return window->findChild<QLabel*>(QStringLiteral("SoundNote"))->text(); }
     // Whether a refused pair and a move made a sound: a sound's player is
@@ -161,7 +159,7 @@ TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
         // OneMove's hinted pair, (4,5) and (4,6), both drawn small or both normal.
         const auto* list = List(phase % 2 == 0 ? QStringLiteral("Sxema1Small") : QStringLiteral("Sxema1Big"));
         EXPECT_TRUE(Cell(4, 5)->Picture() == list->Picture(7) && Cell(4, 6)->Picture() == list->Picture(6)) << phase;
-        Step();
+        QMetaObject::invokeMethod(Blink()->findChild<QTimer*>(), "timeout"); // stepped, not waited for
     }
     EXPECT_FALSE(Blink()->Running());
     EXPECT_TRUE(BoardShown(1)) << "left normal";

@@ -93,7 +93,6 @@ public:
     QString name;
     bool typeName = true;
     QStringList boxes; // the texts of the message boxes seen
-    int dialogs = 0;
 
 private:
     void Look()
@@ -103,7 +102,6 @@ private:
             boxes.append(box->text());
             (box->button(answer) ? box->button(answer) : box->buttons().value(0))->click();
         } else if (modal && modal->objectName() == QLatin1String("HScore")) {
-            ++dialogs;
             if (typeName) {
                 modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->clear();
                 QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("Edit1")), name);
@@ -126,17 +124,9 @@ protected:
         // The start seeded from the clock; the tests want the same refills every run.
         window->GameLogic().Random().Seed(1);
     }
-    void TearDown() override
-    {
-        dialog.reset();
-        window.reset();
-    }
+    void TearDown() override { dialog.reset(); window.reset(); }
     // A new run of the game in the same folder, reading what the last one stored.
-    void Restart()
-    {
-        TearDown();
-        Start();
-    }
+    void Restart() { TearDown(); Start(); }
 
     GameState& State() { return window->GameLogic().State(); }
     template <class T = PictureControl>
@@ -144,11 +134,7 @@ protected:
     PictureControl* Cell(int row, int column) const { return Find(QStringLiteral("Ball%1%2").arg(row).arg(column)); }
     const PictureList* List(const QString& name) const { return Find<PictureList>(name); }
 
-    void SetBoard(const Matrix& board)
-    {
-        State().GameBoard = board;
-        window->Redrow();
-    }
+    void SetBoard(const Matrix& board) { State().GameBoard = board; window->Redrow(); }
 
     // Clicks at a point of the window, routed to whatever lies there.
     void ClickCell(int cell) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, CellPosition(cell / 10, cell % 10) + QPoint(25, 25)); }
