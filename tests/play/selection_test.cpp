@@ -42,14 +42,5 @@ TEST_F(Selection, ARefusedSwapKeepsTheLastMoveUndoable)
     EXPECT_EQ(game.State().Score, before.Score);
 }
 
-TEST_F(Selection, NoClickCountsBeforeTheFirstGame)
-{
-    RecordingScreen fresh;
-    Game idle(fresh);
-    idle.ButtonClick(4, 5);
-    idle.ButtonClick(4, 6);
-    EXPECT_TRUE(fresh.log.empty());
-}
-
 } // namespace
 } // namespace tumbaro::test

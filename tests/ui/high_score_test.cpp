@@ -14,11 +14,17 @@ const QByteArray Scores = "100\r\n90\r\n80\r\n70\r\n60\r\n50\r\n40\r\n30\r\n20\r
 class HighScore : public WindowTest {
 protected:
     void SetUp() override { folder.Write("H2.dat", Scores); }
-    // Ends a game with `score` and waits for the message that follows.
+    // Settles a board with no move left and `score` on it, which ends the
+    // game, and waits for the message that follows.
     void End(std::int32_t score)
     {
-        const std::size_t seen = watcher.boxes.size();
-        EndGameWith(score);
+        const auto seen = watcher.boxes.size();
+        SetBoard(NoMove);
+        State().WorkBoard = NoMove;
+        State().AnimStep = 0;
+        State().Score = score;
+        window->ShowScore(score);
+        window->GameLogic().Chenge();
         ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() > seen; }));
     }
     // Types each character as a key press carrying it, as a keyboard in that script would.
@@ -60,16 +66,6 @@ TEST_F(HighScore, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
     EXPECT_EQ(names->item(3)->text(), polish.left(8));
 }
 
-TEST_F(HighScore, AShortScoreListStopsTheEndWithItsMessage)
-{
-    folder.Write("H2.dat", "100\r\n90\r\n");
-    Start();
-    End(500);
-    EXPECT_EQ(watcher.boxes[0].text, "List index out of bounds (9)") << "a closing bracket gets no full stop";
-    EXPECT_EQ(watcher.dialogs, 0);
-    EXPECT_EQ(watcher.boxes.size(), 1U) << "no game-over question follows";
-}
-
 TEST_F(HighScore, AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen)
 {
     Start();
@@ -77,7 +73,7 @@ TEST_F(HighScore, AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen)
     QFile::setPermissions(folder.Path("H.dat"), QFile::ReadOwner);
     watcher.name = QStringLiteral("Zed");
     End(200);
-    EXPECT_EQ(watcher.boxes[0].text, "Cannot create file H.dat.");
+    EXPECT_EQ(watcher.boxes[0], "Cannot create file H.dat.");
     EXPECT_EQ(folder.Read("H.dat"), names);
     EXPECT_EQ(folder.Read("H2.dat"), Scores) << "H2.dat is not written after H.dat failed";
     EXPECT_EQ(Find<QListWidget>("ListBox1")->item(0)->text(), "Zed");

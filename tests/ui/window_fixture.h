@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -85,11 +84,6 @@ private:
 // `answer`, the name dialog by typing `name` (unless typeName is false) and OK.
 class ModalWatcher : public QObject {
 public:
-    struct Seen {
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-    };
     ModalWatcher()
     {
         connect(&timer_, &QTimer::timeout, this, &ModalWatcher::Look);
@@ -98,18 +92,16 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QString name;
     bool typeName = true;
-    std::vector<Seen> boxes;
-    int dialogs = 0;
+    QStringList boxes; // the texts of the message boxes seen
 
 private:
     void Look()
     {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            boxes.push_back({box->text(), box->icon(), box->standardButtons()});
+            boxes.append(box->text());
             (box->button(answer) ? box->button(answer) : box->buttons().value(0))->click();
         } else if (modal && modal->objectName() == QLatin1String("HScore")) {
-            ++dialogs;
             if (typeName) {
                 modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->clear();
                 QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("Edit1")), name);
@@ -132,41 +124,21 @@ protected:
         // The start seeded from the clock; the tests want the same refills every run.
         window->GameLogic().Random().Seed(1);
     }
-    void TearDown() override
-    {
-        dialog.reset();
-        window.reset();
-    }
+    void TearDown() override { dialog.reset(); window.reset(); }
     // A new run of the game in the same folder, reading what the last one stored.
-    void Restart()
-    {
-        TearDown();
-        Start();
-    }
+    void Restart() { TearDown(); Start(); }
 
     GameState& State() { return window->GameLogic().State(); }
     template <class T = PictureControl>
     T* Find(const QString& name) const { return window->findChild<T*>(name); }
     PictureControl* Cell(int row, int column) const { return Find(QStringLiteral("Ball%1%2").arg(row).arg(column)); }
     const PictureList* List(const QString& name) const { return Find<PictureList>(name); }
-    QString ScoreText() const { return Find<QTextEdit>(QStringLiteral("Memo1"))->toPlainText(); }
 
-    void SetBoard(const Matrix& board)
-    {
-        State().GameBoard = board;
-        window->Redrow();
-    }
+    void SetBoard(const Matrix& board) { State().GameBoard = board; window->Redrow(); }
 
-    // A press and release at a point of the window, routed to whatever lies there.
-    void ClickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(window->windowHandle(), button, {}, at);
-    }
-    void ClickCell(int cell) { ClickAt(CellPosition(cell / 10, cell % 10) + QPoint(25, 25)); }
-    void ClickControl(const QString& name, Qt::MouseButton button = Qt::LeftButton)
-    {
-        ClickAt(Find<QWidget>(name)->geometry().center(), button);
-    }
+    // Clicks at a point of the window, routed to whatever lies there.
+    void ClickCell(int cell) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, CellPosition(cell / 10, cell % 10) + QPoint(25, 25)); }
+    void ClickControl(const QString& name) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Find<QWidget>(name)->geometry().center()); }
     void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(window->windowHandle(), static_cast<Qt::Key>(key), mods);
@@ -189,18 +161,6 @@ protected:
             if (Cell(i / 8 + 1, i % 8 + 1)->Picture() != big->Picture(State().GameBoard[i]))
                 return ::testing::AssertionFailure() << "cell " << i << " differs from colour " << State().GameBoard[i];
         return ::testing::AssertionSuccess();
-    }
-
-    // A settled board with no move left and `score` on it: the next settle
-    // tick ends the game.
-    void EndGameWith(std::int32_t score)
-    {
-        SetBoard(NoMove);
-        State().WorkBoard = NoMove;
-        State().AnimStep = 0;
-        State().Score = score;
-        window->ShowScore(score);
-        window->GameLogic().Chenge();
     }
 
     bool Idle()
