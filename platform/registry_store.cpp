@@ -1,10 +1,10 @@
 #include "platform/registry_store.h"
 
 #include "engine/game_error.h"
+#include "engine/file_bytes.h"
 #include "platform/atomic_file.h"
 #include "platform/registry_text.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <pwd.h>
 #include <system_error>
@@ -23,18 +23,7 @@ std::optional<std::string> ReadStoreText(const std::filesystem::path& file)
     const auto status = std::filesystem::status(file, ec);
     if (status.type() == std::filesystem::file_type::not_found) return std::string();
     if (ec || status.type() != std::filesystem::file_type::regular) return std::nullopt;
-    // stdio rather than iostreams: nothing else in the running game needs
-    // the stream library, and loading it for this read costs memory for good.
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in) return std::nullopt;
-    std::string text;
-    char chunk[4096];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed) return std::nullopt;
-    return text;
+    return ReadFileBytes(file);
 }
 
 std::optional<StoreContents> LoadStore(const std::filesystem::path& file)

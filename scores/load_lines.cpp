@@ -1,8 +1,8 @@
 #include "scores/score_file.h"
 
+#include "engine/file_bytes.h"
 #include "engine/game_error.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace tumbaro {
@@ -16,21 +16,10 @@ std::string ReadWholeFile(const std::string& fileName)
     std::error_code ignored;
     if (std::filesystem::is_directory(fileName, ignored))
         throw GameError("Cannot open file " + fileName);
-    // stdio rather than iostreams: nothing else in the running game needs
-    // the stream library, and loading it for this read costs memory for good.
-    std::FILE* in = std::fopen(fileName.c_str(), "rb");
-    if (!in)
+    auto bytes = ReadFileBytes(fileName);
+    if (!bytes)
         throw GameError("Cannot open file " + fileName);
-    std::string bytes;
-    char chunk[4096];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-        bytes.append(chunk, got);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed)
-        throw GameError("Cannot open file " + fileName);
-    return bytes;
+    return std::move(*bytes);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "ui/error_display.h"
 #include "ui/main_window.h"
 
-
 int main(int argc, char** argv)
 {
     // The window is laid out in pixels of a 96 dpi screen and scaled by the
