@@ -2,6 +2,7 @@
 server, the programs on it, their windows, the board read off the screen."""
 import calendar
 import contextlib
+import glob
 import os
 import select
 import shutil
@@ -118,8 +119,14 @@ def game_env(display, work):
 
 def frozen(when, cmd):
     """`cmd` with the wall clock standing still at `when` (UTC), so the game
-    seeds its deal with that very second."""
-    return ["faketime", "-m", "--exclude-monotonic", "-f", when] + cmd
+    seeds its deal with that very second; its timers keep the real monotonic
+    clock. libfaketime is preloaded directly: the `faketime` wrapper keeps a
+    semaphore and shared memory named after its process id, which a killed
+    game leaves behind, and a later wrapper given the same id then refuses
+    to start ("sem_open: File exists")."""
+    libraries = glob.glob("/usr/lib/*/faketime/libfaketimeMT.so.1")
+    assert libraries, "libfaketime is not installed"
+    return ["env", "LD_PRELOAD=" + libraries[0], "FAKETIME=" + when, "FAKETIME_DONT_FAKE_MONOTONIC=1"] + cmd
 
 
 def prepare_work(source, work, names=("b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat")):
