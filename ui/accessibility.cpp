@@ -6,9 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QListWidget>
 #include <QPointer>
-#include <QTextEdit>
 
 namespace tumbaro {
 
@@ -131,15 +129,15 @@ void BoardAccessibility::NameControls()
     window->setAccessibleDescription(QStringLiteral(
         "Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, "
         "M switches the sound off or on"));
-    if (auto* memo = window->findChild<QTextEdit*>(QStringLiteral("Memo1"))) {
+    if (auto* memo = window->findChild<QWidget*>(QStringLiteral("Memo1"))) {
         memo->setAccessibleName(QStringLiteral("Your Score"));
         memo->setAccessibleDescription(QStringLiteral("The points of the game in progress"));
     }
-    if (auto* names = window->findChild<QListWidget*>(QStringLiteral("ListBox1"))) {
+    if (auto* names = window->findChild<QWidget*>(QStringLiteral("ListBox1"))) {
         names->setAccessibleName(QStringLiteral("High-score names"));
         names->setAccessibleDescription(QStringLiteral("The players of the ten best games, best first"));
     }
-    if (auto* scores = window->findChild<QListWidget*>(QStringLiteral("ListBox2"))) {
+    if (auto* scores = window->findChild<QWidget*>(QStringLiteral("ListBox2"))) {
         scores->setAccessibleName(QStringLiteral("High scores"));
         scores->setAccessibleDescription(QStringLiteral("The ten best scores, best first"));
     }
@@ -167,7 +165,7 @@ void BoardAccessibility::FocusCell(int row, int column)
 
 void BoardAccessibility::ScoreChanged(std::int32_t score)
 {
-    if (auto* memo = window_->findChild<QTextEdit*>(QStringLiteral("Memo1"))) {
+    if (auto* memo = window_->findChild<QWidget*>(QStringLiteral("Memo1"))) {
         QAccessibleValueChangeEvent event(memo, score);
         announce_(&event);
     }

@@ -7,47 +7,34 @@
 #include "scores/name_text.h"
 #include "scores/score_file.h"
 #include "scores/score_text.h"
+#include "ui/list_box.h"
 #include "ui/main_window.h"
+#include "ui/score_box.h"
 
-#include <QListWidget>
-#include <QTextBlock>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace tumbaro {
 
 namespace {
 
-constexpr int ItemHeight = 26;
-
 // The files are written in UTF-8, the code page of a Linux desktop; a line
 // from an older Latin-1 table reads as it always did (see name_text.h).
-std::vector<std::string> LinesOf(const QListWidget* list)
+std::vector<std::string> LinesOf(const ListBox* list)
 {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(list->count()));
-    for (int i = 0; i < list->count(); ++i)
-        lines.push_back(list->item(i)->text().toStdString());
+    lines.reserve(static_cast<std::size_t>(list->Lines().size()));
+    for (const QString& line : list->Lines())
+        lines.push_back(line.toStdString());
     return lines;
 }
 
-// Puts the lines in the list box, replacing items in place so that the
-// selected line stays where it was.
-void ShowLines(QListWidget* list, const std::vector<std::string>& lines)
+void ShowLines(ListBox* list, const std::vector<std::string>& lines)
 {
-    const int count = static_cast<int>(lines.size());
-    while (list->count() > count)
-        delete list->takeItem(list->count() - 1);
-    for (int i = 0; i < count; ++i) {
-        const QString text = QString::fromStdString(LineAsUtf8(lines[static_cast<std::size_t>(i)]));
-        if (i < list->count()) {
-            if (list->item(i)->text() != text)
-                list->item(i)->setText(text);
-        } else {
-            auto* item = new QListWidgetItem(text, list);
-            item->setSizeHint(QSize(0, ItemHeight));
-        }
-    }
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        shown.push_back(QString::fromStdString(LineAsUtf8(line)));
+    list->SetLines(shown);
 }
 
 } // namespace
@@ -83,7 +70,7 @@ void TTumbaro::Timer3Timer()
 void TTumbaro::HiScore()
 {
     GameState& state = game_.State();
-    state.Score = StrToInt(Memo1->document()->firstBlock().text().toStdString());
+    state.Score = StrToInt(Memo1->Text().toStdString());
     std::vector<std::string> names = LinesOf(ListBox1);
     std::vector<std::string> scores = LinesOf(ListBox2);
     const int place = FindPlace(scores, state.Score);

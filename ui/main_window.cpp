@@ -4,21 +4,21 @@
 #include "platform/registry_store.h"
 #include "ui/accessibility.h"
 #include "ui/error_display.h"
+#include "ui/list_box.h"
 #include "ui/picture_control.h"
 #include "ui/pictures/picture_density.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/pictures/stored_pictures.h"
 #include "ui/scheme_setting.h"
+#include "ui/score_box.h"
 #include "ui/shortcuts.h"
 #include "ui/sound_switch.h"
 #include "ui/window_layout.h"
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <ctime>
@@ -101,29 +101,14 @@ void TTumbaro::BuildControls()
             widget = picture;
             break;
         }
-        case ControlKind::Memo: {
-            auto* memo = new QTextEdit(this);
-            memo->setReadOnly(true);
-            memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            memo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            memo->setFont(WindowFont("Comic Sans MS", 19));
-            memo->document()->setDocumentMargin(2);
-            widget = memo;
+        case ControlKind::Memo:
+            widget = new ScoreBox(this);
+            widget->setFont(WindowFont("Comic Sans MS", 19));
             break;
-        }
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(this);
-            list->setFont(WindowFont("Comic Sans MS", 19));
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            list->setUniformItemSizes(true);
-            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            // A long name or score is cut at the box's edge, never shortened.
-            list->setTextElideMode(Qt::ElideNone);
-            widget = list;
+        case ControlKind::ListBox:
+            widget = new ListBox(this);
+            widget->setFont(WindowFont("Comic Sans MS", 19));
             break;
-        }
         }
         widget->setObjectName(entry.name);
         widget->setGeometry(entry.geometry);
@@ -134,9 +119,9 @@ void TTumbaro::BuildControls()
     // The background covers the whole window, so nothing beneath it needs
     // painting when a cell changes: a tick then costs a tenth as much.
     Background->setAttribute(Qt::WA_OpaquePaintEvent);
-    Memo1 = findChild<QTextEdit*>(QStringLiteral("Memo1"));
-    ListBox1 = findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    ListBox2 = findChild<QListWidget*>(QStringLiteral("ListBox2"));
+    Memo1 = findChild<ScoreBox*>(QStringLiteral("Memo1"));
+    ListBox1 = findChild<ListBox*>(QStringLiteral("ListBox1"));
+    ListBox2 = findChild<ListBox*>(QStringLiteral("ListBox2"));
     setTabOrder(Memo1, ListBox1);
     setTabOrder(ListBox1, ListBox2);
     // Only the undo button is ever disabled; it starts so until a move is made.
@@ -269,12 +254,7 @@ void TTumbaro::LoadBackground()
 
 void TTumbaro::ShowScore(std::int32_t score)
 {
-    Memo1->setPlainText(QString::number(score));
-    Memo1->selectAll();
-    Memo1->setAlignment(Qt::AlignHCenter);
-    QTextCursor cursor = Memo1->textCursor();
-    cursor.clearSelection();
-    Memo1->setTextCursor(cursor);
+    Memo1->SetText(QString::number(score));
     accessibility_->ScoreChanged(score);
 }
 

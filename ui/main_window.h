@@ -13,16 +13,16 @@
 
 #include <filesystem>
 
-class QListWidget;
-class QTextEdit;
 class QTimer;
 
 namespace tumbaro {
 
 class BoardAccessibility;
 class KeyboardPlay;
+class ListBox;
 class PictureControl;
 class PictureList;
+class ScoreBox;
 class SoundSwitch;
 class THScore;
 
@@ -124,9 +124,9 @@ private:
     bool activationQueued_ = false;
 
     PictureControl* Background = nullptr;
-    QTextEdit* Memo1 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QListWidget* ListBox2 = nullptr;
+    ScoreBox* Memo1 = nullptr;
+    ListBox* ListBox1 = nullptr;
+    ListBox* ListBox2 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;

@@ -46,7 +46,7 @@ TEST_F(HighScore, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
     // An old table: Latin-1 bytes, and a lone LF.
     folder.Write("H.dat", "J\xFCrgen\r\nBob\r\nCid\r\nDee\r\nEve\r\nFay\r\nGus\r\nHal\nIda\r\nJon\r\n");
     Start();
-    EXPECT_EQ(Find<QListWidget>("ListBox1")->item(0)->text(), QString::fromUtf8("Jürgen")) << "read as before";
+    EXPECT_EQ(Find<ListBox>("ListBox1")->Lines()[0], QString::fromUtf8("Jürgen")) << "read as before";
     watcher.typeName = false;
     watcher.answer = QMessageBox::Yes;
     // Names keep eight characters, not eight bytes nor eight UTF-16 units.
@@ -60,10 +60,10 @@ TEST_F(HighScore, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
                                         + "\r\nCid\r\nDee\r\nEve\r\nFay\r\nGus\r\n" + emoji.left(16).toUtf8() + "\r\n");
     EXPECT_EQ(folder.Read("H2.dat"), "100\r\n95\r\n90\r\n85\r\n80\r\n70\r\n60\r\n50\r\n40\r\n35\r\n");
     Restart();
-    auto* names = Find<QListWidget>("ListBox1");
-    EXPECT_EQ(names->item(0)->text(), QString::fromUtf8("Jürgen"));
-    EXPECT_EQ(names->item(1)->text(), cyrillic);
-    EXPECT_EQ(names->item(3)->text(), polish.left(8));
+    const QStringList& names = Find<ListBox>("ListBox1")->Lines();
+    EXPECT_EQ(names[0], QString::fromUtf8("Jürgen"));
+    EXPECT_EQ(names[1], cyrillic);
+    EXPECT_EQ(names[3], polish.left(8));
 }
 
 TEST_F(HighScore, AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen)
@@ -76,7 +76,7 @@ TEST_F(HighScore, AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen)
     EXPECT_EQ(watcher.boxes[0], "Cannot create file H.dat.");
     EXPECT_EQ(folder.Read("H.dat"), names);
     EXPECT_EQ(folder.Read("H2.dat"), Scores) << "H2.dat is not written after H.dat failed";
-    EXPECT_EQ(Find<QListWidget>("ListBox1")->item(0)->text(), "Zed");
+    EXPECT_EQ(Find<ListBox>("ListBox1")->Lines()[0], "Zed");
     QFile::setPermissions(folder.Path("H.dat"), QFile::ReadOwner | QFile::WriteOwner);
 }
 

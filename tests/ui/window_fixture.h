@@ -5,6 +5,7 @@
 
 #include "board_strings.h"
 #include "scores/name_dialog.h"
+#include "ui/list_box.h"
 #include "ui/main_window.h"
 #include "ui/picture_control.h"
 #include "ui/pictures/picture_list.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -117,7 +117,7 @@ TEST_F(Window, AMissingNamesFileLeavesAPlayableGameAndAnEmptyTable)
     EXPECT_EQ(watcher.boxes[0], "Cannot open file H.dat.");
     EXPECT_EQ(State().ExpectFirstPick, 1);
     EXPECT_TRUE(BoardShown(1));
-    EXPECT_EQ(Find<QListWidget>("ListBox1")->count(), 0);
+    EXPECT_EQ(Find<ListBox>("ListBox1")->Lines().size(), 0);
 }
 
 // Errors of the game's own kind are shown by the window tests; any other
