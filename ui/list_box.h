@@ -14,23 +14,23 @@ namespace tumbaro {
 
 class ListBox : public OnDemandControl {
 public:
-  static constexpr int ItemHeight = 26;
+    static constexpr int ItemHeight = 26;
 
-  explicit ListBox(QWidget *parent);
+    explicit ListBox(QWidget* parent);
 
-  const QStringList &Lines() const { return lines_; }
-  // Changed lines are replaced in place, so a selected line stays selected.
-  void SetLines(const QStringList &lines);
+    const QStringList& Lines() const { return lines_; }
+    // Changed lines are replaced in place, so a selected line stays selected.
+    void SetLines(const QStringList& lines);
 
 protected:
-  QWidget *CreateReal() override;
-  QWidget *MouseTarget() const override;
-  void paintEvent(QPaintEvent *event) override;
+    QWidget* CreateReal() override;
+    QWidget* MouseTarget() const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-  QListWidget *View() const;
+    QListWidget* View() const;
 
-  QStringList lines_;
+    QStringList lines_;
 };
 
 } // namespace tumbaro

@@ -14,39 +14,39 @@ namespace tumbaro {
 
 class OnDemandControl : public QFrame, private QAccessible::ActivationObserver {
 public:
-  ~OnDemandControl() override;
+    ~OnDemandControl() override;
 
-  // The real control once it is built, else null.
-  QWidget *Real() const { return real_; }
-  // Builds the real control now, if it is not built yet.
-  void Realize();
+    // The real control once it is built, else null.
+    QWidget* Real() const { return real_; }
+    // Builds the real control now, if it is not built yet.
+    void Realize();
 
 protected:
-  explicit OnDemandControl(QWidget *parent);
+    explicit OnDemandControl(QWidget* parent);
 
-  // Builds the real control as a child covering this one, showing what
-  // this one shows.
-  virtual QWidget *CreateReal() = 0;
-  // The part of the real control that takes its mouse input.
-  virtual QWidget *MouseTarget() const = 0;
-  // Whether the resting control can show that it has the keyboard focus;
-  // if not, the focus builds the real control.
-  virtual bool ShowsFocusAtRest() const { return false; }
+    // Builds the real control as a child covering this one, showing what
+    // this one shows.
+    virtual QWidget* CreateReal() = 0;
+    // The part of the real control that takes its mouse input.
+    virtual QWidget* MouseTarget() const = 0;
+    // Whether the resting control can show that it has the keyboard focus;
+    // if not, the focus builds the real control.
+    virtual bool ShowsFocusAtRest() const { return false; }
 
-  bool event(QEvent *event) override;
+    bool event(QEvent* event) override;
 
 private:
-  void accessibilityActiveChanged(bool active) override;
-  // A press that came here before the real control existed: it and the
-  // rest of its drag go on to the real control.
-  bool Forward(QEvent *event);
+    void accessibilityActiveChanged(bool active) override;
+    // A press that came here before the real control existed: it and the
+    // rest of its drag go on to the real control.
+    bool Forward(QEvent* event);
 
-  QWidget *real_ = nullptr;
-  // A press is being carried on, until its buttons are all released.
-  bool carrying_ = false;
-  // An event is on its way to the real control; what comes back up is
-  // the real control passing it on.
-  bool sending_ = false;
+    QWidget* real_ = nullptr;
+    // A press is being carried on, until its buttons are all released.
+    bool carrying_ = false;
+    // An event is on its way to the real control; what comes back up is
+    // the real control passing it on.
+    bool sending_ = false;
 };
 
 } // namespace tumbaro

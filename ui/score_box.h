@@ -12,21 +12,21 @@ namespace tumbaro {
 
 class ScoreBox : public OnDemandControl {
 public:
-  explicit ScoreBox(QWidget *parent);
+    explicit ScoreBox(QWidget* parent);
 
-  QString Text() const { return text_; }
-  void SetText(const QString &text);
+    QString Text() const { return text_; }
+    void SetText(const QString& text);
 
 protected:
-  QWidget *CreateReal() override;
-  QWidget *MouseTarget() const override;
-  bool ShowsFocusAtRest() const override { return true; }
-  void paintEvent(QPaintEvent *event) override;
+    QWidget* CreateReal() override;
+    QWidget* MouseTarget() const override;
+    bool ShowsFocusAtRest() const override { return true; }
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-  QTextEdit *Edit() const;
+    QTextEdit* Edit() const;
 
-  QString text_;
+    QString text_;
 };
 
 } // namespace tumbaro
