@@ -26,8 +26,7 @@ void ShowIn(QListWidget* view, const QStringList& lines)
 
 } // namespace
 
-ListBox::ListBox(QWidget* parent)
-    : OnDemandControl(parent)
+ListBox::ListBox(QWidget* parent) : OnDemandControl(parent)
 {
     // The item view's own frame.
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

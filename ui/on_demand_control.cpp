@@ -8,8 +8,7 @@
 
 namespace tumbaro {
 
-OnDemandControl::OnDemandControl(QWidget* parent)
-    : QFrame(parent)
+OnDemandControl::OnDemandControl(QWidget* parent) : QFrame(parent)
 {
     // Reached by Tab and by a click, as the real control is.
     setFocusPolicy(Qt::StrongFocus);

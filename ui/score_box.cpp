@@ -23,8 +23,7 @@ void ShowIn(QTextEdit* edit, const QString& text)
 }
 } // namespace
 
-ScoreBox::ScoreBox(QWidget* parent)
-    : OnDemandControl(parent)
+ScoreBox::ScoreBox(QWidget* parent) : OnDemandControl(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
