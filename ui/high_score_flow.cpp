@@ -45,14 +45,22 @@ void TTumbaro::LoadHighScores()
     ShowLines(ListBox2, LoadLines(ScoresFileName));
 }
 
+THScore* TTumbaro::NameDialog()
+{
+    if (!HScore) {
+        HScore = new THScore(game_.State().PlayerName, this);
+        HScore->setPalette(palette());
+    }
+    return HScore;
+}
+
 void TTumbaro::HightScore()
 {
     if (FindPlace(LinesOf(ListBox2), game_.State().Score) == -1) {
         game_.GameOver();
         return;
     }
-    if (HScore)
-        HScore->exec();
+    NameDialog()->exec();
     game_.State().AnimStep = 0;
     Timer3->start();
 }

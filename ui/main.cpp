@@ -1,8 +1,7 @@
-// Tumbaro: the entry point. Brings up the application, the main window and the
-// hidden name dialog, and runs the message loop.
+// Tumbaro: the entry point. Brings up the application and the main window, and
+// runs the message loop.
 
 #include "platform/registry_store.h"
-#include "scores/name_dialog.h"
 #include "ui/error_display.h"
 #include "ui/main_window.h"
 
@@ -19,9 +18,6 @@ int main(int argc, char** argv)
     tumbaro::ShowErrors([&] {
         tumbaro::TTumbaro window(tumbaro::Registry::DefaultStoreFile());
         window.show();
-        tumbaro::THScore dialog(window.GameLogic().State().PlayerName, &window);
-        dialog.setPalette(window.palette());
-        window.SetNameDialog(&dialog);
         QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
         QApplication::exec();
     });

@@ -34,8 +34,9 @@ public:
     ~TTumbaro() override;
 
     Game& GameLogic() { return game_; }
-    // The name-entry dialog, created after the window.
-    void SetNameDialog(THScore* dialog) { HScore = dialog; }
+    // The name-entry dialog, made the first time a high score needs it: its
+    // editor and buttons cost memory that most games never use.
+    THScore* NameDialog();
 
     // Runs once, when the window first becomes active: the scheme, the seed,
     // the first game and the high-score table.

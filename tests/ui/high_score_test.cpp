@@ -30,7 +30,7 @@ protected:
     // Types each character as a key press carrying it, as a keyboard in that script would.
     void Type(const QString& text)
     {
-        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        auto* edit = window->NameDialog()->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         edit->clear();
         for (const uint code : text.toUcs4()) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,

@@ -137,16 +137,16 @@ TEST_F(Keyboard, KeysTypedInTheNameDialogStayThere)
 {
     Start();
     const Matrix board = State().GameBoard;
-    dialog->show();
-    ASSERT_TRUE(WaitUntil([&] { return dialog->windowHandle() && dialog->isVisible(); }));
+    window->NameDialog()->show();
+    ASSERT_TRUE(WaitUntil([&] { return window->NameDialog()->windowHandle() && window->NameDialog()->isVisible(); }));
     for (const int key : {Qt::Key_N, Qt::Key_3, Qt::Key_U, Qt::Key_H, Qt::Key_M, Qt::Key_Right, Qt::Key_Space})
-        QTest::keyClick(dialog->windowHandle(), static_cast<Qt::Key>(key));
-    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), "n3uhm ");
+        QTest::keyClick(window->NameDialog()->windowHandle(), static_cast<Qt::Key>(key));
+    EXPECT_EQ(window->NameDialog()->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), "n3uhm ");
     EXPECT_EQ(State().GameBoard, board);
     EXPECT_EQ(State().Scheme, 1);
     EXPECT_FALSE(Cursor()->isVisible());
     EXPECT_FALSE(Find<QWidget>(QStringLiteral("SoundNote"))->isVisible());
-    dialog->hide();
+    window->NameDialog()->hide();
 }
 
 TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)

@@ -118,13 +118,11 @@ protected:
     {
         window = std::make_unique<TTumbaro>(folder.SettingsFile());
         window->show();
-        dialog = std::make_unique<THScore>(window->GameLogic().State().PlayerName, window.get());
-        window->SetNameDialog(dialog.get());
         ASSERT_TRUE(WaitUntil([&] { return window->Activated(); }));
         // The start seeded from the clock; the tests want the same refills every run.
         window->GameLogic().Random().Seed(1);
     }
-    void TearDown() override { dialog.reset(); window.reset(); }
+    void TearDown() override { window.reset(); }
     // A new run of the game in the same folder, reading what the last one stored.
     void Restart() { TearDown(); Start(); }
 
@@ -170,7 +168,6 @@ protected:
 
     WorkFolder folder;
     std::unique_ptr<TTumbaro> window;
-    std::unique_ptr<THScore> dialog;
 };
 
 } // namespace tumbaro::test
