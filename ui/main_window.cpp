@@ -3,6 +3,7 @@
 #include "engine/game_error.h"
 #include "platform/registry_store.h"
 #include "ui/accessibility.h"
+#include "ui/background_picture.h"
 #include "ui/error_display.h"
 #include "ui/list_box.h"
 #include "ui/picture_control.h"
@@ -101,6 +102,9 @@ void TTumbaro::BuildControls()
             widget = picture;
             break;
         }
+        case ControlKind::Background:
+            widget = new BackgroundPicture(entry.name, entry.geometry, this);
+            break;
         case ControlKind::Memo:
             widget = new ScoreBox(this);
             widget->setFont(WindowFont("Comic Sans MS", 19));
@@ -115,10 +119,7 @@ void TTumbaro::BuildControls()
         if (!entry.hint.isEmpty())
             widget->setToolTip(entry.hint);
     }
-    Background = Control(QStringLiteral("Background"));
-    // The background covers the whole window, so nothing beneath it needs
-    // painting when a cell changes: a tick then costs a tenth as much.
-    Background->setAttribute(Qt::WA_OpaquePaintEvent);
+    Background = findChild<BackgroundPicture*>(QStringLiteral("Background"));
     Memo1 = findChild<ScoreBox*>(QStringLiteral("Memo1"));
     ListBox1 = findChild<ListBox*>(QStringLiteral("ListBox1"));
     ListBox2 = findChild<ListBox*>(QStringLiteral("ListBox2"));
@@ -249,7 +250,7 @@ void TTumbaro::ClearCell(int row, int column)
 void TTumbaro::LoadBackground()
 {
     const QString file = QStringLiteral("b%1.jpg").arg(DrawnScheme());
-    Background->SetPicture(LoadJpegForScreen(file, Background->devicePixelRatioF()));
+    Background->SetJpeg(LoadJpegForScreen(file, Background->devicePixelRatioF()));
 }
 
 void TTumbaro::ShowScore(std::int32_t score)

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace tumbaro {
 
+class BackgroundPicture;
 class BoardAccessibility;
 class KeyboardPlay;
 class ListBox;
@@ -124,7 +125,7 @@ private:
     bool activated_ = false;
     bool activationQueued_ = false;
 
-    PictureControl* Background = nullptr;
+    BackgroundPicture* Background = nullptr;
     ScoreBox* Memo1 = nullptr;
     ListBox* ListBox1 = nullptr;
     ListBox* ListBox2 = nullptr;

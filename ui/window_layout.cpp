@@ -18,7 +18,7 @@ ControlSpec Picture(const char* name, int left, int top, int width, int height, 
 std::vector<ControlSpec> Build()
 {
     std::vector<ControlSpec> c;
-    c.push_back(Picture("Background", -8, -24, 800, 600, PictureControl::Plain));
+    c.push_back({"Background", ControlKind::Background, QRect(-8, -24, 800, 600), 0, {}, {}});
     c.push_back(Picture("Exit", 765, 0, 25, 25, Centred | Transparent, "Exit Game", "Exit"));
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {

@@ -16,7 +16,7 @@ inline constexpr int WindowHeight = 572;
 // desktop theme the game was drawn for.
 inline constexpr unsigned WindowColour = 0xB9D1EA;
 
-enum class ControlKind { Picture, Memo, ListBox };
+enum class ControlKind { Background, Picture, Memo, ListBox };
 
 struct ControlSpec {
     QString name;

@@ -175,15 +175,17 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& name)
     return image;
 }
 
-QImage LoadJpegFile(const QString& path)
+QByteArray ReadJpegFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw GameError("Cannot open file " + path.toStdString());
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw GameError("Cannot open file " + path.toStdString());
-    return DecodeJpeg(bytes, path);
+    return bytes;
 }
+
+QImage LoadJpegFile(const QString& path) { return DecodeJpeg(ReadJpegFile(path), path); }
 
 } // namespace tumbaro

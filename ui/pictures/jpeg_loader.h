@@ -14,6 +14,10 @@ namespace tumbaro {
 // corrupt, truncated or unsupported data.
 QImage DecodeJpeg(const QByteArray& bytes, const QString& name);
 
+// Reads a JPEG file's bytes. Throws GameError("Cannot open file <path>") when
+// the file can't be opened or read.
+QByteArray ReadJpegFile(const QString& path);
+
 // Reads and decodes a JPEG file. Throws GameError("Cannot open file <path>")
 // when the file can't be opened or read, and DecodeJpeg's errors otherwise.
 QImage LoadJpegFile(const QString& path);

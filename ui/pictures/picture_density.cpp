@@ -16,17 +16,27 @@ QString SharpName(const QString& path)
     return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
-QImage LoadJpegForScreen(const QString& path, qreal ratio)
+namespace {
+
+JpegPicture LoadJpeg(const QString& path, qreal density)
+{
+    JpegPicture picture{{}, ReadJpegFile(path), path, density};
+    picture.image = DecodeJpeg(picture.bytes, path);
+    picture.image.setDevicePixelRatio(density);
+    return picture;
+}
+
+} // namespace
+
+JpegPicture LoadJpegForScreen(const QString& path, qreal ratio)
 {
     // The named file is read first whatever the screen, so a missing or
     // damaged one is the same error at every scale.
-    QImage picture = LoadJpegFile(path);
+    JpegPicture picture = LoadJpeg(path, 1);
     if (!WantsSharpPictures(ratio) || !QFile::exists(SharpName(path)))
         return picture;
     try {
-        QImage sharp = LoadJpegFile(SharpName(path));
-        sharp.setDevicePixelRatio(SharpDensity);
-        return sharp;
+        return LoadJpeg(SharpName(path), SharpDensity);
     } catch (const GameError&) {
         return picture;
     }

@@ -1,0 +1,99 @@
+#include "ui/background_picture.h"
+
+#include "ui/pictures/jpeg_loader.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace tumbaro {
+
+namespace {
+// Room round each control for what is drawn just outside it: the keyboard
+// cursor's frame fills the gap between cells.
+constexpr int Margin = 2;
+} // namespace
+
+BackgroundPicture::BackgroundPicture(const QString& name, const QRect& geometry, QWidget* parent)
+    : PictureControl(name, geometry, Plain, parent)
+{
+    // It covers the whole window: nothing beneath it needs painting when a
+    // cell changes, which makes a tick a tenth as dear.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BackgroundPicture::SetJpeg(JpegPicture picture)
+{
+    source_ = std::move(picture);
+    tiles_.clear();
+    update();
+}
+
+QImage BackgroundPicture::WholePicture() const
+{
+    QImage whole
+        = source_.image.isNull() && !source_.bytes.isEmpty() ? DecodeJpeg(source_.bytes, source_.name) : source_.image;
+    whole.setDevicePixelRatio(source_.density);
+    const qreal ratio = devicePixelRatioF();
+    if (whole.isNull() || whole.devicePixelRatio() == ratio)
+        return whole;
+    QImage fitted = whole.scaled(
+        (QSizeF(whole.deviceIndependentSize()) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    return fitted;
+}
+
+qsizetype BackgroundPicture::KeptBytes() const
+{
+    qsizetype bytes = source_.bytes.size() + source_.image.sizeInBytes();
+    for (const Tile& tile : tiles_)
+        bytes += tile.picture.sizeInBytes();
+    return bytes;
+}
+
+void BackgroundPicture::KeepTiles(const QImage& whole)
+{
+    QRegion kept;
+    for (const QWidget* control : parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (control != this)
+            kept += control->geometry().adjusted(-Margin, -Margin, Margin, Margin).translated(-pos());
+    kept &= rect();
+    const qreal ratio = whole.devicePixelRatio();
+    for (const QRect& part : kept) {
+        const QRect pixels
+            = QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio).toAlignedRect() & whole.rect();
+        QImage tile = whole.copy(pixels);
+        tile.setDevicePixelRatio(ratio);
+        tiles_.push_back({part, QPointF(pixels.topLeft()) / ratio, std::move(tile)});
+    }
+}
+
+void BackgroundPicture::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    if (!tiles_.empty() && tiles_.front().picture.devicePixelRatio() != ratio)
+        tiles_.clear();
+    QRegion covered;
+    for (const Tile& tile : tiles_)
+        covered += tile.area;
+    if (tiles_.empty() || !(event->region() - covered).isEmpty()) {
+        // A gap the window's colour fills until a picture is loaded.
+        const QImage whole = WholePicture();
+        if (whole.isNull()) {
+            painter.fillRect(rect(), palette().window());
+            return;
+        }
+        if (!QRect(QPoint(), whole.deviceIndependentSize().toSize()).contains(rect()))
+            painter.fillRect(rect(), palette().window());
+        painter.drawImage(QPoint(), whole);
+        if (tiles_.empty())
+            KeepTiles(whole);
+        source_.image = QImage();
+        return;
+    }
+    for (const Tile& tile : tiles_)
+        if (event->rect().intersects(tile.area))
+            painter.drawImage(tile.at, tile.picture);
+}
+
+} // namespace tumbaro
