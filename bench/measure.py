@@ -46,11 +46,11 @@ def first_content(program, env, title, probe, wanted):
     raise RuntimeError(program.failure(f"{title} never drew its content"))
 
 
-def ball_centre(path):
-    """The colour at the middle of a ball picture, as the game draws it at the
-    middle of a cell."""
+def ball_centre(path, scale=1):
+    """The colour a ball picture shows at the middle of a cell, where the game
+    draws it from the cell's top left corner: 25 layout pixels in each way."""
     w, h, raw = e2e.load_picture(path, channels="rgb")
-    p = ((h // 2) * w + w // 2) * 3
+    p = (round(25 * scale) * w + round(25 * scale)) * 3
     return tuple(raw[p:p + 3])
 
 
@@ -82,18 +82,23 @@ def wakeups(pid):
 
 def main():
     game, bare, runtime = sys.argv[1:4]
-    centres = [ball_centre(os.path.join(BALLS, f"{k}.png")) for k in range(8)]
 
     def is_ball(p):
         return any(max(abs(a - b) for a, b in zip(p, c)) <= COLOUR_TOLERANCE for c in centres)
 
     runs = int(sys.argv[4]) if len(sys.argv) > 4 else 5
+    # Under QT_SCALE_FACTOR the probes sit at the same layout places.
+    scale = float(os.environ.get("QT_SCALE_FACTOR", "1"))
+    probe = lambda x, y: (round(x * scale), round(y * scale))
+    # The balls the screen draws: the sharp ones above scale 1.
+    centres = [ball_centre(os.path.join(BALLS, f"{k}{'@2x' if scale > 1 else ''}.png"), scale) for k in range(8)]
     work = tempfile.mkdtemp(prefix="tumbaro-measure-")
     for name in os.listdir(runtime):
         src = os.path.join(runtime, name)
         (shutil.copytree if os.path.isdir(src) else shutil.copy)(src, os.path.join(work, name))
     xvfb_log = open(os.path.join(work, "xvfb.log"), "w")
-    xvfb, display = e2e.start_xvfb(xvfb_log)
+    # Room for the window at scale 2.
+    xvfb, display = e2e.start_xvfb(xvfb_log, screen=(2048, 1536) if scale > 1 else e2e.SCREEN)
     env = e2e.game_env(display, work)
     try:
         starts = {"game": [], "bare": []}
@@ -103,7 +108,7 @@ def main():
                 if kind == "game":
                     # The centre of Ball11 shows the centre of a ball, not the background.
                     with e2e.Program([game], work, env, "the game") as program:
-                        first_content(program, env, "Tumbaro", (112 + 25, 32 + 25), is_ball)
+                        first_content(program, env, "Tumbaro", probe(112 + 25, 32 + 25), is_ball)
                         starts[kind].append(time.monotonic() - start)
                         if len(starts[kind]) == runs:
                             time.sleep(SETTLE)
@@ -114,7 +119,7 @@ def main():
                             idle_wake = wakeups(program.proc.pid) - wake0
                 else:
                     with e2e.Program([bare], work, env, "the bare window") as program:
-                        first_content(program, env, "Bare", (137, 57), lambda p: p == (0xB9, 0xD1, 0xEA))
+                        first_content(program, env, "Bare", probe(137, 57), lambda p: p == (0xB9, 0xD1, 0xEA))
                         starts[kind].append(time.monotonic() - start)
                         if len(starts[kind]) == runs:
                             time.sleep(SETTLE)
