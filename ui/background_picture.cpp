@@ -25,6 +25,7 @@ void BackgroundPicture::SetJpeg(JpegPicture picture)
 {
     source_ = std::move(picture);
     tiles_.clear();
+    kept_ = QRegion();
     update();
 }
 
@@ -57,6 +58,7 @@ void BackgroundPicture::KeepTiles(const QImage& whole)
         if (control != this)
             kept += control->geometry().adjusted(-Margin, -Margin, Margin, Margin).translated(-pos());
     kept &= rect();
+    kept_ = kept;
     const qreal ratio = whole.devicePixelRatio();
     for (const QRect& part : kept) {
         const QRect pixels
@@ -71,12 +73,11 @@ void BackgroundPicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
-    if (!tiles_.empty() && tiles_.front().picture.devicePixelRatio() != ratio)
+    if (!tiles_.empty() && tiles_.front().picture.devicePixelRatio() != ratio) {
         tiles_.clear();
-    QRegion covered;
-    for (const Tile& tile : tiles_)
-        covered += tile.area;
-    if (tiles_.empty() || !(event->region() - covered).isEmpty()) {
+        kept_ = QRegion();
+    }
+    if (tiles_.empty() || !(event->region() - kept_).isEmpty()) {
         // A gap the window's colour fills until a picture is loaded.
         const QImage whole = WholePicture();
         if (whole.isNull()) {

@@ -37,6 +37,7 @@ private:
 
     JpegPicture source_;
     std::vector<Tile> tiles_;
+    QRegion kept_; // the tiles' areas together
 };
 
 } // namespace tumbaro
