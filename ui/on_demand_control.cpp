@@ -1,7 +1,7 @@
 #include "on_demand_control.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -67,15 +67,15 @@ bool OnDemandControl::event(QEvent* event)
         break;
     case QEvent::KeyPress: {
         // Only a resting control that keeps the focus itself gets keys; Tab
-        // and a lone modifier move on without building anything.
-        // A key the real control passed up goes on to the window.
+        // and a lone modifier move on without building anything. A key the
+        // real control passed up goes on to the window.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (real_ || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Shift || key == Qt::Key_Control
             || key == Qt::Key_Alt || key == Qt::Key_Meta)
             break;
         Realize();
         const QScopedValueRollback sending(sending_, true);
-        QCoreApplication::sendEvent(real_, event);
+        QGuiApplication::sendEvent(real_, event);
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -91,7 +91,8 @@ bool OnDemandControl::event(QEvent* event)
     case QEvent::MouseButtonRelease:
         if (carrying_ && !sending_) {
             const bool taken = Forward(event);
-            if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->buttons() == 0)
+            // Carried on while a button is held, and no longer.
+            if (QGuiApplication::mouseButtons() == Qt::NoButton)
                 carrying_ = false;
             return taken;
         }
@@ -110,14 +111,14 @@ bool OnDemandControl::Forward(QEvent* event)
         const auto* menu = static_cast<QContextMenuEvent*>(event);
         QContextMenuEvent forwarded(
             menu->reason(), target->mapFrom(this, menu->pos()), menu->globalPos(), menu->modifiers());
-        QCoreApplication::sendEvent(target, &forwarded);
+        QGuiApplication::sendEvent(target, &forwarded);
         event->setAccepted(forwarded.isAccepted());
         return true;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     QMouseEvent forwarded(mouse->type(), target->mapFrom(this, mouse->position()), mouse->scenePosition(),
         mouse->globalPosition(), mouse->button(), mouse->buttons(), mouse->modifiers(), mouse->pointingDevice());
-    QCoreApplication::sendEvent(target, &forwarded);
+    QGuiApplication::sendEvent(target, &forwarded);
     event->setAccepted(forwarded.isAccepted());
     return true;
 }
