@@ -24,8 +24,7 @@ BackgroundPicture::BackgroundPicture(const QString& name, const QRect& geometry,
 void BackgroundPicture::SetJpeg(JpegPicture picture)
 {
     source_ = std::move(picture);
-    tiles_.clear();
-    kept_ = QRegion();
+    ForgetTiles();
     update();
 }
 
@@ -37,10 +36,7 @@ QImage BackgroundPicture::WholePicture() const
     const qreal ratio = devicePixelRatioF();
     if (whole.isNull() || whole.devicePixelRatio() == ratio)
         return whole;
-    QImage fitted = whole.scaled(
-        (QSizeF(whole.deviceIndependentSize()) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    fitted.setDevicePixelRatio(ratio);
-    return fitted;
+    return FittedTo(whole, whole.deviceIndependentSize().toSize(), ratio);
 }
 
 qsizetype BackgroundPicture::KeptBytes() const
@@ -51,16 +47,20 @@ qsizetype BackgroundPicture::KeptBytes() const
     return bytes;
 }
 
+void BackgroundPicture::ForgetTiles()
+{
+    tiles_.clear();
+    kept_ = QRegion();
+}
+
 void BackgroundPicture::KeepTiles(const QImage& whole)
 {
-    QRegion kept;
     for (const QWidget* control : parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (control != this)
-            kept += control->geometry().adjusted(-Margin, -Margin, Margin, Margin).translated(-pos());
-    kept &= rect();
-    kept_ = kept;
+            kept_ += control->geometry().adjusted(-Margin, -Margin, Margin, Margin).translated(-pos());
+    kept_ &= rect();
     const qreal ratio = whole.devicePixelRatio();
-    for (const QRect& part : kept) {
+    for (const QRect& part : kept_) {
         const QRect pixels
             = QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio).toAlignedRect() & whole.rect();
         QImage tile = whole.copy(pixels);
@@ -73,10 +73,8 @@ void BackgroundPicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
-    if (!tiles_.empty() && tiles_.front().picture.devicePixelRatio() != ratio) {
-        tiles_.clear();
-        kept_ = QRegion();
-    }
+    if (!tiles_.empty() && tiles_.front().picture.devicePixelRatio() != ratio)
+        ForgetTiles();
     if (tiles_.empty() || !(event->region() - kept_).isEmpty()) {
         // A gap the window's colour fills until a picture is loaded.
         const QImage whole = WholePicture();

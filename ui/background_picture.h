@@ -34,6 +34,7 @@ private:
     };
     // Cuts the parts under the other controls out of the whole picture.
     void KeepTiles(const QImage& whole);
+    void ForgetTiles();
 
     JpegPicture source_;
     std::vector<Tile> tiles_;

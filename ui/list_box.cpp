@@ -48,7 +48,7 @@ void ListBox::SetLines(const QStringList& lines)
 
 QListWidget* ListBox::View() const { return static_cast<QListWidget*>(Real()); }
 
-QWidget* ListBox::CreateReal()
+QAbstractScrollArea* ListBox::CreateReal()
 {
     auto* view = new QListWidget(this);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,14 +60,8 @@ QWidget* ListBox::CreateReal()
     return view;
 }
 
-QWidget* ListBox::MouseTarget() const { return View()->viewport(); }
-
-void ListBox::paintEvent(QPaintEvent* event)
+void ListBox::PaintContents(QPainter& painter, const QRect& inside)
 {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    const QRect inside = contentsRect();
-    painter.fillRect(inside, palette().base());
     painter.setClipRect(inside);
     // Each line as the item view draws a line that is neither selected nor
     // current.

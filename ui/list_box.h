@@ -23,9 +23,8 @@ public:
     void SetLines(const QStringList& lines);
 
 protected:
-    QWidget* CreateReal() override;
-    QWidget* MouseTarget() const override;
-    void paintEvent(QPaintEvent* event) override;
+    QAbstractScrollArea* CreateReal() override;
+    void PaintContents(QPainter& painter, const QRect& inside) override;
 
 private:
     QListWidget* View() const;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 
 namespace tumbaro {
@@ -103,9 +104,18 @@ bool OnDemandControl::event(QEvent* event)
     return QFrame::event(event);
 }
 
+void OnDemandControl::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.fillRect(inside, palette().base());
+    PaintContents(painter, inside);
+}
+
 bool OnDemandControl::Forward(QEvent* event)
 {
-    QWidget* target = MouseTarget();
+    QWidget* target = real_->viewport();
     const QScopedValueRollback sending(sending_, true);
     if (event->type() == QEvent::ContextMenu) {
         const auto* menu = static_cast<QContextMenuEvent*>(event);

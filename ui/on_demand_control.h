@@ -7,6 +7,7 @@
 // they cost it only in the games that use them. From then on the real control,
 // laid over this one, does everything: selection, keys, menus, scrolling.
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QFrame>
 
@@ -17,7 +18,7 @@ public:
     ~OnDemandControl() override;
 
     // The real control once it is built, else null.
-    QWidget* Real() const { return real_; }
+    QAbstractScrollArea* Real() const { return real_; }
     // Builds the real control now, if it is not built yet.
     void Realize();
 
@@ -26,14 +27,16 @@ protected:
 
     // Builds the real control as a child covering this one, showing what
     // this one shows.
-    virtual QWidget* CreateReal() = 0;
-    // The part of the real control that takes its mouse input.
-    virtual QWidget* MouseTarget() const = 0;
+    virtual QAbstractScrollArea* CreateReal() = 0;
+    // Draws the resting look inside the frame, over the base colour the
+    // real control's viewport fills it with.
+    virtual void PaintContents(QPainter& painter, const QRect& inside) = 0;
     // Whether the resting control can show that it has the keyboard focus;
     // if not, the focus builds the real control.
     virtual bool ShowsFocusAtRest() const { return false; }
 
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void accessibilityActiveChanged(bool active) override;
@@ -41,7 +44,7 @@ private:
     // rest of its drag go on to the real control.
     bool Forward(QEvent* event);
 
-    QWidget* real_ = nullptr;
+    QAbstractScrollArea* real_ = nullptr;
     // A press is being carried on, until its buttons are all released.
     bool carrying_ = false;
     // An event is on its way to the real control; what comes back up is

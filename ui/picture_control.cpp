@@ -1,5 +1,6 @@
 #include "ui/picture_control.h"
 
+#include "ui/pictures/picture_density.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/pictures/stored_pictures.h"
 
@@ -55,9 +56,7 @@ QSize PictureControl::PictureSize() const { return picture_.deviceIndependentSiz
 const QImage& PictureControl::FittedPicture(qreal ratio)
 {
     if (fitted_.isNull() || fitted_.devicePixelRatio() != ratio) {
-        const QSize logical = options_ & Stretched ? size() : PictureSize();
-        fitted_ = picture_.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        fitted_.setDevicePixelRatio(ratio);
+        fitted_ = FittedTo(picture_, options_ & Stretched ? size() : PictureSize(), ratio);
     }
     return fitted_;
 }

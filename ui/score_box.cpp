@@ -39,7 +39,7 @@ void ScoreBox::SetText(const QString& text)
 
 QTextEdit* ScoreBox::Edit() const { return static_cast<QTextEdit*>(Real()); }
 
-QWidget* ScoreBox::CreateReal()
+QAbstractScrollArea* ScoreBox::CreateReal()
 {
     auto* edit = new QTextEdit(this);
     edit->setReadOnly(true);
@@ -52,14 +52,8 @@ QWidget* ScoreBox::CreateReal()
     return edit;
 }
 
-QWidget* ScoreBox::MouseTarget() const { return Edit()->viewport(); }
-
-void ScoreBox::paintEvent(QPaintEvent* event)
+void ScoreBox::PaintContents(QPainter& painter, const QRect& inside)
 {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    const QRect inside = contentsRect();
-    painter.fillRect(inside, palette().base());
     // Laid out as the editor lays out its one centred line.
     QTextLayout layout(text_, font(), this);
     QTextOption option(Qt::AlignHCenter);

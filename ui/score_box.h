@@ -18,10 +18,9 @@ public:
     void SetText(const QString& text);
 
 protected:
-    QWidget* CreateReal() override;
-    QWidget* MouseTarget() const override;
+    QAbstractScrollArea* CreateReal() override;
     bool ShowsFocusAtRest() const override { return true; }
-    void paintEvent(QPaintEvent* event) override;
+    void PaintContents(QPainter& painter, const QRect& inside) override;
 
 private:
     QTextEdit* Edit() const;

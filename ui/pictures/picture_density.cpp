@@ -16,6 +16,14 @@ QString SharpName(const QString& path)
     return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
+QImage FittedTo(const QImage& picture, QSize logical, qreal ratio)
+{
+    QImage fitted
+        = picture.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    return fitted;
+}
+
 namespace {
 
 JpegPicture LoadJpeg(const QString& path, qreal density)

@@ -22,6 +22,10 @@ inline bool WantsSharpPictures(qreal ratio) { return ratio > 1.0; }
 // their ":/lists" and ":/controls" names; the first call does it.
 void RegisterSharpPictures();
 
+// `picture` scaled smoothly to `logical` layout pixels on a screen of
+// `ratio`, and marked as drawn for that ratio.
+QImage FittedTo(const QImage& picture, QSize logical, qreal ratio);
+
 // "dir/name@2x.ext" for "dir/name.ext".
 QString SharpName(const QString& path);
 
