@@ -18,8 +18,7 @@ QString SharpName(const QString& path)
 
 QImage FittedTo(const QImage& picture, QSize logical, qreal ratio)
 {
-    QImage fitted
-        = picture.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage fitted = picture.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     fitted.setDevicePixelRatio(ratio);
     return fitted;
 }
