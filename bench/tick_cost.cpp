@@ -4,8 +4,8 @@
 
 #include "engine/board.h"
 #include "scores/name_dialog.h"
-#include "ui/error_display.h"
-#include "ui/main_window.h"
+#include "ui/errors/error_display.h"
+#include "ui/window/main_window.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "window_fixture.h"
 
-#include "ui/accessibility.h"
+#include "ui/accessibility/accessibility.h"
 
 #include <QAccessible>
 

@@ -7,9 +7,9 @@
 
 #include "platform/question_beep.h"
 #include "platform/swap_sound.h"
-#include "ui/hint_blink.h"
-#include "ui/keyboard_cursor.h"
-#include "ui/sound_switch.h"
+#include "ui/board/hint_blink.h"
+#include "ui/board/keyboard_cursor.h"
+#include "ui/settings/sound_switch.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -3,8 +3,8 @@
 
 #include "window_fixture.h"
 
-#include "ui/list_box.h"
-#include "ui/score_box.h"
+#include "ui/controls/list_box.h"
+#include "ui/controls/score_box.h"
 
 #include <QListWidget>
 #include <QTextEdit>

@@ -1,7 +1,7 @@
 // Window tests run offscreen inside the game's own application object, so the
 // error display is the real one.
 
-#include "ui/error_display.h"
+#include "ui/errors/error_display.h"
 
 #include <gtest/gtest.h>
 

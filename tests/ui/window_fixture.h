@@ -5,11 +5,11 @@
 
 #include "board_strings.h"
 #include "scores/name_dialog.h"
-#include "ui/list_box.h"
-#include "ui/main_window.h"
-#include "ui/picture_control.h"
+#include "ui/controls/list_box.h"
+#include "ui/window/main_window.h"
+#include "ui/controls/picture_control.h"
 #include "ui/pictures/picture_list.h"
-#include "ui/window_layout.h"
+#include "ui/layout/window_layout.h"
 
 #include <gtest/gtest.h>
 

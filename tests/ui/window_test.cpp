@@ -4,12 +4,12 @@
 
 #include "window_fixture.h"
 
-#include "ui/background_picture.h"
+#include "ui/controls/background_picture.h"
 
 #include "engine/game_error.h"
 #include "platform/registry_store.h"
 #include "ui/pictures/jpeg_loader.h"
-#include "ui/scheme_setting.h"
+#include "ui/settings/scheme_setting.h"
 
 namespace tumbaro::test {
 namespace {

@@ -4,7 +4,7 @@
 // lines itself; the item view that selects, scrolls and takes keys is built
 // when the player reaches for it, or at once when the lines overflow the box.
 
-#include "ui/on_demand_control.h"
+#include "ui/controls/on_demand_control.h"
 
 #include <QStringList>
 

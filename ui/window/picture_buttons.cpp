@@ -2,7 +2,7 @@
 // minimising the borderless window from its background.
 
 #include "platform/help_page.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <QWindow>
 

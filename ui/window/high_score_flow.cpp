@@ -7,9 +7,9 @@
 #include "scores/name_text.h"
 #include "scores/score_file.h"
 #include "scores/score_text.h"
-#include "ui/list_box.h"
-#include "ui/main_window.h"
-#include "ui/score_box.h"
+#include "ui/controls/list_box.h"
+#include "ui/window/main_window.h"
+#include "ui/controls/score_box.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
-#include "ui/accessibility.h"
+#include "ui/accessibility/accessibility.h"
 
 #include "play/game.h"
-#include "ui/ball_names.h"
-#include "ui/picture_control.h"
+#include "ui/accessibility/ball_names.h"
+#include "ui/controls/picture_control.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

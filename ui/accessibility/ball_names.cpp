@@ -1,4 +1,4 @@
-#include "ui/ball_names.h"
+#include "ui/accessibility/ball_names.h"
 
 namespace tumbaro {
 

@@ -1,6 +1,6 @@
-#include "ui/window_layout.h"
+#include "ui/layout/window_layout.h"
 
-#include "ui/picture_control.h"
+#include "ui/controls/picture_control.h"
 
 namespace tumbaro {
 

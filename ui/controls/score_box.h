@@ -4,7 +4,7 @@
 // focus, as it has when the window opens; the read-only text editor that lets
 // a player select and copy the score is built when the player reaches for it.
 
-#include "ui/on_demand_control.h"
+#include "ui/controls/on_demand_control.h"
 
 class QTextEdit;
 

@@ -1,4 +1,4 @@
-#include "ui/background_picture.h"
+#include "ui/controls/background_picture.h"
 
 #include "ui/pictures/jpeg_loader.h"
 

@@ -1,4 +1,4 @@
-#include "ui/error_display.h"
+#include "ui/errors/error_display.h"
 
 #include <QFont>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "list_box.h"
+#include "ui/controls/list_box.h"
 
 #include <QListWidget>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "ui/keyboard_cursor.h"
+#include "ui/board/keyboard_cursor.h"
 
 #include "engine/game_state.h"
-#include "ui/window_layout.h"
+#include "ui/layout/window_layout.h"
 
 #include <QPainter>
 #include <QPainterPath>

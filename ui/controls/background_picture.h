@@ -5,7 +5,7 @@
 // then let go. Should the rest ever be drawn again, the whole picture is
 // decoded afresh from the file's bytes, kept in memory for that.
 
-#include "ui/picture_control.h"
+#include "ui/controls/picture_control.h"
 #include "ui/pictures/picture_density.h"
 
 #include <vector>

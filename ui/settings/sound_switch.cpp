@@ -1,8 +1,8 @@
-#include "ui/sound_switch.h"
+#include "ui/settings/sound_switch.h"
 
 #include "platform/sound_setting.h"
-#include "ui/scheme_setting.h"
-#include "ui/window_layout.h"
+#include "ui/settings/scheme_setting.h"
+#include "ui/layout/window_layout.h"
 
 #include <QLabel>
 

@@ -2,8 +2,8 @@
 // runs the message loop.
 
 #include "platform/registry_store.h"
-#include "ui/error_display.h"
-#include "ui/main_window.h"
+#include "ui/errors/error_display.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char** argv)
 {

@@ -1,12 +1,12 @@
-#include "ui/shortcuts.h"
+#include "ui/input/shortcuts.h"
 
-#include "ui/accessibility.h"
-#include "ui/error_display.h"
-#include "ui/hint_blink.h"
-#include "ui/keyboard_cursor.h"
-#include "ui/main_window.h"
-#include "ui/picture_control.h"
-#include "ui/sound_switch.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/errors/error_display.h"
+#include "ui/board/hint_blink.h"
+#include "ui/board/keyboard_cursor.h"
+#include "ui/window/main_window.h"
+#include "ui/controls/picture_control.h"
+#include "ui/settings/sound_switch.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "ui/hint_blink.h"
+#include "ui/board/hint_blink.h"
 
 #include "engine/board.h"
 #include "play/game.h"

@@ -1,4 +1,4 @@
-#include "on_demand_control.h"
+#include "ui/controls/on_demand_control.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>

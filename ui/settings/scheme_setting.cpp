@@ -1,4 +1,4 @@
-#include "ui/scheme_setting.h"
+#include "ui/settings/scheme_setting.h"
 
 #include "scores/score_text.h"
 

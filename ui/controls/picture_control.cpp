@@ -1,4 +1,4 @@
-#include "ui/picture_control.h"
+#include "ui/controls/picture_control.h"
 
 #include "ui/pictures/picture_density.h"
 #include "ui/pictures/picture_list.h"

@@ -1,4 +1,4 @@
-#include "score_box.h"
+#include "ui/controls/score_box.h"
 
 #include <QPainter>
 #include <QStyle>
