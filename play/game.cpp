@@ -35,6 +35,23 @@ void Game::SetTimer(TimerId timer, bool on)
     screen_.SetTimer(timer, on);
 }
 
+void Game::SetUndoEnabled(bool enabled)
+{
+    undoEnabled_ = enabled;
+    screen_.SetUndoEnabled(enabled);
+}
+
+void Game::Keep()
+{
+    if (keeper_)
+        keeper_->Keep(Saved());
+}
+
+SavedGame Game::Saved() const
+{
+    return {state_.GameBoard, state_.Score, undoEnabled_, state_.UndoBoard, state_.UndoScore, random_.State()};
+}
+
 void Game::StopAnimation()
 {
     if (timer1On_)
@@ -48,7 +65,7 @@ void Game::Newgame()
     screen_.LoadBackground();
     // The fall would otherwise copy the old move over the new board.
     StopAnimation();
-    screen_.SetUndoEnabled(false);
+    SetUndoEnabled(false);
     state_.Score = 0;
     screen_.ShowScore(0);
     state_.ExpectFirstPick = 1;
@@ -57,6 +74,26 @@ void Game::Newgame()
     for (int i = 0; i < CellCount; ++i)
         DrawCellAt(i, state_.GameBoard[i]);
     state_.LineFound = 0;
+    Keep();
+}
+
+void Game::Resume(const SavedGame& game)
+{
+    screen_.LoadBackground();
+    StopAnimation();
+    state_.GameBoard = game.Board;
+    state_.Score = game.Score;
+    state_.UndoBoard = game.UndoBoard;
+    state_.UndoScore = game.UndoScore;
+    random_.SetState(game.Random);
+    state_.ExpectFirstPick = 1;
+    state_.ExpectSecondPick = 0;
+    state_.AnimStep = 0;
+    state_.LineFound = 0;
+    SetUndoEnabled(game.UndoPossible);
+    screen_.ShowScore(state_.Score);
+    for (int i = 0; i < CellCount; ++i)
+        DrawCellAt(i, state_.GameBoard[i]);
 }
 
 void Game::ButtonClick(int row, int column)
@@ -101,7 +138,7 @@ void Game::DellLine(int row, int column)
         screen_.QuestionBeep();
         return;
     }
-    screen_.SetUndoEnabled(true);
+    SetUndoEnabled(true);
     state_.UndoScore = state_.Score;
     state_.UndoBoard = state_.GameBoard;
     state_.LineFound = 0;
@@ -231,8 +268,14 @@ void Game::SettleStep()
         return;
     }
     state_.LineFound = FindLine2(state_.WorkBoard) ? 1 : 0;
-    if (state_.LineFound == 0)
-        screen_.EndOfGame();
+    if (state_.LineFound == 1) {
+        Keep();
+        return;
+    }
+    // Dropped first: the end may go straight on to a new deal, which is kept.
+    if (keeper_)
+        keeper_->Drop();
+    screen_.EndOfGame();
 }
 
 void Game::GameOver()
@@ -252,11 +295,12 @@ void Game::Undo()
         state_.ExpectFirstPick = 1;
         state_.ExpectSecondPick = 0;
     }
-    screen_.SetUndoEnabled(false);
+    SetUndoEnabled(false);
     state_.GameBoard = state_.UndoBoard;
     state_.Score = state_.UndoScore;
     screen_.ShowScore(state_.Score);
     Redrow();
+    Keep();
 }
 
 void Game::Redrow()

@@ -7,6 +7,7 @@
 
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "play/saved_game.h"
 #include "play/screen.h"
 
 #include <array>
@@ -26,6 +27,16 @@ public:
     // Deal and draw a fresh game. Stops a running animation once the new
     // background has loaded; if it fails to load, the old game stays.
     void Newgame();
+    // Put a kept game back on the table in place of the one shown, as a new
+    // deal would: settled, no pick pending, undo as it was. If the background
+    // fails to load, the old game stays.
+    void Resume(const SavedGame& game);
+    // The game in progress as it would be kept; meaningful once it has settled.
+    SavedGame Saved() const;
+    // Where the game is reported as it changes (see GameKeeper); none by default.
+    void KeepIn(GameKeeper* keeper) { keeper_ = keeper; }
+    bool UndoPossible() const { return undoEnabled_; }
+
     // A click on the cell at 1-based (row, column). Ignored while a move is
     // being played out.
     void ButtonClick(int row, int column);
@@ -70,6 +81,8 @@ private:
     void DrawCellAt(int index, std::int32_t colour);
     void ClearCellAt(int index);
     void SetTimer(TimerId timer, bool on);
+    void SetUndoEnabled(bool enabled);
+    void Keep();
     void StopAnimation();
     void FallPass();
     void SettleStep();
@@ -79,6 +92,8 @@ private:
     RandomGenerator random_;
     bool timer1On_ = false;
     bool timer2On_ = false;
+    bool undoEnabled_ = false;
+    GameKeeper* keeper_ = nullptr;
     MoveResult lastMove_;
     // What each cell shows now; lets a scheme change mid-move redraw the
     // move as it stands instead of the board it started from.

@@ -1,0 +1,165 @@
+#include "play/saved_game.h"
+
+#include "engine/board.h"
+
+#include <charconv>
+
+namespace tumbaro {
+
+namespace {
+
+constexpr std::string_view VersionLine = "tumbaro saved game 1";
+// Far more than any saved game; anything longer is refused before it is read.
+constexpr std::size_t MaxTextSize = 512;
+
+// FNV-1a: a cheap check that catches a flipped digit or a line lost in the
+// middle, which the field checks alone could let through as another game.
+std::uint32_t Checksum(std::string_view text)
+{
+    std::uint32_t hash = 2166136261U;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619U;
+    }
+    return hash;
+}
+
+template <class Number>
+std::string Hex(Number value, int digits)
+{
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4)
+        text[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 0xF];
+    return text;
+}
+
+std::string BoardText(const Matrix& board)
+{
+    std::string text;
+    for (const std::int32_t colour : board)
+        text += static_cast<char>('0' + colour);
+    return text;
+}
+
+// Reads the text line by line, each line a fixed key, a space and a value.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : rest_(text) {}
+
+    std::optional<std::string_view> Take()
+    {
+        const std::size_t end = rest_.find('\n');
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        const std::string_view line = rest_.substr(0, end);
+        rest_.remove_prefix(end + 1);
+        return line;
+    }
+    std::optional<std::string_view> Value(std::string_view key)
+    {
+        const auto line = Take();
+        if (!line || line->size() <= key.size() || !line->starts_with(key) || (*line)[key.size()] != ' ')
+            return std::nullopt;
+        return line->substr(key.size() + 1);
+    }
+    bool AtEnd() const { return rest_.empty(); }
+    std::size_t Left() const { return rest_.size(); }
+
+private:
+    std::string_view rest_;
+};
+
+std::optional<Matrix> ParseBoard(std::optional<std::string_view> text)
+{
+    if (!text || text->size() != CellCount)
+        return std::nullopt;
+    Matrix board{};
+    for (int i = 0; i < CellCount; ++i) {
+        const char c = (*text)[static_cast<std::size_t>(i)];
+        if (c < '0' || c >= '0' + ColourCount)
+            return std::nullopt;
+        board[i] = c - '0';
+    }
+    return board;
+}
+
+// Plain decimal as written: no sign, no leading zeros, not above MaxSavedScore.
+std::optional<std::int32_t> ParseScore(std::optional<std::string_view> text)
+{
+    if (!text || text->empty() || (text->size() > 1 && text->front() == '0'))
+        return std::nullopt;
+    std::int32_t value = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (error != std::errc() || stop != end || value < 0 || value > MaxSavedScore)
+        return std::nullopt;
+    return value;
+}
+
+template <class Number>
+std::optional<Number> ParseHex(std::optional<std::string_view> text, std::size_t digits)
+{
+    if (!text || text->size() != digits)
+        return std::nullopt;
+    Number value = 0;
+    for (const char c : *text) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && (c < 'a' || c > 'f'))
+            return std::nullopt;
+        value = static_cast<Number>(value << 4) | static_cast<Number>(digit ? c - '0' : c - 'a' + 10);
+    }
+    return value;
+}
+
+// A board the player could be looking at: settled, with a move left.
+bool Playable(const Matrix& board) { return !FindLine(board) && FindLine2(board); }
+
+} // namespace
+
+std::string SavedGameText(const SavedGame& game)
+{
+    std::string text;
+    text.reserve(256);
+    text.append(VersionLine).append("\n");
+    text.append("board ").append(BoardText(game.Board)).append("\n");
+    text.append("score ").append(std::to_string(game.Score)).append("\n");
+    text.append("undo ").append(game.UndoPossible ? "yes" : "no").append("\n");
+    text.append("undo-board ").append(BoardText(game.UndoBoard)).append("\n");
+    text.append("undo-score ").append(std::to_string(game.UndoScore)).append("\n");
+    text.append("random ").append(Hex(game.Random, 16)).append("\n");
+    const std::uint32_t sum = Checksum(text);
+    text.append("check ").append(Hex(sum, 8)).append("\n");
+    return text;
+}
+
+std::optional<SavedGame> ReadSavedGame(std::string_view text)
+{
+    if (text.size() > MaxTextSize)
+        return std::nullopt;
+    Lines lines(text);
+    if (lines.Take() != VersionLine)
+        return std::nullopt;
+    const auto board = ParseBoard(lines.Value("board"));
+    const auto score = ParseScore(lines.Value("score"));
+    const auto undo = lines.Value("undo");
+    const auto undoBoard = ParseBoard(lines.Value("undo-board"));
+    const auto undoScore = ParseScore(lines.Value("undo-score"));
+    const auto random = ParseHex<std::uint64_t>(lines.Value("random"), 16);
+    const std::size_t checked = text.size() - lines.Left();
+    const auto check = ParseHex<std::uint32_t>(lines.Value("check"), 8);
+    if (!board || !score || (undo != "yes" && undo != "no") || !undoBoard || !undoScore || !random || !check
+        || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
+        return std::nullopt;
+
+    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random};
+    if (!Playable(game.Board))
+        return std::nullopt;
+    // Undo restores the board a line-making swap was made on, and that swap
+    // scored. Without undo the old values are never used again, so any
+    // colours and score in range will do (a fresh deal keeps the last game's).
+    if (game.UndoPossible && (!Playable(game.UndoBoard) || game.UndoScore >= game.Score))
+        return std::nullopt;
+    return game;
+}
+
+} // namespace tumbaro

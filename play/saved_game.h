@@ -1,0 +1,51 @@
+#pragma once
+// The unfinished game as it is kept between runs: what a resume needs (the
+// settled board, the score, what undo would restore, the generator), and its
+// small text form. A pending pick and a move in flight are not part of it: a
+// game is only kept when it has come to rest.
+
+#include "engine/game_state.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tumbaro {
+
+// Scores above this are refused as damage: it leaves room for any real game to
+// go on scoring without overflowing.
+inline constexpr std::int32_t MaxSavedScore = 999'999'999;
+
+struct SavedGame {
+    Matrix Board{};
+    std::int32_t Score = 0;
+    bool UndoPossible = false;
+    Matrix UndoBoard{};
+    std::int32_t UndoScore = 0;
+    std::uint64_t Random = 0; // the generator's state, so refills go on as they would have
+    friend bool operator==(const SavedGame&, const SavedGame&) = default;
+};
+
+// The text kept in the file: a version line, one line per field and a
+// checksum line, each ended by "\n".
+std::string SavedGameText(const SavedGame& game);
+
+// The game the text holds, or nothing when the text is not exactly what
+// SavedGameText writes for a game in progress: another version or layout, any
+// damage, a colour out of range, a board with a line on it or no move left, a
+// score out of range, or an undo that could not have come from play.
+std::optional<SavedGame> ReadSavedGame(std::string_view text);
+
+// Where the game reports that its game in progress has changed. Keep comes
+// after a new deal, after every move once the board has settled with a move
+// left, and after an undo; Drop when no move is left, so an ended game is never
+// resumed.
+class GameKeeper {
+public:
+    virtual ~GameKeeper() = default;
+    virtual void Keep(const SavedGame& game) = 0;
+    virtual void Drop() = 0;
+};
+
+} // namespace tumbaro

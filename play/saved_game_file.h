@@ -1,0 +1,39 @@
+#pragma once
+// The file that keeps the unfinished game between runs, in the per-user folder
+// beside the settings store. Each save replaces it whole and crash-safe, so a
+// kill or a power cut leaves the last game kept before it; anything unreadable
+// in it counts as no saved game.
+
+#include "play/saved_game.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace tumbaro {
+
+class SavedGameFile final : public GameKeeper {
+public:
+    explicit SavedGameFile(std::filesystem::path file) : file_(std::move(file)) {}
+
+    // "game" in the folder of the settings store file.
+    static std::filesystem::path BesideStore(const std::filesystem::path& storeFile);
+
+    const std::filesystem::path& Path() const { return file_; }
+
+    // Replaces the file with the game (creating the folder if needed); false
+    // when it cannot be written, which leaves the file as it was.
+    bool Save(const SavedGame& game);
+    // The kept game, or nothing when the file is missing or not a valid saved
+    // game of this version.
+    std::optional<SavedGame> Load() const;
+    // Removes the file, so the next start deals a new game.
+    void Forget();
+
+    void Keep(const SavedGame& game) override { Save(game); }
+    void Drop() override { Forget(); }
+
+private:
+    std::filesystem::path file_;
+};
+
+} // namespace tumbaro
