@@ -1,0 +1,73 @@
+// SIGTERM and SIGHUP reach the program as an event, never as the signal's
+// default end, and work left for an exit() from inside Qt runs exactly when
+// the guard is still armed.
+
+#include "platform/quit_signals.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+using namespace tumbaro;
+
+namespace {
+
+// Sends the signal to this process with a fresh QuitSignals installed and runs
+// the event loop until it is received; what was received, and when.
+struct Delivery {
+    std::vector<int> InHandler, InLoop;
+};
+Delivery Deliver(int number)
+{
+    QuitSignals quitSignals;
+    std::vector<int> received;
+    QEventLoop loop;
+    QObject::connect(&quitSignals, &QuitSignals::Received, &loop, [&](int got) {
+        received.push_back(got);
+        loop.quit();
+    });
+    // Only a failure waits this long.
+    QTimer::singleShot(30'000, &loop, [&] { loop.quit(); });
+    EXPECT_EQ(::kill(::getpid(), number), 0);
+    Delivery delivery{received, {}};
+    loop.exec();
+    delivery.InLoop = received;
+    return delivery;
+}
+
+TEST(QuitSignals, EachArrivesThroughTheEventLoopAndEndsTheProgramOnceUninstalled)
+{
+    for (const int number : {SIGTERM, SIGHUP, SIGTERM}) {
+        const Delivery delivery = Deliver(number);
+        EXPECT_TRUE(delivery.InHandler.empty()) << "nothing runs inside the handler";
+        EXPECT_EQ(delivery.InLoop, std::vector<int>{number}) << "signal " << number;
+    }
+
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ::raise(SIGTERM);
+            std::_Exit(0);
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+}
+
+TEST(ExitGuard, RunsOnExitOnlyWhileArmed)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            { ExitGuard disarmed([] { std::_Exit(7); }); }
+            ExitGuard armed([] { std::fputs("kept before the end\n", stderr); });
+            std::exit(1);
+        },
+        ::testing::ExitedWithCode(1), "kept before the end");
+}
+
+} // namespace
