@@ -18,44 +18,26 @@ using namespace tumbaro;
 
 namespace {
 
-// Sends the signal to this process with a fresh QuitSignals installed and runs
-// the event loop until it is received; what was received, and when.
-struct Delivery {
-    std::vector<int> InHandler, InLoop;
-};
-Delivery Deliver(int number)
-{
-    QuitSignals quitSignals;
-    std::vector<int> received;
-    QEventLoop loop;
-    QObject::connect(&quitSignals, &QuitSignals::Received, &loop, [&](int got) {
-        received.push_back(got);
-        loop.quit();
-    });
-    // Only a failure waits this long.
-    QTimer::singleShot(30'000, &loop, [&] { loop.quit(); });
-    EXPECT_EQ(::kill(::getpid(), number), 0);
-    Delivery delivery{received, {}};
-    loop.exec();
-    delivery.InLoop = received;
-    return delivery;
-}
-
 TEST(QuitSignals, EachArrivesThroughTheEventLoopAndEndsTheProgramOnceUninstalled)
 {
+    // A fresh object each time: installing again after an uninstall works.
     for (const int number : {SIGTERM, SIGHUP, SIGTERM}) {
-        const Delivery delivery = Deliver(number);
-        EXPECT_TRUE(delivery.InHandler.empty()) << "nothing runs inside the handler";
-        EXPECT_EQ(delivery.InLoop, std::vector<int>{number}) << "signal " << number;
+        QuitSignals quitSignals;
+        std::vector<int> received;
+        QEventLoop loop;
+        QObject::connect(&quitSignals, &QuitSignals::Received, &loop, [&](int got) {
+            received.push_back(got);
+            loop.quit();
+        });
+        QTimer::singleShot(30'000, &loop, &QEventLoop::quit); // only a failure waits this long
+        ASSERT_EQ(::kill(::getpid(), number), 0);
+        EXPECT_TRUE(received.empty()) << "nothing runs inside the handler";
+        loop.exec();
+        EXPECT_EQ(received, std::vector<int>{number}) << "signal " << number;
     }
 
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            ::raise(SIGTERM);
-            std::_Exit(0);
-        },
-        ::testing::KilledBySignal(SIGTERM), "");
+    EXPECT_EXIT((::raise(SIGTERM), std::_Exit(0)), ::testing::KilledBySignal(SIGTERM), "");
 }
 
 TEST(ExitGuard, RunsOnExitOnlyWhileArmed)
