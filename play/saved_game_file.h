@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace tumbaro {
 
@@ -25,15 +26,21 @@ public:
     bool Save(const SavedGame& game);
     // The kept game, or nothing when the file is missing or not a valid saved
     // game of this version.
-    std::optional<SavedGame> Load() const;
-    // Removes the file, so the next start deals a new game.
+    std::optional<SavedGame> Load();
+    // Removes the file, so the next start deals a new game; but only while it
+    // still holds the game this object last saved or loaded. With two windows
+    // open, an ended game in one must not take away the game the other has
+    // kept since.
     void Forget();
 
     void Keep(const SavedGame& game) override { Save(game); }
     void Drop() override { Forget(); }
 
 private:
+    std::optional<std::string> Text() const;
+
     std::filesystem::path file_;
+    std::optional<std::string> mine_; // the text last saved or loaded
 };
 
 } // namespace tumbaro

@@ -157,7 +157,13 @@ TEST_F(SavedGameTest, TheFileKeepsReplacesAndForgetsTheGame)
     EXPECT_EQ(file.Load(), game.Saved());
     EXPECT_EQ(std::distance(fs::directory_iterator(file.Path().parent_path()), {}), 1) << "no temporary left";
 
+    // Two windows on one file: the game ending in one leaves the other's kept.
+    SavedGameFile other(file.Path());
+    game.KeepIn(&other);
+    ASSERT_TRUE(PlayFirstMove(game));
     file.Forget();
+    EXPECT_EQ(file.Load(), game.Saved());
+    other.Forget();
     EXPECT_FALSE(file.Load());
     std::ofstream(file.Path(), std::ios::binary) << SavedGameText(game.Saved()) << std::string(1 << 20, ' ');
     EXPECT_FALSE(file.Load()) << "a large file is refused unread";
