@@ -2,8 +2,12 @@
 // Reading must split any bytes into lines without a line end inside one, and
 // the lines read must come back unchanged through a save and a second read.
 // Each line's text is UTF-8 whatever its bytes, and a line already in UTF-8
-// (every ASCII line among them) keeps its bytes.
+// (every ASCII line among them) keeps its bytes. A file past the size limit
+// is refused as a missing one is; a leading byte order mark is part of the
+// first name, as it always was.
 
+#include "engine/file_bytes.h"
+#include "engine/game_error.h"
 #include "fuzz/fuzz_check.h"
 #include "scores/name_text.h"
 #include "scores/score_file.h"
@@ -37,7 +41,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const WorkFolder folder;
     const std::string input = (folder.path / "H.dat").string();
     std::ofstream(input, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    if (size > MaxFileBytes) {
+        bool refused = false;
+        try { LoadLines(input); } catch (const GameError&) { refused = true; }
+        FuzzCheck(refused, "a table past the size limit is not read");
+        return 0;
+    }
     const auto lines = LoadLines(input);
+
+    // Once per process, the same input grown to the limit and one byte past it.
+    static bool limitsChecked = false;
+    if (!limitsChecked && size > 0) {
+        limitsChecked = true;
+        std::string full(reinterpret_cast<const char*>(data), size);
+        while (full.size() < MaxFileBytes) full += full;
+        full.resize(MaxFileBytes);
+        std::ofstream(input, std::ios::binary | std::ios::trunc) << full;
+        LoadLines(input); // must not throw
+        std::ofstream(input, std::ios::binary | std::ios::app) << 'x';
+        bool refused = false;
+        try { LoadLines(input); } catch (const GameError&) { refused = true; }
+        FuzzCheck(refused, "a table one byte past the size limit is not read");
+    }
 
     std::size_t total = 0;
     for (const std::string& line : lines) {

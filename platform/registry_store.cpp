@@ -5,9 +5,12 @@
 #include "platform/atomic_file.h"
 #include "platform/registry_text.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <pwd.h>
 #include <system_error>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +35,38 @@ std::optional<StoreContents> LoadStore(const std::filesystem::path& file)
     if (!text) return std::nullopt;
     return ParseStore(*text);
 }
+
+// Holds the store's lock file, "<store>.lock" beside it, locked exclusively
+// for the time of one read-modify-write, so that two windows changing two
+// settings at once each write what the other wrote. Readers need no lock:
+// the store is only ever replaced whole.
+class StoreLock {
+public:
+    explicit StoreLock(const std::filesystem::path& storeFile)
+    {
+        const std::string lockFile = storeFile.string() + ".lock";
+        fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd_ < 0) return;
+        while (::flock(fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(fd_);
+                fd_ = -1;
+                return;
+            }
+        }
+    }
+    ~StoreLock()
+    {
+        if (fd_ >= 0) ::close(fd_); // closing lets the lock go
+    }
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
 
 bool StartsWithKey(std::string_view stored, std::string_view key)
 {
@@ -104,13 +139,18 @@ bool Registry::OpenKey(const std::string& key, bool canCreate)
         if (ec) return false;
     }
     if (!StoreWritable()) return false;
-    auto store = LoadStore(storeFile_);
-    if (!store) return false;
-
-    if (store->keys.find(*path) == store->keys.end()) {
+    const auto hasKey = [&path](const StoreContents& store) { return store.keys.find(*path) != store.keys.end(); };
+    const auto seen = LoadStore(storeFile_);
+    if (!seen) return false;
+    if (!hasKey(*seen)) {
         if (!canCreate) return false;
-        store->keys[*path];
-        if (!WriteFileAtomically(storeFile_, FormatStore(*store))) return false;
+        const StoreLock lock(storeFile_);
+        auto store = LoadStore(storeFile_); // afresh: another window may have written meanwhile
+        if (!lock.Held() || !store) return false;
+        if (!hasKey(*store)) {
+            store->keys[*path];
+            if (!WriteFileAtomically(storeFile_, FormatStore(*store))) return false;
+        }
     }
     openKey_ = *path;
     return true;
@@ -134,9 +174,10 @@ void Registry::CloseKey()
 
 void Registry::WriteValue(const std::string& name, std::string_view typeTag, const std::string& data)
 {
-    if (!openKey_) throw GameError(FailedToSet(name));
+    if (!openKey_ || !StoreWritable()) throw GameError(FailedToSet(name));
+    const StoreLock lock(storeFile_);
     auto store = LoadStore(storeFile_);
-    if (!store || !StoreWritable()) throw GameError(FailedToSet(name));
+    if (!lock.Held() || !store) throw GameError(FailedToSet(name));
     (*store).keys[*openKey_][name] = StoredValue{std::string(typeTag), data};
     if (!WriteFileAtomically(storeFile_, FormatStore(*store))) throw GameError(FailedToSet(name));
 }

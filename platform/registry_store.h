@@ -5,8 +5,11 @@
 //
 // Every call reads the file afresh and every write replaces it atomically, so
 // nothing is cached between calls and a crash never leaves it half written.
-// A store file that exists but cannot be read counts as a store that cannot be
-// opened: keys do not open and writes fail, so it is never overwritten blind.
+// Each write reads, changes and replaces the store under an exclusive lock on
+// "<store>.lock", so writes from several processes never undo one another.
+// A store file that exists but cannot be read (not a regular file, larger
+// than MaxFileBytes, unreadable) counts as a store that cannot be opened: keys
+// do not open and writes fail, so it is never overwritten blind.
 
 #include <cstdint>
 #include <filesystem>

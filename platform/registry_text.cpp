@@ -158,7 +158,12 @@ std::optional<std::string> UnescapeField(std::string_view escaped)
 StoreContents ParseStore(std::string_view text)
 {
     StoreContents store;
-    ValueMap* section = nullptr; // values before any valid key line are dropped
+    if (text.starts_with(Utf8ByteOrderMark)) {
+        store.byteOrderMark = true;
+        text.remove_prefix(Utf8ByteOrderMark.size());
+    }
+    ValueMap* section = nullptr; // values before any valid key line are kept as lines
+    std::vector<std::string>* kept = &store.keptLines[""];
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -167,21 +172,42 @@ StoreContents ParseStore(std::string_view text)
         if (line.empty()) continue;
 
         if (line.front() == '[' && line.size() >= 2 && line.back() == ']') {
-            const auto key = NormaliseKeyPath(line.substr(1, line.size() - 2));
-            section = key ? &store.keys[*key] : nullptr;
-            continue;
+            if (const auto key = NormaliseKeyPath(line.substr(1, line.size() - 2))) {
+                section = &store.keys[*key];
+                kept = &store.keptLines[*key];
+                continue;
+            }
+            section = nullptr; // the lines below a damaged key line belong to no key
         }
-        if (section == nullptr) continue;
-        if (auto value = ParseValueLine(line)) (*section)[std::move(value->first)] = std::move(value->second);
+        if (section != nullptr) {
+            if (auto value = ParseValueLine(line)) {
+                (*section)[std::move(value->first)] = std::move(value->second);
+                continue;
+            }
+        }
+        // Written back with one line end; further CRs would not read back alike.
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty()) kept->emplace_back(line);
     }
+    std::erase_if(store.keptLines, [](const auto& entry) { return entry.second.empty(); });
     return store;
 }
 
 std::string FormatStore(const StoreContents& store)
 {
     std::string out;
+    if (store.byteOrderMark) out += Utf8ByteOrderMark;
+    const auto writeKept = [&](const std::string& key) {
+        const auto lines = store.keptLines.find(key);
+        if (lines == store.keptLines.end()) return;
+        for (const std::string& line : lines->second) {
+            out += line;
+            out += '\n';
+        }
+    };
+    writeKept("");
     for (const auto& [key, values] : store.keys) {
-        if (!out.empty()) out += '\n';
+        if (out.size() > (store.byteOrderMark ? Utf8ByteOrderMark.size() : 0)) out += '\n';
         out += '[';
         out += key;
         out += "]\n";
@@ -193,6 +219,7 @@ std::string FormatStore(const StoreContents& store)
             out += EscapeField(value.data, false);
             out += '\n';
         }
+        writeKept(key);
     }
     return out;
 }

@@ -6,14 +6,16 @@
 // "name=TYPE:data" per value. Names and data escape backslash, line breaks and
 // other control bytes, and names also escape '=' and '[', so any byte string
 // survives a write and a read. Parsing never fails: a line it cannot make
-// sense of is skipped and the rest is still read, so a damaged store loses
-// only the damaged lines.
+// sense of is skipped and the rest is still read. Skipped lines are kept as
+// they stand and written back in their place, and so is a leading UTF-8 byte
+// order mark an editor put there: rewriting a store loses nothing of it.
 
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tumbaro {
 
@@ -43,7 +45,13 @@ using KeyMap = std::map<std::string, ValueMap, CaseInsensitiveLess>;
 
 struct StoreContents {
     KeyMap keys;
+    // Lines that are neither a key line nor a value line, by the key they
+    // follow ("" before the first key), written back after its values.
+    std::map<std::string, std::vector<std::string>, CaseInsensitiveLess> keptLines;
+    bool byteOrderMark = false;
 };
+
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // A key path with its outer backslashes trimmed, or nothing when the path
 // cannot name a key (empty, an empty segment, or a control byte in it).

@@ -1,6 +1,7 @@
 #include "scores/high_score_table.h"
 
 #include "engine/game_error.h"
+#include "scores/name_text.h"
 #include "scores/score_file.h"
 #include "scores/score_text.h"
 
@@ -48,6 +49,8 @@ void InsertEntry(std::vector<std::string>& names, std::vector<std::string>& scor
         throw std::invalid_argument("InsertEntry: place out of range");
     if (place == -1)
         return;
+    if (HoldsControlCharacter(name))
+        throw GameError("Invalid name for the high-score table");
     if (names.size() < scores.size())
         names.resize(scores.size());
     // Both lists are checked first: a short scores list must not leave the

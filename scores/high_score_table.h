@@ -22,7 +22,9 @@ int FindPlace(const std::vector<std::string>& scores, std::int32_t score);
 // Moves entries place..8 down one, drops the tenth and puts the new entry at
 // `place`; lines beyond the tenth stay as they are. A names list shorter than
 // the scores list is first padded with empty names so the lists stay aligned.
-// A place of -1 enters nothing.
+// A place of -1 enters nothing. A name holding a control character (see
+// HoldsControlCharacter) is refused with a GameError before anything moves:
+// the name box never lets one through, so reaching here with one is our fault.
 void InsertEntry(std::vector<std::string>& names, std::vector<std::string>& scores, int place,
                  const std::string& name, std::int32_t score);
 

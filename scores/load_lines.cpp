@@ -3,19 +3,13 @@
 #include "engine/file_bytes.h"
 #include "engine/game_error.h"
 
-#include <filesystem>
-
 namespace tumbaro {
 
 namespace {
 
 std::string ReadWholeFile(const std::string& fileName)
 {
-    // A folder opens fine as a stream on Linux and then fails on reading;
-    // it is as unreadable as a missing file.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(fileName, ignored))
-        throw GameError("Cannot open file " + fileName);
+    // A folder, a pipe or a device fails here too, as does an outsized file.
     auto bytes = ReadFileBytes(fileName);
     if (!bytes)
         throw GameError("Cannot open file " + fileName);

@@ -33,17 +33,47 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
     return label;
 }
 
+bool IsLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// A name is one line of printable text: each line break pasted in (CR LF
+// counting as one) becomes a space, and NUL, the other C0 and C1 controls and
+// DEL are dropped. The cursor keeps its place among the characters that stay.
+void CleanName(QString& input, int& pos)
+{
+    QString clean;
+    clean.reserve(input.size());
+    int cleanPos = -1;
+    for (int i = 0; i < input.size(); ++i) {
+        if (i == pos)
+            cleanPos = static_cast<int>(clean.size());
+        const QChar c = input[i];
+        if (IsLineBreak(c)) {
+            clean += u' ';
+            if (c == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n' && i + 1 != pos)
+                ++i;
+        } else if (c.category() != QChar::Other_Control) {
+            clean += c;
+        }
+    }
+    pos = cleanPos < 0 ? static_cast<int>(clean.size()) : cleanPos;
+    input = clean;
+}
+
 // Eight characters, whatever their script: a character beyond the first
 // plane is two units of a QString, so the box's own length limit would
 // count it twice and could cut one in half. Whatever would pass the limit is
 // taken off just before the cursor, where typing or pasting put it, so a
 // ninth character typed anywhere is refused and a long paste is cut short.
-class NameLengthValidator : public QValidator {
+class NameValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& pos) const override
     {
+        CleanName(input, pos);
         const auto count = [](QStringView text) { return static_cast<int>(text.toUcs4().size()); };
         int excess = count(input) - NameMaxLength;
         while (excess > 0 && pos > 0) {
@@ -77,7 +107,7 @@ THScore::THScore(std::string& playerName, QWidget* parent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(72, 88, 113, 21);
     Edit1->setMaxLength(2 * NameMaxLength); // in UTF-16 units; the validator counts characters
-    Edit1->setValidator(new NameLengthValidator(Edit1));
+    Edit1->setValidator(new NameValidator(Edit1));
     Edit1->setAccessibleName(QStringLiteral("Your name"));
     Edit1->setAccessibleDescription(QStringLiteral("The name for the high-score table, up to eight characters"));
 
@@ -98,7 +128,9 @@ void THScore::FormActivate()
 
 void THScore::Button1Click()
 {
-    const QString text = Edit1->text();
+    QString text = Edit1->text();
+    int end = static_cast<int>(text.size());
+    CleanName(text, end); // whatever put the text there, the name is one clean line
     // Blanks are a name the player chose; only a truly empty box gets the stand-in.
     playerName_ = text.isEmpty() ? std::string(DefaultName) : text.toStdString();
     reject();

@@ -55,4 +55,24 @@ std::string LineAsUtf8(std::string_view bytes)
     return text;
 }
 
+bool HoldsControlCharacter(std::string_view bytes)
+{
+    const std::string text = LineAsUtf8(bytes);
+    const std::string_view view(text);
+    for (std::size_t i = 0; i < view.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(view[i]);
+        if (byte < 0x20 || byte == 0x7F)
+            return true;
+        // C1 controls are U+0080..U+009F, "\xC2\x80".."\xC2\x9F"; the line and
+        // paragraph separators are "\xE2\x80\xA8" and "\xE2\x80\xA9".
+        const auto next = i + 1 < view.size() ? static_cast<unsigned char>(view[i + 1]) : 0;
+        if (byte == 0xC2 && next >= 0x80 && next <= 0x9F)
+            return true;
+        if (byte == 0xE2 && next == 0x80 && i + 2 < view.size()
+            && (view[i + 2] == '\xA8' || view[i + 2] == '\xA9'))
+            return true;
+    }
+    return false;
+}
+
 } // namespace tumbaro

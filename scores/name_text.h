@@ -15,4 +15,9 @@ bool IsValidUtf8(std::string_view bytes);
 // as the Latin-1 character of that number.
 std::string LineAsUtf8(std::string_view bytes);
 
+// True when the text, read as LineAsUtf8 reads it, holds a line break (LF, CR,
+// U+2028, U+2029), a NUL or any other C0 or C1 control character, or DEL.
+// Such a name must never be written: other readers would break the line.
+bool HoldsControlCharacter(std::string_view bytes);
+
 } // namespace tumbaro

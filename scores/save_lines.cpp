@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -115,6 +116,10 @@ void SaveLines(const std::string& fileName, const std::vector<std::string>& line
 
     std::string bytes;
     for (const std::string& line : lines) {
+        // A line end or a NUL inside a line would split or end it on reading
+        // and pair every entry below it with the wrong score.
+        if (line.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos)
+            fail();
         bytes += line;
         bytes += "\r\n";
     }

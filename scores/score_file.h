@@ -8,12 +8,14 @@
 namespace tumbaro {
 
 // Lines end at CR LF, a lone CR or a lone LF; a NUL byte ends the text.
-// Throws GameError("Cannot open file <fileName>") when the file can't be read.
+// Throws GameError("Cannot open file <fileName>") when the file can't be read,
+// is not a regular file or is larger than MaxFileBytes.
 std::vector<std::string> LoadLines(const std::string& fileName);
 
 // Writes each line followed by CR LF. The old file is replaced only once the
 // new one is complete on disk; on any failure it is left as it was and
-// GameError("Cannot create file <fileName>") is thrown.
+// GameError("Cannot create file <fileName>") is thrown. A line holding a CR,
+// an LF or a NUL is such a failure: nothing is written.
 void SaveLines(const std::string& fileName, const std::vector<std::string>& lines);
 
 } // namespace tumbaro

@@ -9,9 +9,27 @@ namespace tumbaro {
 
 namespace {
 
+// Longer than any number the files or the settings ever held, leading
+// spaces and zeros included; a longer text is refused without reading it.
+constexpr std::size_t LongestNumberText = 64;
+// How much of a refused text the message quotes.
+constexpr std::size_t QuotedTextBytes = 40;
+
+// The text as the message quotes it: whole when short, else its start, cut
+// at a character boundary, and an ellipsis.
+std::string Quoted(const std::string& text)
+{
+    if (text.size() <= QuotedTextBytes)
+        return text;
+    std::size_t cut = QuotedTextBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return text.substr(0, cut) + "\u2026";
+}
+
 [[noreturn]] void NotAnInteger(const std::string& text)
 {
-    throw GameError("'" + text + "' is not a valid integer value");
+    throw GameError("'" + Quoted(text) + "' is not a valid integer value");
 }
 
 bool IsHexPrefix(const std::string& text, std::size_t& pos)
@@ -31,6 +49,8 @@ bool IsHexPrefix(const std::string& text, std::size_t& pos)
 
 std::int32_t StrToInt(const std::string& text)
 {
+    if (text.size() > LongestNumberText)
+        NotAnInteger(text);
     std::size_t pos = 0;
     // Only spaces are skipped: a tab never appeared in files the game wrote,
     // and accepting it would let a damaged line pass as a score.

@@ -2,14 +2,19 @@
 // scheme and sound switch, the failures the player is shown, and a store file
 // that must survive refused writes and damage.
 
+#include "engine/file_bytes.h"
 #include "engine/game_error.h"
 #include "platform/registry_store.h"
 #include "platform/sound_setting.h"
+#include "ui/settings/scheme_setting.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 using namespace tumbaro;
 namespace fs = std::filesystem;
@@ -35,10 +40,10 @@ class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override { fs::remove_all(root_); }
     void TearDown() override { fs::permissions(Folder(), fs::perms(0755), ec_), fs::remove_all(root_, ec_); }
-    void Plant(const std::string& values)
+    void Plant(const std::string& values, const std::string& before = "")
     {
         fs::create_directories(Folder());
-        std::ofstream(Store(), std::ios::binary | std::ios::trunc) << "[" + GameKey + "]\n" + values;
+        std::ofstream(Store(), std::ios::binary | std::ios::trunc) << before + "[" + GameKey + "]\n" + values;
     }
     fs::path Folder() const { return root_ / "config" / "tumbaro"; }
     fs::path Store() const { return Folder() / "registry"; }
@@ -131,6 +136,99 @@ TEST_F(RegistryTest, OnlyAStoredZeroTurnsTheSoundOff)
     fs::permissions(Store(), fs::perms(0644));
     ASSERT_TRUE(StoreSoundOn(registry, GameKey, true));
     EXPECT_TRUE(ReadSoundOn(registry, GameKey));
+}
+
+// An editor's byte order mark and lines the store cannot read are the
+// player's: they are read around and written back as they were.
+TEST_F(RegistryTest, ARewriteKeepsTheByteOrderMarkAndEveryLine)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    Plant("Scheme=REG_SZ:3\nSound=REG_SZ:0\nnot a value\n[bad\\\\key]\nX=REG_SZ:1\n", bom + "# note\n");
+    Registry registry(Store());
+    EXPECT_EQ(ReadSchemeAtStart(registry).scheme, 3);
+    EXPECT_FALSE(ReadSoundOn(registry, GameKey));
+    StoreScheme(registry, 2);
+    EXPECT_EQ(ReadText(Store()), bom + "# note\n\n[" + GameKey
+                                     + "]\nScheme=REG_SZ:2\nSound=REG_SZ:0\nnot a value\n[bad\\\\key]\nX=REG_SZ:1\n");
+}
+
+// Two windows, each changing its own setting over and over: with every change
+// a read-modify-write under the lock, neither ever undoes the other's.
+TEST_F(RegistryTest, TwoProcessesChangingTwoSettingsKeepBoth)
+{
+    Plant("Scheme=REG_SZ:1\nSound=REG_SZ:1\n");
+    constexpr int Changes = 100;
+    // Returns how often the process found its own last change undone.
+    const auto change = [this](const char* name) {
+        Registry registry(Store());
+        int lost = 0;
+        std::string last = "1";
+        for (int i = 0; i < Changes; ++i) {
+            if (!registry.OpenKey(GameKey, false)) return Changes;
+            lost += registry.ReadString(name) != last;
+            last = std::to_string(i % 3 + 1);
+            registry.WriteString(name, last);
+            registry.CloseKey();
+        }
+        return lost;
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ::_exit(std::min(change("Sound"), 255));
+    EXPECT_EQ(change("Scheme"), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other process lost " << WEXITSTATUS(status);
+    Registry registry(Store());
+    ASSERT_TRUE(registry.OpenKey(GameKey, false));
+    const std::string last = std::to_string((Changes - 1) % 3 + 1);
+    EXPECT_EQ(registry.ReadString("Scheme"), last);
+    EXPECT_EQ(registry.ReadString("Sound"), last);
+}
+
+// Whatever is wrong with the stored scheme, the start-up read says so once
+// and the game goes on with scheme 1, written back where the store takes it;
+// the player's other setting survives.
+TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
+{
+    const std::string huge(1'000'000, '7');
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        int scheme;
+        std::string error, storedAfter;
+    } cases[] = {
+        {"no store yet", [] {}, 1, "", "1"},
+        {"a good scheme", [this] { Plant("Scheme=REG_SZ:2\nSound=REG_SZ:0\n"); }, 2, "", "2"},
+        {"out of range", [this] { Plant("Scheme=REG_SZ:7\nSound=REG_SZ:0\n"); }, 1, "", "7"},
+        {"not a number", [this] { Plant("Scheme=REG_SZ:abc\nSound=REG_SZ:0\n"); }, 1, "'abc' is not a valid integer value", "1"},
+        {"missing", [this] { Plant("Sound=REG_SZ:0\n"); }, 1, "'' is not a valid integer value", "1"},
+        {"wrong type", [this] { Plant("Scheme=REG_DWORD:2\nSound=REG_SZ:0\n"); }, 1, "Invalid data type for 'Scheme'", "1"},
+        {"a million digits", [&] { Plant("Scheme=REG_SZ:" + huge + "\nSound=REG_SZ:0\n"); }, 1,
+         "'" + huge.substr(0, 40) + "\u2026' is not a valid integer value", "1"},
+        {"read-only store", [this] { Plant("Scheme=REG_SZ:3\nSound=REG_SZ:0\n"), fs::permissions(Store(), fs::perms(0444)); },
+         3, FailedScheme, "3"},
+        {"a folder", [this] { fs::create_directories(Store()); }, 1, FailedScheme, ""},
+        {"a named pipe", [this] { fs::create_directories(Folder()), ::mkfifo(Store().c_str(), 0644); }, 1, FailedScheme, ""},
+        {"over the size limit", [this] { Plant(std::string(MaxFileBytes, '#') + "\n"); }, 1, FailedScheme, ""},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(root_);
+        c.make();
+        Registry registry(Store());
+        const auto started = std::chrono::steady_clock::now();
+        const SchemeAtStart start = ReadSchemeAtStart(registry);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2)) << c.what;
+        EXPECT_EQ(start.scheme, c.scheme) << c.what;
+        EXPECT_EQ(start.error.value_or(""), c.error) << c.what;
+        if (c.storedAfter.empty()) continue; // nothing readable, nothing written
+        EXPECT_TRUE(fs::is_regular_file(Store())) << c.what;
+        ASSERT_TRUE(registry.OpenKeyForReading(GameKey)) << c.what;
+        EXPECT_EQ(registry.ReadString("Scheme"), c.storedAfter) << c.what;
+        EXPECT_EQ(registry.ReadString("Sound"), std::string(c.what) == "no store yet" ? "" : "0") << c.what;
+        fs::permissions(Store(), fs::perms(0644));
+    }
+    fs::remove_all(root_);
 }
 
 } // namespace

@@ -1,15 +1,22 @@
 // The table files byte for byte: every line end an old or hand-edited file may
 // hold, CR LF on writing, and saves that never leave half a table behind.
 
+#include "engine/file_bytes.h"
 #include "engine/game_error.h"
 #include "scores/score_file.h"
 
 #include <gmock/gmock.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace tumbaro;
 using testing::ThrowsMessage;
@@ -41,7 +48,37 @@ TEST_F(TableFiles, LoadSplitsAtEveryKindOfLineEndAndStopsAtNul)
         WriteBytes("H.dat", bytes);
         EXPECT_EQ(LoadLines("H.dat"), lines) << testing::PrintToString(bytes);
     }
-    EXPECT_THAT([] { LoadLines("."); }, ThrowsMessage<GameError>("Cannot open file .")) << "a folder is no table";
+}
+
+// Whatever stands where the table should be, only a regular file of sane size
+// is read; anything else is a missing table, found out without waiting on it.
+TEST_F(TableFiles, OnlyARegularFileOfSaneSizeIsRead)
+{
+    ::alarm(20); // a reader that blocks on the pipe ends the run instead of hanging it
+    const auto tooBig = [] { WriteBytes("H.dat", std::string(MaxFileBytes + 1, 'a')); };
+    const struct { const char* what; std::function<void()> make; } cases[] = {
+        {"missing", [] {}},
+        {"folder", [] { fs::create_directory("H.dat"); }},
+        {"named pipe", [] { ASSERT_EQ(::mkfifo("H.dat", 0644), 0); }},
+        {"link to /dev/zero", [] { fs::create_symlink("/dev/zero", "H.dat"); }},
+        {"socket", [] {
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             std::strcpy(address.sun_path, "H.dat");
+             ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+             ::close(fd);
+         }},
+        {"over the size limit", tooBig}};
+    for (const auto& c : cases) {
+        fs::remove_all("H.dat");
+        c.make();
+        EXPECT_THAT([] { LoadLines("H.dat"); }, ThrowsMessage<GameError>("Cannot open file H.dat")) << c.what;
+    }
+    ::alarm(0);
+    fs::remove_all("H.dat");
+    WriteBytes("H.dat", std::string(MaxFileBytes - 2, 'a') + "\r\n");
+    EXPECT_EQ(LoadLines("H.dat"), Lines{std::string(MaxFileBytes - 2, 'a')}) << "the limit itself is a table";
 }
 
 // A failed save must keep the old table byte for byte and leave no stray file;
@@ -68,9 +105,14 @@ TEST_F(TableFiles, SaveReplacesTheWholeTableOrNothing)
         EXPECT_EQ(ReadBytes("H.dat"), "Ann Longname\r\n") << c.why;
         EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << c.why;
     }
+    // A line end or a NUL inside a line would shift every entry below it.
+    for (const std::string& line : {std::string("Kim\nBo"), std::string("Kim\r"), std::string("K\0m", 3)}) {
+        EXPECT_THAT([&] { SaveLines("H.dat", {"Ann", line}); }, ThrowsMessage<GameError>("Cannot create file H.dat"));
+        EXPECT_EQ(ReadBytes("H.dat"), "Ann Longname\r\n");
+    }
     fs::permissions("H.dat", fs::perms(0640));
-    SaveLines("H.dat", {"Bo", "", " B\xF6"});
-    EXPECT_EQ(ReadBytes("H.dat"), "Bo\r\n\r\n B\xF6\r\n");
+    SaveLines("H.dat", {"Bo", "", " B\xF6", "T\tab"}); // an older table's controls are kept as read
+    EXPECT_EQ(ReadBytes("H.dat"), "Bo\r\n\r\n B\xF6\r\nT\tab\r\n");
     EXPECT_EQ(fs::status("H.dat").permissions(), fs::perms(0640));
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1);
 }

@@ -32,6 +32,21 @@ TEST(StrToInt, EveryFormOldTablesMayHoldAndNothingElse)
         EXPECT_THAT([&] { StrToInt(text); }, ThrowsMessage<GameError>(("'" + text + "' is not a valid integer value").c_str()));
 }
 
+// A damaged value can be huge: it is refused unread, and quoted only in part,
+// cut between characters, never inside one.
+TEST(StrToInt, ALongTextIsQuotedInPart)
+{
+    EXPECT_EQ(StrToInt(std::string(63, ' ') + "7"), 7);
+    const std::string cases[] = {std::string(1'000'000, '9'), std::string(64, '0') + "1",
+                                 std::string(39, 'a') + "â¬" + std::string(50, 'b')};
+    for (const std::string& text : cases) {
+        std::string message;
+        try { StrToInt(text); } catch (const GameError& error) { message = error.what(); }
+        const std::string shown = text.substr(0, text[0] == 'a' ? 39 : 40);
+        EXPECT_EQ(message, "'" + shown + "\u2026' is not a valid integer value") << text.substr(0, 50);
+    }
+}
+
 // Lines are read from the tenth upwards, so a short or bad table fails at its
 // lowest faulty line.
 TEST(FindPlace, FirstLineFromTheTopBelowTheScore)
@@ -65,6 +80,22 @@ TEST(InsertEntry, ShiftsDownDropsTheTenthAndKeepsTheListsAligned)
         EXPECT_EQ(c.names, c.wantNames) << c.why;
         EXPECT_EQ(c.scores, c.wantScores) << c.why;
     }
+    // The name box lets none of these through; reaching the table with one is
+    // a fault, refused before either list moves.
+    const std::string refused[] = {"Kim\nBo", "Kim\r", std::string("K\0m", 3), "K\tm", "K\x1B[m", "K\x7Fm",
+                                   "K\xC2\x85m", "K\xE2\x80\xA8m", "K\xE2\x80\xA9m", "K\x85m" /* Latin-1 C1 */};
+    for (const std::string& name : refused) {
+        Lines names = Players, scores = Descending;
+        EXPECT_THAT([&] { InsertEntry(names, scores, 0, name, 500); },
+                    ThrowsMessage<GameError>("Invalid name for the high-score table")) << testing::PrintToString(name);
+        EXPECT_TRUE(names == Players && scores == Descending);
+    }
+    for (const std::string name : {"\xE2\x80\x8FKim", "J\xFCrgen", "\xC3\xA9 \xE2\x80\xA6", "\xC2\xA0"}) {
+        Lines names = Players, scores = Descending;
+        InsertEntry(names, scores, 0, name, 500);
+        EXPECT_EQ(names[0], name) << "bidi marks, Latin-1 and other printable text are names";
+    }
+
     Lines names = Players, scores(5, "1");
     EXPECT_THAT([&] { InsertEntry(names, scores, 2, "X", 9); }, ThrowsMessage<GameError>("List index out of bounds (9)"));
     EXPECT_TRUE(names == Players && scores == Lines(5, "1")) << "short scores touch neither list";

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace tumbaro {
 
@@ -19,5 +20,20 @@ std::optional<std::int32_t> ReadStoredScheme(Registry& registry);
 
 // Remembers the scheme if the key can be opened; silent otherwise.
 void StoreScheme(Registry& registry, int scheme);
+
+// The scheme the game starts with, and the message to show once when the
+// stored one could not be had.
+struct SchemeAtStart {
+    int scheme = 1; // always 1 to 3
+    std::optional<std::string> error;
+};
+
+// The start-up read: ReadStoredScheme, but nothing stops the game. When it
+// fails (a value that is no number, missing or of the wrong type, a store
+// that can't be read or written) its message is returned, the scheme is the
+// one a read-only store still holds or else 1, and 1 is written back where
+// the store can be written. A stored number outside 1 to 3 means scheme 1,
+// without a message: there are no pictures for it.
+SchemeAtStart ReadSchemeAtStart(Registry& registry);
 
 } // namespace tumbaro
