@@ -13,11 +13,11 @@
     </message>
     <message>
       <source>NEW</source>
-      <translation>NOUVEAU</translation>
+      <translation>JOUER</translation>
     </message>
     <message>
       <source>UNDO</source>
-      <translation>ANNULER</translation>
+      <translation>RETOUR</translation>
     </message>
   </context>
 </TS>
