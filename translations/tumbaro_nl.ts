@@ -140,6 +140,13 @@
     </message>
   </context>
   <context>
+    <name>HelpPage</name>
+    <message>
+      <source>Help/Vendrask.html</source>
+      <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>

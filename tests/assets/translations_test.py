@@ -15,7 +15,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-SOURCES = ("ui", "scores", "tools/assetgen")
+SOURCES = ("ui", "scores", "platform", "tools/assetgen")
 PLACEHOLDER = re.compile(r"%(?:\d+|n)")
 
 
