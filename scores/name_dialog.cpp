@@ -1,12 +1,15 @@
 #include "scores/name_dialog.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QValidator>
+#include <algorithm>
 
 namespace tumbaro {
 
@@ -25,9 +28,18 @@ QFont PixelFont(const char* family, int pixelSize)
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const char* text,
                   int pixelSize)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    const QString shown = QCoreApplication::translate("THScore", text);
+    auto* label = new QLabel(shown, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
+    // A translation longer than the English words widens its line, kept in
+    // the middle of the dialog; the English lines stay as they always were.
+    if (shown != QLatin1String(text)) {
+        const int needed = QFontMetrics(PixelFont("Comic Sans MS", pixelSize)).horizontalAdvance(shown) + 4;
+        const int width = std::max(geometry.width(), needed);
+        if (width > geometry.width())
+            label->setGeometry((parent->width() - width) / 2, geometry.y(), width, geometry.height());
+    }
     label->setFont(PixelFont("Comic Sans MS", pixelSize));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -94,28 +106,32 @@ THScore::THScore(std::string& playerName, QWidget* parent)
       playerName_(playerName)
 {
     setObjectName(QStringLiteral("HScore"));
-    setWindowTitle(QStringLiteral("HScore"));
+    setWindowTitle(QCoreApplication::translate("THScore", "HScore"));
     setFixedSize(260, 176);
     setFont(PixelFont("MS Sans Serif", 11));
     setAutoFillBackground(true);
 
-    Label1 = MakeLabel(this, "Label1", QRect(56, 0, 149, 26), "Congratulations!!!", 19);
-    Label2 = MakeLabel(this, "Label2", QRect(16, 32, 222, 23), "You reached the Hight Score!!!", 16);
-    Label3 = MakeLabel(this, "Label3", QRect(48, 56, 158, 23), "Plese enter your name", 16);
+    Label1 = MakeLabel(this, "Label1", QRect(56, 0, 149, 26),
+                       QT_TRANSLATE_NOOP("THScore", "Congratulations!!!"), 19);
+    Label2 = MakeLabel(this, "Label2", QRect(16, 32, 222, 23),
+                       QT_TRANSLATE_NOOP("THScore", "You reached the Hight Score!!!"), 16);
+    Label3 = MakeLabel(this, "Label3", QRect(48, 56, 158, 23),
+                       QT_TRANSLATE_NOOP("THScore", "Plese enter your name"), 16);
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(72, 88, 113, 21);
     Edit1->setMaxLength(2 * NameMaxLength); // in UTF-16 units; the validator counts characters
     Edit1->setValidator(new NameValidator(Edit1));
-    Edit1->setAccessibleName(QStringLiteral("Your name"));
-    Edit1->setAccessibleDescription(QStringLiteral("The name for the high-score table, up to eight characters"));
+    Edit1->setAccessibleName(QCoreApplication::translate("THScore", "Your name"));
+    Edit1->setAccessibleDescription(
+        QCoreApplication::translate("THScore", "The name for the high-score table, up to eight characters"));
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(QCoreApplication::translate("THScore", "OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(96, 128, 73, 33);
     Button1->setDefault(true);
-    Button1->setAccessibleDescription(QStringLiteral("Enters the name in the high-score table"));
+    Button1->setAccessibleDescription(QCoreApplication::translate("THScore", "Enters the name in the high-score table"));
 
     QWidget::setTabOrder(Button1, Edit1);
     connect(Button1, &QPushButton::clicked, this, &THScore::Button1Click);

@@ -4,6 +4,7 @@
 #include "ball_designs.h"
 #include "button_looks.h"
 #include "jpeg_writer.h"
+#include "picture_words.h"
 #include "sounds.h"
 #include "window_pictures.h"
 
@@ -137,9 +138,29 @@ void WriteAppIcons(const QString& root)
     }
 }
 
+// The pictures with words, for each translation: the same files and sizes
+// as the English ones, under "languages/<code>/". The game takes a picture
+// from there when its language has one, the English one otherwise.
+void WriteTranslatedPictures(const QString& root, const QString& translations)
+{
+    for (const auto& [code, words] : TranslatedWords(translations)) {
+        const QString dir = QString("%1/languages/%2").arg(root, code);
+        MakeFolder(dir + "/controls");
+        for (int density : {1, 2}) {
+            auto at = [&](const char* name) { return AtDensity(dir + "/controls/" + name, density); };
+            const std::vector<QImage> tiles = WordTiles(density, words.newGame, words.undo);
+            WritePng(HighScoreHeading(density, words.heading), at("Image10.png"));
+            WritePng(SchemeCaption(density, words.scheme), at("Image14.png"));
+            WritePng(tiles[2], at("Image15.png"));
+            WritePng(tiles[0], at("Image16.png"));
+            WriteList(dir, "ImageList2", tiles, density);
+        }
+    }
+}
+
 } // namespace
 
-void WriteAssetTree(const QString& root)
+void WriteAssetTree(const QString& root, const QString& translations)
 {
     // Every picture twice: for an ordinary screen, and with twice the pixels
     // each way for a screen that doubles the layout ("@2x" beside the first).
@@ -153,6 +174,7 @@ void WriteAssetTree(const QString& root)
     WriteRuntime(root);
     WriteSounds(root);
     WriteAppIcons(root);
+    WriteTranslatedPictures(root, translations);
 }
 
 } // namespace tumbaro::assetgen

@@ -6,7 +6,9 @@
 
 namespace tumbaro::assetgen {
 
-// Throws std::runtime_error on the first file that can't be written.
-void WriteAssetTree(const QString& root);
+// `translations` is the folder of the translation files, whose picture words
+// are drawn into each language's own set of pictures. Throws
+// std::runtime_error on the first file that can't be read or written.
+void WriteAssetTree(const QString& root, const QString& translations);
 
 } // namespace tumbaro::assetgen

@@ -49,7 +49,7 @@ QImage PressedSchemeLook(int scheme, int density)
 // A bevelled light blue tile with a one-pixel white frame, which is the
 // transparent colour and appears nowhere on the tile itself. At a higher
 // density each device pixel is shaded by where its top-left corner lies.
-QImage Tile(const QString& word, bool pressed, int density)
+QImage Tile(const QPainterPath& text, bool pressed, int density)
 {
     QImage image = WhitePicture(ListButtonSize, density);
     const int w = ListButtonSize.width(), h = ListButtonSize.height();
@@ -75,7 +75,6 @@ QImage Tile(const QString& word, bool pressed, int density)
     p.setRenderHint(QPainter::Antialiasing, true);
     if (density > 1)
         p.scale(density, density);
-    const QPainterPath text = FittedText(word, LetterFont("DejaVu Sans", 20), QRectF(9, 15, 43, 19));
     p.translate(1, 1);
     p.fillPath(text, QColor(0xF0, 0xF8, 0xFE));  // a faint light shadow lifts the letters off the face
     p.translate(-1, -1);
@@ -127,14 +126,38 @@ QImage SchemeButtonPicture(int scheme, int density)
     return RenderBallAt(density, ShapeOfScheme(scheme), size, SchemeButtonDesign(scheme));
 }
 
+namespace {
+
+const QRectF TileWordBox(9, 15, 43, 19);
+
+QPainterPath EnglishTileWord(const QString& word) { return FittedText(word, LetterFont("DejaVu Sans", 20), TileWordBox); }
+
+// A translated word at least as large as the smaller English one where it
+// fits, narrowed to the condensed face where it would come out smaller.
+QPainterPath TranslatedTileWord(const QString& word)
+{
+    const QFont english = LetterFont("DejaVu Sans", 20);
+    const double wanted = std::min(FittedScale("NEW", english, TileWordBox), FittedScale("UNDO", english, TileWordBox));
+    return FittedWord(word, {"DejaVu Sans", "DejaVu Sans Condensed"}, 20, TileWordBox, wanted);
+}
+
+} // namespace
+
+std::vector<QImage> WordTiles(int density, const QString& newGame, const QString& undo)
+{
+    const QPainterPath first = TranslatedTileWord(newGame), second = TranslatedTileWord(undo);
+    return {Tile(first, false, density), Tile(first, true, density), Tile(second, false, density),
+            Tile(second, true, density)};
+}
+
 std::vector<QImage> OtherButtonLooks(int density)
 {
     const Rgb red = Hex(0xD01C22), purple = Hex(0x8A2CB4);
     return {
-        Tile("NEW", false, density),
-        Tile("NEW", true, density),
-        Tile("UNDO", false, density),
-        Tile("UNDO", true, density),
+        Tile(EnglishTileWord("NEW"), false, density),
+        Tile(EnglishTileWord("NEW"), true, density),
+        Tile(EnglishTileWord("UNDO"), false, density),
+        Tile(EnglishTileWord("UNDO"), true, density),
         ExitSignOnWhite(false, density),
         ExitSignOnWhite(true, density),
         QuestionOnWhite(ListButtonSize, red, red * 0.5, density),

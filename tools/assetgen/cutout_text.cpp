@@ -1,7 +1,10 @@
 #include "cutout_text.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <stdexcept>
 
 namespace tumbaro::assetgen {
 
@@ -26,6 +29,51 @@ QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& bo
     t.scale(scale, scale);
     t.translate(-bounds.center().x(), -bounds.center().y());
     return t.map(path);
+}
+
+double FittedScale(const QString& text, const QFont& font, const QRectF& box)
+{
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF bounds = path.boundingRect();
+    return std::min(box.width() / bounds.width(), box.height() / bounds.height());
+}
+
+namespace {
+
+// True when `family` is installed and draws every letter of `word` itself,
+// without borrowing from another font.
+bool Covers(const QString& family, const QString& word)
+{
+    const QFont font = LetterFont(family, 20);
+    if (QFontInfo(font).family() != family)
+        return false;
+    const QFontMetricsF metrics(font);
+    for (const char32_t letter : word.toUcs4())
+        if (letter != U' ' && !metrics.inFontUcs4(letter))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QPainterPath FittedWord(const QString& word, const QStringList& families, int pixelSize, const QRectF& box,
+                        double wantedScale)
+{
+    QString best;
+    double bestScale = 0;
+    for (const QString& family : families) {
+        if (!Covers(family, word))
+            continue;
+        const double scale = FittedScale(word, LetterFont(family, pixelSize), box);
+        if (scale >= wantedScale * 0.999)
+            return FittedText(word, LetterFont(family, pixelSize), box);
+        if (scale > bestScale)
+            best = family, bestScale = scale;
+    }
+    if (best.isEmpty())
+        throw std::runtime_error("no font draws \"" + word.toStdString() + "\"");
+    return FittedText(word, LetterFont(best, pixelSize), box);
 }
 
 void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge, int density)

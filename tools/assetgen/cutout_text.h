@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace tumbaro::assetgen {
@@ -27,5 +28,16 @@ QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& bo
 void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill, Rgb edge, int density = 1);
 
 QFont LetterFont(const QString& family, int pixelSize);
+
+// A translated word for a picture: the outline of `word`, fitted to `box` as
+// FittedText does, in the first of `families` whose letters come out at least
+// `wantedScale` times the font size (the English word's scale), or else in
+// the one that draws them largest. Families lacking a letter of the word are
+// passed over; throws when none has them all.
+QPainterPath FittedWord(const QString& word, const QStringList& families, int pixelSize, const QRectF& box,
+                        double wantedScale);
+
+// The scale FittedText applies to `text` in `font` for `box`.
+double FittedScale(const QString& text, const QFont& font, const QRectF& box);
 
 } // namespace tumbaro::assetgen

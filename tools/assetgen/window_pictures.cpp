@@ -40,10 +40,15 @@ Rgb BarProfile(double across)
 
 } // namespace
 
-QImage HighScoreHeading(int density)
+QImage HighScoreHeading(int density, const QString& word)
 {
     QImage image = White(153, 41, density);
-    const QPainterPath text = FittedText("Hight Score", LetterFont("Comic Neue", 30), QRectF(3, 4, 147, 33));
+    const QRectF box(3, 4, 147, 33);
+    const QFont english = LetterFont("Comic Neue", 30);
+    // Comic Neue has no Cyrillic; Comfortaa is as round and friendly and has.
+    const QPainterPath text =
+        word.isEmpty() ? FittedText("Hight Score", english, box)
+                       : FittedWord(word, {"Comic Neue", "Comfortaa"}, 30, box, FittedScale("Hight Score", english, box));
     PaintCutout(
         image, text,
         [](double, double y, double top, double bottom) {
@@ -53,10 +58,14 @@ QImage HighScoreHeading(int density)
     return image;
 }
 
-QImage SchemeCaption(int density)
+QImage SchemeCaption(int density, const QString& word)
 {
     QImage image = White(161, 65, density);
-    const QPainterPath text = FittedText("SCHEME", LetterFont("DejaVu Sans", 40), QRectF(5, 12, 151, 40));
+    const QRectF box(5, 12, 151, 40);
+    const QFont english = LetterFont("DejaVu Sans", 40);
+    const QPainterPath text = word.isEmpty() ? FittedText("SCHEME", english, box)
+                                             : FittedWord(word, {"DejaVu Sans", "DejaVu Sans Condensed"}, 40, box,
+                                                          FittedScale("SCHEME", english, box));
     PaintCutout(
         image, text,
         [](double, double y, double top, double bottom) {

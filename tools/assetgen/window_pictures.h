@@ -6,11 +6,14 @@
 // pixels per layout pixel.
 
 #include <QImage>
+#include <QString>
 
 namespace tumbaro::assetgen {
 
-QImage HighScoreHeading(int density = 1);  // Image10: 153 x 41, "Hight Score" in orange
-QImage SchemeCaption(int density = 1);     // Image14: 161 x 65, SCHEME in glossy dark red
+// An empty `word` draws the English one; another is fitted to the same box,
+// in a font that has its letters.
+QImage HighScoreHeading(int density = 1, const QString& word = {});  // Image10: 153 x 41, "Hight Score" in orange
+QImage SchemeCaption(int density = 1, const QString& word = {});     // Image14: 161 x 65, SCHEME in glossy dark red
 QImage FrameSide(int density = 1);         // Image1/Image2: 17 x 401
 QImage FrameEdge(int density = 1);         // Image3/Image4/Image9: 161 x 17
 QImage FrameCorner(int density = 1);       // Image5..Image8: 17 x 17

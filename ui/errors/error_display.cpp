@@ -1,5 +1,7 @@
 #include "ui/errors/error_display.h"
 
+#include "ui/languages/error_texts.h"
+
 #include <QFont>
 #include <QMessageBox>
 
@@ -15,7 +17,7 @@ QString ErrorText(const QString& message)
 
 void ShowError(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), ErrorText(message),
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), ErrorText(TranslatedError(message)),
                     QMessageBox::Ok);
     box.exec();
 }

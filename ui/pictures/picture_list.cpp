@@ -1,6 +1,7 @@
 #include "picture_list.h"
 
 #include "picture_density.h"
+#include "picture_language.h"
 #include "stored_pictures.h"
 
 #include <QFile>
@@ -35,7 +36,7 @@ QImage PictureList::Picture(int k, qreal ratio) const
         QImage& sharp = sharp_[static_cast<std::size_t>(k)];
         if (sharp.isNull()) {
             RegisterSharpPictures();
-            sharp = MaskedPicture(ReadPng(SharpName(PicturePath(objectName(), k))));
+            sharp = MaskedPicture(ReadPng(SharpName(InPictureLanguage(PicturePath(objectName(), k)))));
             sharp.setDevicePixelRatio(SharpDensity);
         }
         if (!sharp.isNull())
@@ -43,7 +44,7 @@ QImage PictureList::Picture(int k, qreal ratio) const
     }
     QImage& picture = pictures_[static_cast<std::size_t>(k)];
     if (picture.isNull())
-        picture = TransparentByBottomLeft(ReadPng(PicturePath(objectName(), k)));
+        picture = TransparentByBottomLeft(ReadPng(InPictureLanguage(PicturePath(objectName(), k))));
     return picture;
 }
 

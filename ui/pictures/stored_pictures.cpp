@@ -2,6 +2,7 @@
 
 #include "jpeg_loader.h"
 #include "picture_density.h"
+#include "picture_language.h"
 
 #include <QFile>
 #include <QHash>
@@ -49,7 +50,7 @@ QImage StoredPicture(const QString& controlName, qreal ratio)
     const QString file = StoredFiles().value(controlName);
     if (file.isEmpty())
         return {};
-    const QString path = ":/controls/" + file;
+    const QString path = InPictureLanguage(":/controls/" + file);
     if (WantsSharpPictures(ratio)) {
         RegisterSharpPictures();
         if (QFile::exists(SharpName(path))) {

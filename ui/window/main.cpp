@@ -2,6 +2,7 @@
 // runs the message loop.
 
 #include "platform/registry_store.h"
+#include "ui/languages/language.h"
 #include "ui/errors/error_display.h"
 #include "ui/window/main_window.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     tumbaro::TumbaroApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(tumbaro::ApplicationTitle));
     tumbaro::InstallFontSubstitutions();
+    tumbaro::InstallLanguage();
     // An error while starting up is shown the same way, and then the program ends.
     tumbaro::ShowErrors([&] {
         tumbaro::TTumbaro window(tumbaro::Registry::DefaultStoreFile());
