@@ -205,6 +205,11 @@ std::string FormatStore(const StoreContents& store)
             out += '\n';
         }
     };
+    // A kept first line that itself begins with the mark's bytes would read
+    // back as the mark; a blank line before it keeps it a line.
+    if (const auto first = store.keptLines.find(""); first != store.keptLines.end() && !first->second.empty()
+                                                      && first->second.front().starts_with(Utf8ByteOrderMark))
+        out += '\n';
     writeKept("");
     for (const auto& [key, values] : store.keys) {
         if (out.size() > (store.byteOrderMark ? Utf8ByteOrderMark.size() : 0)) out += '\n';

@@ -5,6 +5,7 @@
 #include "engine/file_bytes.h"
 #include "engine/game_error.h"
 #include "platform/registry_store.h"
+#include "platform/registry_text.h"
 #include "platform/sound_setting.h"
 #include "ui/settings/scheme_setting.h"
 
@@ -150,6 +151,18 @@ TEST_F(RegistryTest, ARewriteKeepsTheByteOrderMarkAndEveryLine)
     StoreScheme(registry, 2);
     EXPECT_EQ(ReadText(Store()), bom + "# note\n\n[" + GameKey
                                      + "]\nScheme=REG_SZ:2\nSound=REG_SZ:0\nnot a value\n[bad\\\\key]\nX=REG_SZ:1\n");
+}
+
+// A first line that only looks like the mark, below a blank line, stays a line
+// however often the store is rewritten.
+TEST(RegistryText, ALineStartingWithTheMarkBytesStaysALine)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    for (const std::string& text : {"\n" + bom, bom + "\n" + bom + "x\n"}) {
+        const std::string once = FormatStore(ParseStore(text));
+        EXPECT_EQ(FormatStore(ParseStore(once)), once);
+        EXPECT_EQ(ParseStore(once).byteOrderMark, text.starts_with(bom));
+    }
 }
 
 // Two windows, each changing its own setting over and over: with every change
