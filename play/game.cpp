@@ -288,6 +288,10 @@ void Game::GameOver()
 
 void Game::Undo()
 {
+    // Only the last accepted move can be taken back, and only once, whoever
+    // asks: undoing with nothing to undo would restore a stale or empty board.
+    if (!undoEnabled_)
+        return;
     // A fall left running would copy the undone move back over the board.
     StopAnimation();
     // The full redraw shows the picked ball unpicked, so the pick goes too.

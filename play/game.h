@@ -47,7 +47,8 @@ public:
     void FindFiveBalls();
     void FindFourBalls();
     void FindThreeBalls();
-    // Take back the last accepted move, stopping its animation if it runs.
+    // Take back the last accepted move, stopping its animation if it runs;
+    // nothing when there is none to take back.
     void Undo();
     // Ask whether to play again: a new game, or the end of the program.
     void GameOver();
