@@ -60,15 +60,15 @@ TEST(SharpPictures, ABackgroundKeepsTheOrdinaryFilesRules)
     QTemporaryDir dir;
     const QString plain = dir.filePath("b1.jpg"), sharp = dir.filePath("b1@2x.jpg");
     ASSERT_TRUE(QFile::copy(TUMBARO_ASSET_DIR "/runtime/b1@2x.jpg", sharp));
-    EXPECT_THROW(LoadJpegForScreen(plain, 2.0).image, GameError);
+    EXPECT_THROW(LoadJpegForScreen(plain, 2.0), GameError);
     ASSERT_TRUE(QFile::copy(TUMBARO_ASSET_DIR "/runtime/b1.jpg", plain));
     const QImage ordinary = LoadJpegFile(plain);
-    EXPECT_EQ(LoadJpegForScreen(plain, 1.0).image, ordinary);
-    EXPECT_EQ(LoadJpegForScreen(plain, 1.5).image.size(), QSize(1600, 1200));
+    EXPECT_EQ(LoadJpegForScreen(plain, 1.0), ordinary);
+    EXPECT_EQ(LoadJpegForScreen(plain, 1.5).size(), QSize(1600, 1200));
     QFile file(sharp);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(file.size() / 2));
     file.close();
-    EXPECT_EQ(LoadJpegForScreen(plain, 2.0).image, ordinary);
+    EXPECT_EQ(LoadJpegForScreen(plain, 2.0), ordinary);
 }
 
 } // namespace

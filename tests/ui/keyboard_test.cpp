@@ -9,8 +9,10 @@
 #include "platform/swap_sound.h"
 #include "ui/board/hint_blink.h"
 #include "ui/board/keyboard_cursor.h"
+#include "ui/commands/game_commands.h"
 #include "ui/settings/sound_switch.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QUrl>
@@ -131,6 +133,27 @@ TEST_F(Keyboard, TheOtherShortcutsDoWhatTheirButtonsDo)
     ASSERT_EQ(catcher.pages.size(), 1);
     EXPECT_TRUE(catcher.pages[0].toLocalFile().endsWith(QLatin1String("Help/Vendrask.html")));
     EXPECT_FALSE(ended) << "Q without Ctrl";
+}
+
+// The game itself refuses an undo with nothing to undo: even with the undo
+// command forced on, U after a new game or a second U leaves the board be.
+TEST_F(Keyboard, UndoWithNothingToUndoLeavesTheBoardUnchanged)
+{
+    Start();
+    QAction* undo = window->Commands().Undo();
+    EXPECT_FALSE(undo->isEnabled()) << "nothing to undo after the deal";
+    const Matrix dealt = State().GameBoard;
+    undo->setEnabled(true);
+    Key(Qt::Key_U);
+    EXPECT_EQ(State().GameBoard, dealt);
+    PlayOneMove();
+    Key(Qt::Key_U);
+    ASSERT_EQ(State().GameBoard, OneMove);
+    undo->setEnabled(true);
+    State().GameBoard = Matrix{};
+    Key(Qt::Key_U);
+    EXPECT_EQ(State().GameBoard, Matrix{}) << "the undo board is not restored twice";
+    EXPECT_EQ(State().Score, 0);
 }
 
 TEST_F(Keyboard, KeysTypedInTheNameDialogStayThere)

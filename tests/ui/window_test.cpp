@@ -73,27 +73,13 @@ TEST_F(Window, SchemeButtonsRedrawEverythingAndTheNextStartUsesTheLastChoice)
         ClickControl(QStringLiteral("Image1%1").arg(scheme));
         EXPECT_EQ(StoredScheme(folder.SettingsFile()), std::to_string(scheme));
         EXPECT_TRUE(BoardShown(scheme)) << "scheme " << scheme;
-        EXPECT_EQ(Find<BackgroundPicture>(QStringLiteral("Background"))->WholePicture(),
+        EXPECT_EQ(Find<BackgroundPicture>(QStringLiteral("Background"))->Picture(),
                   LoadJpegFile(QStringLiteral("b%1.jpg").arg(scheme)));
     }
     EXPECT_EQ(State().GameBoard, board) << "a scheme changes pictures only";
     Restart();
     EXPECT_EQ(State().Scheme, 2);
     EXPECT_TRUE(BoardShown(2));
-}
-
-// Only the background under the controls stays decoded; any other part is
-// decoded again when drawn, and looks the same either way.
-TEST_F(Window, TheBackgroundKeepsOnlyWhatIsRedrawnAndLooksTheSame)
-{
-    Start();
-    auto* background = Find<BackgroundPicture>(QStringLiteral("Background"));
-    const QImage whole = window->grab().toImage();
-    const qsizetype picture = 800 * 600 * 3;
-    EXPECT_LT(background->KeptBytes(), picture * 2 / 3);
-    for (const QRect part : {QRect(CellPosition(8, 8), QSize(50, 50)), QRect(0, 0, 100, 560), QRect(560, 0, 232, 60)})
-        EXPECT_EQ(window->grab(part).toImage(), whole.copy(part)) << part.x() << "," << part.y();
-    EXPECT_LT(background->KeptBytes(), picture * 2 / 3) << "the whole picture is let go after drawing";
 }
 
 TEST_F(Window, ABadStoredSchemeStopsTheStartWithItsMessage)

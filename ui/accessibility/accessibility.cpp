@@ -2,11 +2,12 @@
 
 #include "play/game.h"
 #include "ui/accessibility/ball_names.h"
+#include "ui/board/board_view.h"
 #include "ui/controls/picture_control.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QPointer>
+#include <QAction>
 
 namespace tumbaro {
 
@@ -71,6 +72,22 @@ public:
         }
     }
 
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (board_ && board_->PressOf(widget(), row_, column_))
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction() || !board_)
+            return QAccessibleWidget::doAction(action);
+        if (const auto press = board_->PressOf(widget(), row_, column_))
+            press();
+    }
+
 private:
     QPointer<const BoardAccessibility> board_;
     int row_;
@@ -93,8 +110,7 @@ std::pair<int, int> CellOf(const QString& name)
 QAccessibleInterface* PictureFactory(const QString&, QObject* object)
 {
     auto* control = qobject_cast<PictureControl*>(object);
-    QWidget* window = control ? control->parentWidget() : nullptr;
-    const auto* board = window ? window->findChild<BoardAccessibility*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const auto* board = control ? BoardAccessibility::Of(control->parentWidget()) : nullptr;
     if (!board)
         return nullptr;
     const QString name = control->objectName();
@@ -109,12 +125,20 @@ QAccessibleInterface* PictureFactory(const QString&, QObject* object)
     return nullptr;
 }
 
+// Each window's own, found by the window.
+QHash<const QWidget*, const BoardAccessibility*>& Windows()
+{
+    static QHash<const QWidget*, const BoardAccessibility*> windows;
+    return windows;
+}
+
 } // namespace
 
-BoardAccessibility::BoardAccessibility(const Game& game, QWidget* window)
-    : QObject(window), game_(game), window_(window), announce_(&QAccessible::updateAccessibility)
+BoardAccessibility::BoardAccessibility(const Game& game, BoardView& board, QWidget* window)
+    : QObject(window), game_(game), board_(board), window_(window), announce_(&QAccessible::updateAccessibility)
 {
     setObjectName(QStringLiteral("BoardAccessibility"));
+    Windows().insert(window, this);
     shown_.fill(EmptyCell);
     static const bool installed = [] {
         QAccessible::installFactory(PictureFactory);
@@ -123,24 +147,35 @@ BoardAccessibility::BoardAccessibility(const Game& game, QWidget* window)
     (void)installed;
 }
 
-void BoardAccessibility::NameControls()
+BoardAccessibility::~BoardAccessibility() { Windows().remove(window_); }
+
+const BoardAccessibility* BoardAccessibility::Of(const QWidget* window) { return Windows().value(window); }
+
+void BoardAccessibility::NameControls(QWidget* memo, QWidget* names, QWidget* scores)
 {
-    QWidget* window = window_;
-    window->setAccessibleDescription(QStringLiteral(
+    window_->setAccessibleDescription(QStringLiteral(
         "Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, "
         "M switches the sound off or on"));
-    if (auto* memo = window->findChild<QWidget*>(QStringLiteral("Memo1"))) {
-        memo->setAccessibleName(QStringLiteral("Your Score"));
-        memo->setAccessibleDescription(QStringLiteral("The points of the game in progress"));
-    }
-    if (auto* names = window->findChild<QWidget*>(QStringLiteral("ListBox1"))) {
-        names->setAccessibleName(QStringLiteral("High-score names"));
-        names->setAccessibleDescription(QStringLiteral("The players of the ten best games, best first"));
-    }
-    if (auto* scores = window->findChild<QWidget*>(QStringLiteral("ListBox2"))) {
-        scores->setAccessibleName(QStringLiteral("High scores"));
-        scores->setAccessibleDescription(QStringLiteral("The ten best scores, best first"));
-    }
+    memo_ = memo;
+    memo->setAccessibleName(QStringLiteral("Your Score"));
+    memo->setAccessibleDescription(QStringLiteral("The points of the game in progress"));
+    names->setAccessibleName(QStringLiteral("High-score names"));
+    names->setAccessibleDescription(QStringLiteral("The players of the ten best games, best first"));
+    scores->setAccessibleName(QStringLiteral("High scores"));
+    scores->setAccessibleDescription(QStringLiteral("The ten best scores, best first"));
+}
+
+std::function<void()> BoardAccessibility::PressOf(const QWidget* control, int row, int column) const
+{
+    if (row > 0)
+        return [board = &board_, row, column] { board->Click(row, column); };
+    QAction* command = presses_.value(control);
+    if (!command || !command->isEnabled())
+        return {};
+    return [command = QPointer<QAction>(command)] {
+        if (command)
+            command->trigger();
+    };
 }
 
 QString BoardAccessibility::CellName(int row, int column) const
@@ -157,16 +192,14 @@ QString BoardAccessibility::CellName(int row, int column) const
 
 void BoardAccessibility::FocusCell(int row, int column)
 {
-    if (QWidget* cell = window_->findChild<QWidget*>(QStringLiteral("Ball%1%2").arg(row).arg(column))) {
-        QAccessibleEvent event(cell, QAccessible::Focus);
-        announce_(&event);
-    }
+    QAccessibleEvent event(board_.Cell(row, column), QAccessible::Focus);
+    announce_(&event);
 }
 
 void BoardAccessibility::ScoreChanged(std::int32_t score)
 {
-    if (auto* memo = window_->findChild<QWidget*>(QStringLiteral("Memo1"))) {
-        QAccessibleValueChangeEvent event(memo, score);
+    if (memo_) {
+        QAccessibleValueChangeEvent event(memo_, score);
         announce_(&event);
     }
 }

@@ -6,16 +6,20 @@
 
 #include "engine/game_state.h"
 
+#include <QHash>
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 #include <functional>
 
 class QAccessibleEvent;
+class QAction;
 class QWidget;
 
 namespace tumbaro {
 
+class BoardView;
 class Game;
 
 class BoardAccessibility : public QObject {
@@ -23,9 +27,17 @@ class BoardAccessibility : public QObject {
 public:
     // Made before the window's controls, so that none of them is ever
     // described without it.
-    BoardAccessibility(const Game& game, QWidget* window);
-    // Names the score box, the two lists and the window once they exist.
-    void NameControls();
+    BoardAccessibility(const Game& game, BoardView& board, QWidget* window);
+    ~BoardAccessibility() override;
+    // Names the window, the score box and the two lists once they exist.
+    void NameControls(QWidget* memo, QWidget* names, QWidget* scores);
+    // A screen reader's press on `control` triggers `command`, as a click does.
+    void SetPress(const QWidget* control, QAction* command) { presses_.insert(control, command); }
+    // What a press on `control` does now: a cell acts as clicked, a button
+    // triggers its command while the command is enabled; null for anything else.
+    std::function<void()> PressOf(const QWidget* control, int row, int column) const;
+    // The window's own, for the controls on `window`.
+    static const BoardAccessibility* Of(const QWidget* window);
 
     // What the cell shows now, as drawn; EmptyCell for an empty one.
     void CellDrawn(int row, int column, std::int32_t colour) { shown_[CellIndex(row, column)] = colour; }
@@ -43,7 +55,10 @@ public:
 
 private:
     const Game& game_;
+    BoardView& board_;
     QWidget* window_;
+    QWidget* memo_ = nullptr;
+    QHash<const QWidget*, QPointer<QAction>> presses_;
     std::array<std::int32_t, CellCount> shown_;
     Announcer announce_;
 };

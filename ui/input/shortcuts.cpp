@@ -1,13 +1,13 @@
 #include "ui/input/shortcuts.h"
 
 #include "ui/accessibility/accessibility.h"
-#include "ui/errors/error_display.h"
+#include "ui/board/board_view.h"
 #include "ui/board/hint_blink.h"
 #include "ui/board/keyboard_cursor.h"
-#include "ui/window/main_window.h"
-#include "ui/controls/picture_control.h"
-#include "ui/settings/sound_switch.h"
+#include "ui/commands/game_commands.h"
+#include "ui/errors/error_display.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
@@ -55,9 +55,10 @@ bool IsArrow(Action action)
 
 } // namespace
 
-KeyboardPlay::KeyboardPlay(TTumbaro& window, SoundSwitch& sound, BoardAccessibility& accessibility)
-    : QObject(&window), window_(window), sound_(sound), accessibility_(accessibility),
-      cursor_(new KeyboardCursor(&window)), hint_(new HintBlink(window.GameLogic(), window, this))
+KeyboardPlay::KeyboardPlay(QWidget& window, GameCommands& commands, BoardView& board, HintBlink& hint,
+                           BoardAccessibility& accessibility)
+    : QObject(&window), commands_(commands), board_(board), hint_(hint), accessibility_(accessibility),
+      cursor_(new KeyboardCursor(&window))
 {
     setObjectName(QStringLiteral("KeyboardPlay"));
 }
@@ -79,11 +80,11 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
         // A key during the hint ends it before the key does anything.
-        hint_->Cancel();
+        hint_.Cancel();
         return HandleKey(static_cast<const QKeyEvent&>(*event));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        hint_->Cancel();
+        hint_.Cancel();
         pointer_ = static_cast<const QMouseEvent*>(event)->globalPosition();
         return false;
     case QEvent::MouseMove: {
@@ -115,19 +116,16 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
         case Action::Up: MoveCursor(-1, 0); break;
         case Action::Down: MoveCursor(1, 0); break;
         case Action::Act: ActOnCursorCell(); break;
-        case Action::NewGame: window_.Image16Click(); break;
-        case Action::Undo: Undo(); break;
-        case Action::Scheme1: window_.Image11Click(); break;
-        case Action::Scheme2: window_.Image12Click(); break;
-        case Action::Scheme3: window_.Image13Click(); break;
-        case Action::Help:
-            // A click's order: the page first, then the released look.
-            window_.HelpClick();
-            window_.HelpMouseUp();
-            break;
-        case Action::Exit: window_.ExitClick(); break;
-        case Action::Hint: hint_->Start(); break;
-        case Action::Sound: sound_.Toggle(); break;
+        // A disabled command, undo with nothing to undo, does nothing.
+        case Action::NewGame: commands_.NewGame()->trigger(); break;
+        case Action::Undo: commands_.Undo()->trigger(); break;
+        case Action::Scheme1: commands_.Scheme(1)->trigger(); break;
+        case Action::Scheme2: commands_.Scheme(2)->trigger(); break;
+        case Action::Scheme3: commands_.Scheme(3)->trigger(); break;
+        case Action::Help: commands_.Help()->trigger(); break;
+        case Action::Exit: commands_.Quit()->trigger(); break;
+        case Action::Hint: commands_.Hint()->trigger(); break;
+        case Action::Sound: commands_.Sound()->trigger(); break;
         case Action::None: break;
         }
     });
@@ -151,15 +149,7 @@ void KeyboardPlay::ActOnCursorCell()
         MoveCursor(0, 0);
         return;
     }
-    window_.ButtonClick(cursor_->Row(), cursor_->Column());
-}
-
-void KeyboardPlay::Undo()
-{
-    // The key does what the button does, and the button only works while enabled.
-    const auto* button = window_.findChild<PictureControl*>(QStringLiteral("Image15"));
-    if (button && button->isEnabled())
-        window_.Image15Click();
+    board_.Click(cursor_->Row(), cursor_->Column());
 }
 
 } // namespace tumbaro

@@ -15,21 +15,22 @@ class QWindow;
 namespace tumbaro {
 
 class BoardAccessibility;
+class BoardView;
+class GameCommands;
 class HintBlink;
 class KeyboardCursor;
-class SoundSwitch;
-class TTumbaro;
 
 class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
-    KeyboardPlay(TTumbaro& window, SoundSwitch& sound, BoardAccessibility& accessibility);
+    // Keys trigger `commands`; Space or Return clicks the cursor's cell of `board`.
+    KeyboardPlay(QWidget& window, GameCommands& commands, BoardView& board, HintBlink& hint,
+                 BoardAccessibility& accessibility);
 
     // Starts listening on the window's native window once it exists.
     void Attach(QWindow* window);
 
     KeyboardCursor& Cursor() { return *cursor_; }
-    HintBlink& Hint() { return *hint_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,13 +39,12 @@ private:
     bool HandleKey(const QKeyEvent& event);
     void MoveCursor(int rows, int columns);
     void ActOnCursorCell();
-    void Undo();
 
-    TTumbaro& window_;
-    SoundSwitch& sound_;
+    GameCommands& commands_;
+    BoardView& board_;
+    HintBlink& hint_;
     BoardAccessibility& accessibility_;
     KeyboardCursor* cursor_;
-    HintBlink* hint_;
     QWindow* attached_ = nullptr;
     QPointF pointer_{-1, -1}; // where the mouse was last seen over the window
 };

@@ -23,8 +23,8 @@ std::vector<ControlSpec> Build()
     for (int row = 1; row <= 8; ++row)
         for (int column = 1; column <= 8; ++column) {
             const QPoint at = CellPosition(row, column);
-            c.push_back({QStringLiteral("Ball%1%2").arg(row).arg(column), ControlKind::Picture,
-                         QRect(at, QSize(50, 50)), Centred | Transparent, {}, {}});
+            c.push_back({QStringLiteral("Ball%1%2").arg(row).arg(column), ControlKind::Cell,
+                         QRect(at, QSize(50, 50)), Centred | Transparent, {}, {}, row, column});
         }
     // The frame round the score box and the table: edges share one picture,
     // and so do the corners.

@@ -16,7 +16,7 @@ inline constexpr int WindowHeight = 572;
 // desktop theme the game was drawn for.
 inline constexpr unsigned WindowColour = 0xB9D1EA;
 
-enum class ControlKind { Background, Picture, Memo, ListBox };
+enum class ControlKind { Background, Picture, Cell, Memo, ListBox };
 
 struct ControlSpec {
     QString name;
@@ -25,6 +25,7 @@ struct ControlSpec {
     int pictureOptions; // PictureControl::Option flags
     QString hint;
     QString storedPicture; // the control whose stored picture it shows, if any
+    int row = 0, column = 0; // a cell's place on the board, 1..8
 };
 
 // Left and top of the cell in board row and column 1..8.
@@ -34,10 +35,5 @@ constexpr QPoint CellPosition(int row, int column)
 }
 
 const std::vector<ControlSpec>& MainWindowLayout();
-
-// The picture lists the window owns, found by these names.
-inline constexpr const char* PictureLists[] = {
-    "Sxema1Big", "Sxema2Big", "Sxema3Big", "Sxema1Small", "Sxema2Small", "Sxema3Small", "ImageList1", "ImageList2",
-};
 
 } // namespace tumbaro

@@ -25,21 +25,20 @@ QImage FittedTo(const QImage& picture, QSize logical, qreal ratio)
 
 namespace {
 
-JpegPicture LoadJpeg(const QString& path, qreal density)
+QImage LoadJpeg(const QString& path, qreal density)
 {
-    JpegPicture picture{{}, ReadJpegFile(path), path, density};
-    picture.image = DecodeJpeg(picture.bytes, path);
-    picture.image.setDevicePixelRatio(density);
+    QImage picture = DecodeJpeg(ReadJpegFile(path), path);
+    picture.setDevicePixelRatio(density);
     return picture;
 }
 
 } // namespace
 
-JpegPicture LoadJpegForScreen(const QString& path, qreal ratio)
+QImage LoadJpegForScreen(const QString& path, qreal ratio)
 {
     // The named file is read first whatever the screen, so a missing or
     // damaged one is the same error at every scale.
-    JpegPicture picture = LoadJpeg(path, 1);
+    QImage picture = LoadJpeg(path, 1);
     if (!WantsSharpPictures(ratio) || !QFile::exists(SharpName(path)))
         return picture;
     try {

@@ -5,7 +5,6 @@
 // the first; any higher ratio draws the second, scaled to fit when the ratio
 // is not 2, so a picture is never enlarged from the coarse one.
 
-#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -29,18 +28,10 @@ QImage FittedTo(const QImage& picture, QSize logical, qreal ratio);
 // "dir/name@2x.ext" for "dir/name.ext".
 QString SharpName(const QString& path);
 
-// A JPEG file as a screen draws it: the decoded picture, and the bytes and
-// name it was decoded from, so that it can be decoded again.
-struct JpegPicture {
-    QImage image;
-    QByteArray bytes;
-    QString name;
-    qreal density = 1;
-};
-
 // Loads the JPEG file `path` with every rule and error of LoadJpegFile; on a
 // screen that wants sharp pictures, its "@2x" file is drawn instead when it
-// is there and sound, and quietly not otherwise.
-JpegPicture LoadJpegForScreen(const QString& path, qreal ratio);
+// is there and sound, and quietly not otherwise. The picture is marked with
+// the density it was drawn for.
+QImage LoadJpegForScreen(const QString& path, qreal ratio);
 
 } // namespace tumbaro

@@ -4,46 +4,14 @@
 
 #include "scores/high_score_table.h"
 #include "scores/name_dialog.h"
-#include "scores/name_text.h"
-#include "scores/score_file.h"
-#include "scores/score_text.h"
-#include "ui/controls/list_box.h"
+#include "ui/table/high_score_model.h"
 #include "ui/window/main_window.h"
-#include "ui/controls/score_box.h"
 
 #include <QTimer>
 
 namespace tumbaro {
 
-namespace {
-
-// The files are written in UTF-8, the code page of a Linux desktop; a line
-// from an older Latin-1 table reads as it always did (see name_text.h).
-std::vector<std::string> LinesOf(const ListBox* list)
-{
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(list->Lines().size()));
-    for (const QString& line : list->Lines())
-        lines.push_back(line.toStdString());
-    return lines;
-}
-
-void ShowLines(ListBox* list, const std::vector<std::string>& lines)
-{
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines)
-        shown.push_back(QString::fromStdString(LineAsUtf8(line)));
-    list->SetLines(shown);
-}
-
-} // namespace
-
-void TTumbaro::LoadHighScores()
-{
-    ShowLines(ListBox1, LoadLines(NamesFileName));
-    ShowLines(ListBox2, LoadLines(ScoresFileName));
-}
+void TTumbaro::LoadHighScores() { table_->Load(); }
 
 THScore* TTumbaro::NameDialog()
 {
@@ -56,7 +24,7 @@ THScore* TTumbaro::NameDialog()
 
 void TTumbaro::HightScore()
 {
-    if (FindPlace(LinesOf(ListBox2), game_.State().Score) == -1) {
+    if (FindPlace(table_->Table().Scores, game_.State().Score) == -1) {
         game_.GameOver();
         return;
     }
@@ -77,18 +45,14 @@ void TTumbaro::Timer3Timer()
 
 void TTumbaro::HiScore()
 {
-    GameState& state = game_.State();
-    state.Score = StrToInt(Memo1->Text().toStdString());
-    std::vector<std::string> names = LinesOf(ListBox1);
-    std::vector<std::string> scores = LinesOf(ListBox2);
-    const int place = FindPlace(scores, state.Score);
+    const GameState& state = game_.State();
+    HighScoreTable table = table_->Table();
+    const int place = FindPlace(table.Scores, state.Score);
     if (place != -1) {
-        InsertEntry(names, scores, place, state.PlayerName, state.Score);
-        ShowLines(ListBox1, names);
-        ShowLines(ListBox2, scores);
+        InsertEntry(table.Names, table.Scores, place, state.PlayerName, state.Score);
+        table_->SetTable(table);
     }
-    SaveLines(NamesFileName, names);
-    SaveLines(ScoresFileName, scores);
+    table.Save();
     game_.GameOver();
 }
 

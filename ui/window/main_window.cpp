@@ -1,20 +1,23 @@
 #include "ui/window/main_window.h"
 
-#include "engine/game_error.h"
 #include "platform/registry_store.h"
 #include "ui/accessibility/accessibility.h"
+#include "ui/board/board_view.h"
+#include "ui/board/hint_blink.h"
+#include "ui/commands/game_commands.h"
 #include "ui/controls/background_picture.h"
-#include "ui/errors/error_display.h"
 #include "ui/controls/list_box.h"
 #include "ui/controls/picture_control.h"
+#include "ui/controls/score_box.h"
+#include "ui/errors/error_display.h"
+#include "ui/input/shortcuts.h"
+#include "ui/layout/window_layout.h"
 #include "ui/pictures/picture_density.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/pictures/stored_pictures.h"
 #include "ui/settings/scheme_setting.h"
-#include "ui/controls/score_box.h"
-#include "ui/input/shortcuts.h"
 #include "ui/settings/sound_switch.h"
-#include "ui/layout/window_layout.h"
+#include "ui/table/high_score_model.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -23,7 +26,6 @@
 #include <QTimer>
 
 #include <ctime>
-#include <tuple>
 
 namespace tumbaro {
 
@@ -47,20 +49,6 @@ QFont WindowFont(const char* family, int pixelSize)
     return font;
 }
 
-// The cell click handlers, in the order of the cells.
-using CellHandler = void (TTumbaro::*)();
-#define TUMBARO_CELL_HANDLER(r, c) &TTumbaro::Ball##r##c##Click,
-#define TUMBARO_CELL_HANDLER_ROW(r)                                                                  \
-    TUMBARO_CELL_HANDLER(r, 1) TUMBARO_CELL_HANDLER(r, 2) TUMBARO_CELL_HANDLER(r, 3)                 \
-    TUMBARO_CELL_HANDLER(r, 4) TUMBARO_CELL_HANDLER(r, 5) TUMBARO_CELL_HANDLER(r, 6)                 \
-    TUMBARO_CELL_HANDLER(r, 7) TUMBARO_CELL_HANDLER(r, 8)
-constexpr CellHandler CellHandlers[CellCount] = {
-    TUMBARO_CELL_HANDLER_ROW(1) TUMBARO_CELL_HANDLER_ROW(2) TUMBARO_CELL_HANDLER_ROW(3)
-    TUMBARO_CELL_HANDLER_ROW(4) TUMBARO_CELL_HANDLER_ROW(5) TUMBARO_CELL_HANDLER_ROW(6)
-    TUMBARO_CELL_HANDLER_ROW(7) TUMBARO_CELL_HANDLER_ROW(8)};
-#undef TUMBARO_CELL_HANDLER_ROW
-#undef TUMBARO_CELL_HANDLER
-
 } // namespace
 
 TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
@@ -77,20 +65,25 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     setAutoFillBackground(true);
     setFont(WindowFont("MS Sans Serif", 10));
     setWindowIcon(WindowIcon(devicePixelRatioF()));
-    accessibility_ = new BoardAccessibility(game_, this);
+    commands_ = new GameCommands(this);
+    table_ = new HighScoreModel(this);
+    board_ = new BoardView(this);
+    accessibility_ = new BoardAccessibility(game_, *board_, this);
     BuildControls();
-    ConnectEvents();
-    accessibility_->NameControls();
+    accessibility_->NameControls(Memo1, ListBox1, ListBox2);
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
-    keyboard_ = new KeyboardPlay(*this, *soundSwitch_, *accessibility_);
+    hint_ = new HintBlink(game_, *this, this);
+    keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
+    ConnectButtons();
+    ConnectCommands();
 }
 
 TTumbaro::~TTumbaro() = default;
 
 void TTumbaro::BuildControls()
 {
-    for (const char* name : PictureLists)
-        new PictureList(QString::fromLatin1(name), this);
+    ImageList1 = new PictureList(QStringLiteral("ImageList1"), this);
+    ImageList2 = new PictureList(QStringLiteral("ImageList2"), this);
 
     for (const ControlSpec& entry : MainWindowLayout()) {
         QWidget* widget = nullptr;
@@ -99,34 +92,47 @@ void TTumbaro::BuildControls()
             auto* picture = new PictureControl(entry.name, entry.geometry, entry.pictureOptions, this);
             if (!entry.storedPicture.isEmpty())
                 picture->SetPicture(StoredPicture(entry.storedPicture, picture->devicePixelRatioF()));
+            if (entry.name == QLatin1String("Exit"))
+                Exit = picture;
+            else if (entry.name == QLatin1String("Help"))
+                Help = picture;
+            else if (entry.name == QLatin1String("Image15"))
+                Image15 = picture;
+            else if (entry.name == QLatin1String("Image16"))
+                Image16 = picture;
+            for (int scheme = 1; scheme <= 3; ++scheme)
+                if (entry.name == QStringLiteral("Image1%1").arg(scheme))
+                    SchemeButtons[static_cast<std::size_t>(scheme - 1)] = picture;
             widget = picture;
             break;
         }
+        case ControlKind::Cell:
+            widget = board_->MakeCell(entry.row, entry.column, entry.geometry, entry.pictureOptions);
+            break;
         case ControlKind::Background:
-            widget = new BackgroundPicture(entry.name, entry.geometry, this);
+            widget = Background = new BackgroundPicture(entry.name, entry.geometry, this);
             break;
         case ControlKind::Memo:
-            widget = new ScoreBox(this);
+            widget = Memo1 = new ScoreBox(this);
             widget->setFont(WindowFont("Comic Sans MS", 19));
             break;
-        case ControlKind::ListBox:
-            widget = new ListBox(this);
-            widget->setFont(WindowFont("Comic Sans MS", 19));
+        case ControlKind::ListBox: {
+            auto* list = new ListBox(this);
+            list->setFont(WindowFont("Comic Sans MS", 19));
+            const bool names = entry.name == QLatin1String("ListBox1");
+            list->setModel(names ? table_->Names() : table_->Scores());
+            (names ? ListBox1 : ListBox2) = list;
+            widget = list;
             break;
+        }
         }
         widget->setObjectName(entry.name);
         widget->setGeometry(entry.geometry);
         if (!entry.hint.isEmpty())
             widget->setToolTip(entry.hint);
     }
-    Background = findChild<BackgroundPicture*>(QStringLiteral("Background"));
-    Memo1 = findChild<ScoreBox*>(QStringLiteral("Memo1"));
-    ListBox1 = findChild<ListBox*>(QStringLiteral("ListBox1"));
-    ListBox2 = findChild<ListBox*>(QStringLiteral("ListBox2"));
     setTabOrder(Memo1, ListBox1);
     setTabOrder(ListBox1, ListBox2);
-    // Only the undo button is ever disabled; it starts so until a move is made.
-    Control(QStringLiteral("Image15"))->SetActive(false);
 
     auto makeTimer = [this](const char* name, int interval) {
         auto* timer = new QTimer(this);
@@ -137,48 +143,23 @@ void TTumbaro::BuildControls()
     Timer1 = makeTimer("Timer1", AnimationInterval);
     Timer2 = makeTimer("Timer2", AnimationInterval);
     Timer3 = makeTimer("Timer3", NameWaitInterval);
+    connect(Timer1, &QTimer::timeout, this, [this] { Handle([this] { game_.Timer1Timer(); }); });
+    connect(Timer2, &QTimer::timeout, this, [this] { Handle([this] { game_.Timer2Timer(); }); });
+    connect(Timer3, &QTimer::timeout, this, [this] { Handle([this] { Timer3Timer(); }); });
+    connect(board_, &BoardView::CellClicked, this,
+            [this](int row, int column) { Handle([=, this] { game_.ButtonClick(row, column); }); });
 }
 
-void TTumbaro::ConnectEvents()
+void TTumbaro::Handle(const std::function<void()>& handler)
 {
-    // Every handler runs under the error display: an error ends the handler,
-    // is shown, and the game goes on. Catching here, before the error would
-    // cross Qt's own event delivery, keeps Qt's bookkeeping intact.
-    auto handle = [this](auto* sender, auto signal, void (TTumbaro::*handler)()) {
-        connect(sender, signal, this, [this, handler] { ShowErrors([&] { (this->*handler)(); }); });
-    };
-    for (int i = 0; i < CellCount; ++i)
-        handle(Control(QStringLiteral("Ball%1%2").arg(i / 8 + 1).arg(i % 8 + 1)), &PictureControl::Click, CellHandlers[i]);
-    const std::tuple<const char*, void (TTumbaro::*)(), void (TTumbaro::*)()> buttons[] = {
-        {"Image11", &TTumbaro::Image11MouseDown, &TTumbaro::Image11Click},
-        {"Image12", &TTumbaro::Image12MouseDown, &TTumbaro::Image12Click},
-        {"Image13", &TTumbaro::Image13MouseDown, &TTumbaro::Image13Click},
-        {"Image15", &TTumbaro::Image15MouseDown, &TTumbaro::Image15Click},
-        {"Image16", &TTumbaro::Image16MouseDown, &TTumbaro::Image16Click},
-        {"Exit", &TTumbaro::ExitMouseDown, &TTumbaro::ExitClick},
-        {"Help", &TTumbaro::HelpMouseDown, &TTumbaro::HelpClick},
-    };
-    for (const auto& [name, mouseDown, click] : buttons) {
-        PictureControl* button = Control(QString::fromLatin1(name));
-        handle(button, &PictureControl::MouseDown, mouseDown);
-        handle(button, &PictureControl::Click, click);
-    }
-    handle(Control(QStringLiteral("Help")), &PictureControl::MouseUp, &TTumbaro::HelpMouseUp);
-    connect(Background, &PictureControl::MouseDown, this,
-            [this](Qt::MouseButton button, QPoint at) { ShowErrors([&] { BackgroundMouseDown(button, at); }); });
-    handle(Timer1, &QTimer::timeout, &TTumbaro::Timer1Timer);
-    handle(Timer2, &QTimer::timeout, &TTumbaro::Timer2Timer);
-    handle(Timer3, &QTimer::timeout, &TTumbaro::Timer3Timer);
+    // Catching here, before the error would cross Qt's own event delivery,
+    // keeps Qt's bookkeeping intact.
+    ShowErrors(handler);
 }
 
-PictureControl* TTumbaro::Control(const QString& name) const
+void TTumbaro::OnTriggered(QAction* action, std::function<void()> handler)
 {
-    return findChild<PictureControl*>(name, Qt::FindDirectChildrenOnly);
-}
-
-PictureList* TTumbaro::List(const QString& name) const
-{
-    return findChild<PictureList*>(name, Qt::FindDirectChildrenOnly);
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Handle(handler); });
 }
 
 int TTumbaro::DrawnScheme() const
@@ -231,26 +212,20 @@ void TTumbaro::LoadScheme()
 
 void TTumbaro::DrawCell(int row, int column, std::int32_t colour, CellSize size)
 {
-    PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(row).arg(column));
-    if (!cell)
-        return;
     accessibility_->CellDrawn(row, column, colour);
-    const QString list = QStringLiteral("Sxema%1%2").arg(DrawnScheme()).arg(size == CellSize::Small ? "Small" : "Big");
-    cell->CopyFromList(List(list), colour);
+    board_->Draw(row, column, colour, size, DrawnScheme());
 }
 
 void TTumbaro::ClearCell(int row, int column)
 {
-    if (PictureControl* cell = Control(QStringLiteral("Ball%1%2").arg(row).arg(column))) {
-        cell->ClearPicture();
-        accessibility_->CellDrawn(row, column, EmptyCell);
-    }
+    board_->Clear(row, column);
+    accessibility_->CellDrawn(row, column, EmptyCell);
 }
 
 void TTumbaro::LoadBackground()
 {
     const QString file = QStringLiteral("b%1.jpg").arg(DrawnScheme());
-    Background->SetJpeg(LoadJpegForScreen(file, Background->devicePixelRatioF()));
+    Background->SetPicture(LoadJpegForScreen(file, Background->devicePixelRatioF()));
 }
 
 void TTumbaro::ShowScore(std::int32_t score)
@@ -259,7 +234,7 @@ void TTumbaro::ShowScore(std::int32_t score)
     accessibility_->ScoreChanged(score);
 }
 
-void TTumbaro::SetUndoEnabled(bool enabled) { Control(QStringLiteral("Image15"))->SetActive(enabled); }
+void TTumbaro::SetUndoEnabled(bool enabled) { commands_->Undo()->setEnabled(enabled); }
 
 void TTumbaro::SetTimer(TimerId timer, bool on)
 {
@@ -301,26 +276,5 @@ void TTumbaro::Terminate()
 }
 
 void TTumbaro::EndOfGame() { HightScore(); }
-
-// ---- Scheme buttons ----
-
-void TTumbaro::ShowLook(const QString& control, const char* list, int k)
-{
-    Control(control)->CopyFromList(List(QString::fromLatin1(list)), k);
-}
-
-void TTumbaro::SchemeMouseDown(int scheme)
-{
-    ShowLook(QStringLiteral("Image1%1").arg(scheme), "ImageList1", 2 * scheme - 1);
-}
-
-void TTumbaro::SchemeClick(int scheme)
-{
-    Registry registry(settingsFile_);
-    StoreScheme(registry, scheme);
-    ShowLook(QStringLiteral("Image1%1").arg(scheme), "ImageList1", 2 * scheme - 2);
-    game_.State().Scheme = scheme;
-    Redrow();
-}
 
 } // namespace tumbaro

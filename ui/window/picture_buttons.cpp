@@ -1,9 +1,20 @@
-// The picture buttons below the board and in the corner, and moving or
-// minimising the borderless window from its background.
+// The picture buttons below the board and in the corner, the commands they
+// share with the keys and a screen reader, and moving or minimising the
+// borderless window from its background.
 
 #include "platform/help_page.h"
+#include "platform/registry_store.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/board/hint_blink.h"
+#include "ui/commands/game_commands.h"
+#include "ui/controls/background_picture.h"
+#include "ui/controls/picture_control.h"
+#include "ui/pictures/picture_list.h"
+#include "ui/settings/scheme_setting.h"
+#include "ui/settings/sound_switch.h"
 #include "ui/window/main_window.h"
 
+#include <QAction>
 #include <QWindow>
 
 namespace tumbaro {
@@ -14,31 +25,66 @@ constexpr int NewReleased = 0, NewPressed = 1, UndoReleased = 2, UndoPressed = 3
               HelpReleased = 6, HelpPressed = 7;
 } // namespace
 
-void TTumbaro::Image16MouseDown() { ShowLook(QStringLiteral("Image16"), "ImageList2", NewPressed); }
+void TTumbaro::ShowLook(PictureControl* button, const PictureList* list, int k) { button->CopyFromList(list, k); }
 
-void TTumbaro::Image16Click()
+void TTumbaro::ConnectButtons()
 {
-    ShowLook(QStringLiteral("Image16"), "ImageList2", NewReleased);
-    game_.Newgame();
+    // A press shows the button pressed; a click triggers its command, which
+    // shows it released again.
+    auto button = [this](PictureControl* control, const PictureList* list, int pressed, QAction* action) {
+        connect(control, &PictureControl::MouseDown, this,
+                [=, this] { Handle([=, this] { ShowLook(control, list, pressed); }); });
+        connect(control, &PictureControl::Click, action, &QAction::trigger);
+        accessibility_->SetPress(control, action);
+    };
+    for (int scheme = 1; scheme <= 3; ++scheme)
+        button(SchemeButtons[static_cast<std::size_t>(scheme - 1)], ImageList1, 2 * scheme - 1,
+               commands_->Scheme(scheme));
+    button(Image15, ImageList2, UndoPressed, commands_->Undo());
+    button(Image16, ImageList2, NewPressed, commands_->NewGame());
+    button(Exit, ImageList2, ExitPressed, commands_->Quit());
+    button(Help, ImageList2, HelpPressed, commands_->Help());
+    // Any button's release over the help button shows it released.
+    connect(Help, &PictureControl::MouseUp, this,
+            [this] { Handle([this] { ShowLook(Help, ImageList2, HelpReleased); }); });
+    connect(Background, &PictureControl::MouseDown, this,
+            [this](Qt::MouseButton pressed, QPoint at) { Handle([=, this] { BackgroundMouseDown(pressed, at); }); });
+    // Only the undo button is ever disabled: it follows its command, which
+    // follows the game.
+    connect(commands_->Undo(), &QAction::enabledChanged, Image15, &PictureControl::SetActive);
+    Image15->SetActive(commands_->Undo()->isEnabled());
 }
 
-void TTumbaro::Image15MouseDown() { ShowLook(QStringLiteral("Image15"), "ImageList2", UndoPressed); }
-
-void TTumbaro::Image15Click()
+void TTumbaro::ConnectCommands()
 {
-    ShowLook(QStringLiteral("Image15"), "ImageList2", UndoReleased);
-    game_.Undo();
+    OnTriggered(commands_->NewGame(), [this] {
+        ShowLook(Image16, ImageList2, NewReleased);
+        game_.Newgame();
+    });
+    OnTriggered(commands_->Undo(), [this] {
+        ShowLook(Image15, ImageList2, UndoReleased);
+        game_.Undo();
+    });
+    for (int scheme = 1; scheme <= 3; ++scheme)
+        OnTriggered(commands_->Scheme(scheme), [this, scheme] { SchemeClick(scheme); });
+    OnTriggered(commands_->Help(), [this] {
+        // A click's order: the page first, then the released look.
+        OpenHelpPage();
+        ShowLook(Help, ImageList2, HelpReleased);
+    });
+    OnTriggered(commands_->Quit(), [this] { Terminate(); });
+    OnTriggered(commands_->Hint(), [this] { hint_->Start(); });
+    OnTriggered(commands_->Sound(), [this] { soundSwitch_->Toggle(); });
 }
 
-void TTumbaro::ExitMouseDown() { ShowLook(QStringLiteral("Exit"), "ImageList2", ExitPressed); }
-
-void TTumbaro::ExitClick() { Terminate(); }
-
-void TTumbaro::HelpMouseDown() { ShowLook(QStringLiteral("Help"), "ImageList2", HelpPressed); }
-
-void TTumbaro::HelpMouseUp() { ShowLook(QStringLiteral("Help"), "ImageList2", HelpReleased); }
-
-void TTumbaro::HelpClick() { OpenHelpPage(); }
+void TTumbaro::SchemeClick(int scheme)
+{
+    Registry registry(settingsFile_);
+    StoreScheme(registry, scheme);
+    ShowLook(SchemeButtons[static_cast<std::size_t>(scheme - 1)], ImageList1, 2 * scheme - 2);
+    game_.State().Scheme = scheme;
+    Redrow();
+}
 
 void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)
 {

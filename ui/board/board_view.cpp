@@ -1,0 +1,35 @@
+#include "ui/board/board_view.h"
+
+#include "ui/controls/picture_control.h"
+#include "ui/pictures/picture_list.h"
+
+#include <QWidget>
+
+namespace tumbaro {
+
+BoardView::BoardView(QWidget* window) : QObject(window), window_(window)
+{
+    setObjectName(QStringLiteral("BoardView"));
+    for (int scheme = 1; scheme <= 3; ++scheme) {
+        balls_[scheme - 1] = new PictureList(QStringLiteral("Sxema%1Big").arg(scheme), this);
+        balls_[scheme + 2] = new PictureList(QStringLiteral("Sxema%1Small").arg(scheme), this);
+    }
+}
+
+PictureControl* BoardView::MakeCell(int row, int column, const QRect& geometry, int options)
+{
+    auto* cell = new PictureControl(QStringLiteral("Ball%1%2").arg(row).arg(column), geometry, options, window_);
+    cells_[CellIndex(row, column)] = cell;
+    connect(cell, &PictureControl::Click, this, [this, row, column] { emit CellClicked(row, column); });
+    return cell;
+}
+
+void BoardView::Draw(int row, int column, std::int32_t colour, CellSize size, int scheme)
+{
+    const PictureList* list = balls_[(scheme - 1) + (size == CellSize::Small ? 3 : 0)];
+    Cell(row, column)->CopyFromList(list, colour);
+}
+
+void BoardView::Clear(int row, int column) { Cell(row, column)->ClearPicture(); }
+
+} // namespace tumbaro

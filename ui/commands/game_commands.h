@@ -1,0 +1,38 @@
+#pragma once
+// The player's commands, one action each: the picture buttons, the keys and
+// a screen reader's press all trigger the same action, and an action that is
+// not possible now (undo with nothing to undo) is disabled for all of them.
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+
+namespace tumbaro {
+
+class GameCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit GameCommands(QObject* parent);
+
+    QAction* NewGame() const { return newGame_; }
+    QAction* Undo() const { return undo_; }
+    // Scheme 1, 2 or 3.
+    QAction* Scheme(int scheme) const { return schemes_[static_cast<std::size_t>(scheme - 1)]; }
+    QAction* Help() const { return help_; }
+    QAction* Hint() const { return hint_; }
+    QAction* Sound() const { return sound_; }
+    QAction* Quit() const { return quit_; }
+
+private:
+    QAction* newGame_;
+    QAction* undo_;
+    std::array<QAction*, 3> schemes_;
+    QAction* help_;
+    QAction* hint_;
+    QAction* sound_;
+    QAction* quit_;
+};
+
+} // namespace tumbaro
