@@ -14,6 +14,7 @@
 #include <fstream>
 #include <set>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +22,10 @@ using namespace tumbaro;
 using testing::ThrowsMessage;
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
+
+namespace tumbaro {
+void PrintTo(const HighScoreTable& t, std::ostream* out) { *out << testing::PrintToString(t.Names) << testing::PrintToString(t.Scores); }
+} // namespace tumbaro
 
 namespace {
 
@@ -44,10 +49,11 @@ template <typename Work> bool InChild(Work work)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-const HighScoreTable Old{{"Ann", "Bo", "Cy", "Di", "Ed", "Flo", "Gus", "Hal", "Ivy", "Jo"},
+// A name from an older Latin-1 table is saved as UTF-8, as the window shows it.
+const HighScoreTable Old{{"Ann", "Bo", "Cy", "Di", "Ed", "Fl\xF6", "Gus", "Hal", "Ivy", "Jo"},
                          {"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"}};
 // Old with Zed entered at 95.
-const HighScoreTable New{{"Ann", "Zed", "Bo", "Cy", "Di", "Ed", "Flo", "Gus", "Hal", "Ivy"},
+const HighScoreTable New{{"Ann", "Zed", "Bo", "Cy", "Di", "Ed", "Fl\xC3\xB6", "Gus", "Hal", "Ivy"},
                          {"100", "95", "90", "80", "70", "60", "50", "40", "30", "20"}};
 
 class SharedTable : public ::testing::Test {
@@ -66,25 +72,17 @@ protected:
     {
         return ReadFile("H.dat") == Bytes(table.Names) && ReadFile("H2.dat") == Bytes(table.Scores);
     }
-    // Nothing of a save is left beside the table once it has been read.
     std::set<std::string> Files() const
     {
         std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder_)) names.insert(entry.path().filename());
         return names;
     }
+    // Nothing of a save is left beside the table once it has been read.
     const std::set<std::string> TableFiles{"H.dat", "H2.dat", "H.lock"};
 
     std::string folder_ = (fs::temp_directory_path() / "tumbaro-shared-XXXXXX").string();
 };
-
-} // namespace
-
-namespace tumbaro {
-void PrintTo(const HighScoreTable& t, std::ostream* out) { *out << testing::PrintToString(t.Names) << testing::PrintToString(t.Scores); }
-} // namespace tumbaro
-
-namespace {
 
 TEST_F(SharedTable, TwoWindowsEnteringAtOnceKeepEveryEntryThatEarnsAPlace)
 {
@@ -154,8 +152,21 @@ TEST_F(SharedTable, ASaveStoppedAtAnyStepLeavesOneWholeTable)
     }
 }
 
-TEST_F(SharedTable, AFailingWriteKeepsBothFilesAsTheyWereAndSaysSo)
+TEST_F(SharedTable, ANewScoreWithoutAPlaceOrAFailingWriteLeavesBothFilesAsTheyWere)
 {
+    // Equal to the tenth is no place: the files are not even rewritten.
+    const auto inodes = [this] {
+        struct stat names {}, scores {};
+        ::stat(In("H.dat").c_str(), &names), ::stat(In("H2.dat").c_str(), &scores);
+        return std::pair(names.st_ino, scores.st_ino);
+    };
+    const auto unplaced = inodes();
+    const EnteredScore none = EnterScore(folder_, "Low", 10);
+    EXPECT_EQ(none.place, -1);
+    EXPECT_EQ(none.table, Old);
+    EXPECT_EQ(inodes(), unplaced);
+    EXPECT_TRUE(Holds(Old));
+
     // Lines past the tenth are saved too; these make the scores file the one
     // that no longer fits.
     HighScoreTable big = Old;
@@ -188,7 +199,7 @@ TEST_F(SharedTable, AFailingWriteKeepsBothFilesAsTheyWereAndSaysSo)
 // player changed by hand since, even after a crash, stays as they left it.
 TEST_F(SharedTable, ATableEditedByHandIsNeverRolledBack)
 {
-    const Lines names{"Ann", "Bo", "Cy", "Dee", "Ed", "Flo", "Gus", "Hal", "Ivy", "Jo"};
+    const Lines names{"Ann", "Bo", "Cy", "Dee", "Ed", "Fl\xF6", "Gus", "Hal", "Ivy", "Jo"};
     const Lines scores{"100", "90", "80", "70", "60", "50", "40", "30", "20", "12"};
     const struct { const char* when; CommitStep crashAfter; bool namesEdited; HighScoreTable expected; } cases[] = {
         {"after a finished save", CommitStep::RecordRemoved, true, {names, New.Scores}},
