@@ -2,7 +2,6 @@
 
 #include "engine/game_error.h"
 #include "scores/name_text.h"
-#include "scores/score_file.h"
 #include "scores/score_text.h"
 
 #include <stdexcept>
@@ -59,18 +58,6 @@ void InsertEntry(std::vector<std::string>& names, std::vector<std::string>& scor
     LineAt(scores, TablePlaces - 1);
     ShiftIn(names, place, name);
     ShiftIn(scores, place, IntToStr(score));
-}
-
-void HighScoreTable::Load()
-{
-    Names = LoadLines(NamesFileName);
-    Scores = LoadLines(ScoresFileName);
-}
-
-void HighScoreTable::Save() const
-{
-    SaveLines(NamesFileName, Names);
-    SaveLines(ScoresFileName, Scores);
 }
 
 } // namespace tumbaro

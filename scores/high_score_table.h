@@ -32,12 +32,33 @@ struct HighScoreTable {
     std::vector<std::string> Names;
     std::vector<std::string> Scores;
 
-    // Names from "H.dat", then scores from "H2.dat". Each list is replaced
-    // only once its file has been read, so a missing "H.dat" leaves both
-    // lists as they were and "H2.dat" unread.
-    void Load();
-    // "H.dat", then "H2.dat"; a failure on the first leaves the second unwritten.
-    void Save() const;
+    // Names from "H.dat", then scores from "H2.dat", in `folder` (the current
+    // one when empty), under the table lock and after finishing or dropping
+    // any save cut short there. Each list is replaced only once its file has
+    // been read, so a missing "H.dat" leaves both lists as they were and
+    // "H2.dat" unread.
+    void Load(const std::string& folder = {});
+    // Both files as one change, under the table lock: both replaced, or on a
+    // failure both as they were and GameError("Cannot create file <name>").
+    void Save(const std::string& folder = {}) const;
+
+    bool operator==(const HighScoreTable&) const = default;
 };
+
+// The table as it stands on disk now; fails as Load does.
+HighScoreTable ReadTable(const std::string& folder = {});
+
+struct EnteredScore {
+    HighScoreTable table; // as written, or as read when the score has no place
+    int place = -1;       // the line the entry went to, -1 for none
+};
+
+// Enters a finished game into the table as it stands on disk, not as this
+// window read it at start-up, so entries made meanwhile by another window in
+// the same folder are kept. Under the table lock: reads both files, finds the
+// place, enters the name and score and saves both files as one change, all
+// lines as UTF-8. Without a place nothing is written. Fails with the messages
+// of FindPlace, InsertEntry, Load and Save, leaving the files as they were.
+EnteredScore EnterScore(const std::string& folder, const std::string& name, int score);
 
 } // namespace tumbaro

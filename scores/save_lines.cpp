@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 #include <fcntl.h>
@@ -46,27 +47,43 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
-// Owns the temporary file until it has been renamed into place.
-class TempFile {
+// A new file beside the target, removed again unless it is kept.
+class NewFile {
 public:
-    explicit TempFile(const fs::path& folder, const std::string& baseName)
-        : pattern_((folder / ("." + baseName + ".XXXXXX")).string())
+    // A fresh name of our own, for a replace that no one else waits on.
+    static NewFile Unique(const fs::path& folder, const std::string& baseName)
     {
-        fd_ = ::mkstemp(pattern_.data());
+        NewFile file((folder / ("." + baseName + ".XXXXXX")).string());
+        file.fd_ = ::mkstemp(file.path_.data());
+        return file;
     }
-    ~TempFile()
+    // A fixed name, so that whoever finds it later knows what it is; an old
+    // file there is left over from a save that never finished.
+    static NewFile At(const std::string& path)
+    {
+        NewFile file(path);
+        ::unlink(path.c_str());
+        file.fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        return file;
+    }
+    NewFile(NewFile&& other) noexcept : path_(std::move(other.path_)), fd_(other.fd_), kept_(other.kept_)
+    {
+        other.fd_ = -1;
+    }
+    ~NewFile()
     {
         if (fd_ >= 0)
             ::close(fd_);
-        if (!committed_ && fd_ != -1)
-            ::unlink(pattern_.c_str());
+        if (!kept_ && fd_ != -1)
+            ::unlink(path_.c_str());
     }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+    NewFile& operator=(NewFile&&) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
-    const std::string& Path() const { return pattern_; }
+    const std::string& Path() const { return path_; }
 
     bool Close()
     {
@@ -74,12 +91,14 @@ public:
         fd_ = -2; // closed, but still ours to remove on failure
         return ::close(fd) == 0;
     }
-    void Commit() { committed_ = true; }
+    void Keep() { kept_ = true; }
 
 private:
-    std::string pattern_;
+    explicit NewFile(std::string path) : path_(std::move(path)) {}
+
+    std::string path_;
     int fd_ = -1;
-    bool committed_ = false;
+    bool kept_ = false;
 };
 
 void SyncFolder(const fs::path& folder)
@@ -91,29 +110,37 @@ void SyncFolder(const fs::path& folder)
     }
 }
 
-} // namespace
+// What a save finds before it writes anything.
+struct Target {
+    fs::path path;
+    fs::path folder;
+    bool replacing = false;
+    struct stat old {};
+};
 
-void SaveLines(const std::string& fileName, const std::vector<std::string>& lines)
+Target CheckTarget(const std::string& fileName, const std::function<void()>& fail)
 {
-    const auto fail = [&fileName]() { throw GameError("Cannot create file " + fileName); };
-
-    const fs::path target(fileName);
-    if (!target.has_filename())
+    Target target;
+    target.path = fileName;
+    if (!target.path.has_filename())
         fail();
-    fs::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
+    target.folder = target.path.parent_path();
+    if (target.folder.empty())
+        target.folder = ".";
 
     struct stat folderInfo {};
-    if (::stat(folder.c_str(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode)
-        || !IsWritable(folder, folderInfo))
+    if (::stat(target.folder.c_str(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode)
+        || !IsWritable(target.folder, folderInfo))
         fail();
 
-    struct stat oldInfo {};
-    const bool replacing = ::stat(target.c_str(), &oldInfo) == 0;
-    if (replacing && (!S_ISREG(oldInfo.st_mode) || !IsWritable(target, oldInfo)))
+    target.replacing = ::stat(target.path.c_str(), &target.old) == 0;
+    if (target.replacing && (!S_ISREG(target.old.st_mode) || !IsWritable(target.path, target.old)))
         fail();
+    return target;
+}
 
+std::string LinesAsBytes(const std::vector<std::string>& lines, const std::function<void()>& fail)
+{
     std::string bytes;
     for (const std::string& line : lines) {
         // A line end or a NUL inside a line would split or end it on reading
@@ -123,25 +150,56 @@ void SaveLines(const std::string& fileName, const std::vector<std::string>& line
         bytes += line;
         bytes += "\r\n";
     }
+    return bytes;
+}
 
-    TempFile temp(folder, target.filename().string());
-    if (!temp.IsOpen())
-        fail();
-    if (replacing) {
+// Gives the new file the old one's owner and permissions, fills it and makes
+// it durable; false on any failure.
+bool FillNewFile(NewFile& file, const Target& target, const std::string& bytes)
+{
+    if (!file.IsOpen())
+        return false;
+    if (target.replacing) {
         // Keep the player's owner and permission bits; failing to keep the
         // owner (not root) is harmless, as the file is then already ours.
-        [[maybe_unused]] const int ownerKept = ::fchown(temp.Fd(), oldInfo.st_uid, oldInfo.st_gid);
-        if (::fchmod(temp.Fd(), oldInfo.st_mode & 07777) != 0)
-            fail();
-    } else if (::fchmod(temp.Fd(), NewFileMode()) != 0) {
-        fail();
+        [[maybe_unused]] const int ownerKept = ::fchown(file.Fd(), target.old.st_uid, target.old.st_gid);
+        if (::fchmod(file.Fd(), target.old.st_mode & 07777) != 0)
+            return false;
+    } else if (::fchmod(file.Fd(), NewFileMode()) != 0) {
+        return false;
     }
-    if (!WriteAll(temp.Fd(), bytes) || ::fsync(temp.Fd()) != 0 || !temp.Close())
+    return WriteAll(file.Fd(), bytes) && ::fsync(file.Fd()) == 0 && file.Close();
+}
+
+} // namespace
+
+void SaveLines(const std::string& fileName, const std::vector<std::string>& lines)
+{
+    const auto fail = [&fileName]() { throw GameError("Cannot create file " + fileName); };
+    const Target target = CheckTarget(fileName, fail);
+    const std::string bytes = LinesAsBytes(lines, fail);
+
+    NewFile temp = NewFile::Unique(target.folder, target.path.filename().string());
+    if (!FillNewFile(temp, target, bytes))
         fail();
-    if (::rename(temp.Path().c_str(), target.c_str()) != 0)
+    if (::rename(temp.Path().c_str(), target.path.c_str()) != 0)
         fail();
-    temp.Commit();
-    SyncFolder(folder);
+    temp.Keep();
+    SyncFolder(target.folder);
+}
+
+std::string StageLines(const std::string& fileName, const std::string& stagedName,
+                       const std::vector<std::string>& lines)
+{
+    const auto fail = [&fileName]() { throw GameError("Cannot create file " + fileName); };
+    const Target target = CheckTarget(fileName, fail);
+    std::string bytes = LinesAsBytes(lines, fail);
+
+    NewFile staged = NewFile::At(stagedName);
+    if (!FillNewFile(staged, target, bytes))
+        fail();
+    staged.Keep();
+    return bytes;
 }
 
 } // namespace tumbaro

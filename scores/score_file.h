@@ -18,4 +18,12 @@ std::vector<std::string> LoadLines(const std::string& fileName);
 // an LF or a NUL is such a failure: nothing is written.
 void SaveLines(const std::string& fileName, const std::vector<std::string>& lines);
 
+// The first half of a SaveLines: writes the lines to `stagedName`, a file
+// beside `fileName` that takes its owner and permissions, and makes it
+// durable, but leaves `fileName` alone for the caller to replace by a rename.
+// Any file already at `stagedName` is replaced. Returns the bytes written.
+// Fails as SaveLines does, leaving nothing at `stagedName`.
+std::string StageLines(const std::string& fileName, const std::string& stagedName,
+                       const std::vector<std::string>& lines);
+
 } // namespace tumbaro

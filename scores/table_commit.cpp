@@ -1,0 +1,228 @@
+#include "scores/table_commit.h"
+
+#include "engine/file_bytes.h"
+#include "engine/game_error.h"
+#include "scores/commit_record.h"
+#include "scores/score_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tumbaro {
+
+namespace {
+
+constexpr const char* StagedSuffix = ".new";
+constexpr const char* RecordFileName = "H.commit";
+constexpr const char* LockFileName = "H.lock";
+
+std::string InFolder(const std::string& folder, const std::string& name)
+{
+    return (std::filesystem::path(folder) / name).string();
+}
+
+// The entries of a record of ours, in the order the save renames them.
+CommitRecord OurEntries()
+{
+    const std::string names = NamesFileName, scores = ScoresFileName;
+    return {{{names + StagedSuffix, names, {}, std::nullopt}, {scores + StagedSuffix, scores, {}, std::nullopt}}};
+}
+
+bool IsOurs(const CommitRecord& record)
+{
+    const CommitRecord ours = OurEntries();
+    if (record.entries.size() != ours.entries.size())
+        return false;
+    for (std::size_t i = 0; i < ours.entries.size(); ++i) {
+        if (record.entries[i].staged != ours.entries[i].staged || record.entries[i].target != ours.entries[i].target)
+            return false;
+    }
+    return true;
+}
+
+bool Exists(const std::string& name)
+{
+    struct stat info {};
+    return ::lstat(name.c_str(), &info) == 0;
+}
+
+std::optional<Fingerprint> FingerprintOfFile(const std::string& name)
+{
+    const auto bytes = ReadFileBytes(name);
+    return bytes ? std::optional(FingerprintOf(*bytes)) : std::nullopt;
+}
+
+// True when the file is missing and expected missing, or is there, readable
+// and as expected. A file that is there but unreadable matches nothing.
+bool Matches(const std::string& name, const std::optional<Fingerprint>& expected)
+{
+    if (!Exists(name))
+        return !expected;
+    return expected && FingerprintOfFile(name) == expected;
+}
+
+bool SyncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+bool WriteDurably(const std::string& name, const std::string& bytes)
+{
+    ::unlink(name.c_str());
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    const bool written = done == bytes.size() && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written) {
+        ::unlink(name.c_str());
+        return false;
+    }
+    return true;
+}
+
+void RemoveStaged(const TablePaths& paths)
+{
+    ::unlink(paths.stagedNames.c_str());
+    ::unlink(paths.stagedScores.c_str());
+}
+
+// Finishing is safe only while every file is where the save left it: a new
+// file still staged over a target as the save found it, or already renamed.
+bool CanFinish(const CommitRecord& record, const TablePaths& paths)
+{
+    const std::pair<const std::string&, const std::string&> files[] = {
+        {paths.stagedNames, paths.names}, {paths.stagedScores, paths.scores}};
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        const CommitEntry& entry = record.entries[i];
+        const auto& [staged, target] = files[i];
+        const bool fits = Exists(staged) ? Matches(staged, entry.after) && Matches(target, entry.before)
+                                         : Matches(target, entry.after);
+        if (!fits)
+            return false;
+    }
+    return true;
+}
+
+// Takes a save back until its first rename: the record goes first, so that
+// a crash part-way leaves only stray new files, which the next reader drops.
+class Undo {
+public:
+    explicit Undo(const TablePaths& paths) : paths_(paths) {}
+    ~Undo()
+    {
+        if (!armed_)
+            return;
+        if (::unlink(paths_.record.c_str()) == 0)
+            SyncFolder(paths_.folder);
+        RemoveStaged(paths_);
+    }
+    Undo(const Undo&) = delete;
+    Undo& operator=(const Undo&) = delete;
+    void Dismiss() { armed_ = false; }
+
+private:
+    const TablePaths& paths_;
+    bool armed_ = true;
+};
+
+[[noreturn]] void CannotCreate(const std::string& name)
+{
+    throw GameError("Cannot create file " + name);
+}
+
+} // namespace
+
+TablePaths::TablePaths(const std::string& where)
+    : folder(where.empty() ? "." : where),
+      names(InFolder(where, NamesFileName)),
+      scores(InFolder(where, ScoresFileName)),
+      stagedNames(names + StagedSuffix),
+      stagedScores(scores + StagedSuffix),
+      record(InFolder(where, RecordFileName)),
+      lock(InFolder(where, LockFileName))
+{
+}
+
+void RecoverTable(const TablePaths& paths)
+{
+    if (!Exists(paths.record)) {
+        RemoveStaged(paths); // a save that stopped before its record
+        return;
+    }
+    const auto text = ReadFileBytes(paths.record);
+    if (!text)
+        throw GameError("Cannot open file " + paths.record);
+    const auto record = ParseCommitRecord(*text);
+    if (record && IsOurs(*record) && CanFinish(*record, paths)) {
+        if (Exists(paths.stagedNames) && std::rename(paths.stagedNames.c_str(), paths.names.c_str()) != 0)
+            CannotCreate(paths.names);
+        if (Exists(paths.stagedScores) && std::rename(paths.stagedScores.c_str(), paths.scores.c_str()) != 0)
+            CannotCreate(paths.scores);
+        if (!SyncFolder(paths.folder))
+            CannotCreate(paths.scores);
+    }
+    // Finished, cut short before its record was whole, or overtaken by an
+    // edit: either way nothing of it is left to do.
+    RemoveStaged(paths);
+    if (::unlink(paths.record.c_str()) == 0)
+        SyncFolder(paths.folder);
+}
+
+void CommitTable(const TablePaths& paths, const HighScoreTable& table, const CommitHook& afterStep)
+{
+    const auto reached = [&afterStep](CommitStep step) {
+        if (afterStep)
+            afterStep(step);
+    };
+    CommitRecord record = OurEntries();
+    record.entries[0].before = FingerprintOfFile(paths.names);
+    record.entries[1].before = FingerprintOfFile(paths.scores);
+
+    Undo undo(paths);
+    record.entries[0].after = FingerprintOf(StageLines(paths.names, paths.stagedNames, table.Names));
+    reached(CommitStep::NamesStaged);
+    record.entries[1].after = FingerprintOf(StageLines(paths.scores, paths.stagedScores, table.Scores));
+    reached(CommitStep::ScoresStaged);
+    // The staged files and the record must be on disk, names included,
+    // before a rename can be: the record is what a crash is recovered by.
+    if (!WriteDurably(paths.record, FormatCommitRecord(record)) || !SyncFolder(paths.folder))
+        CannotCreate(paths.record);
+    reached(CommitStep::RecordWritten);
+
+    if (std::rename(paths.stagedNames.c_str(), paths.names.c_str()) != 0)
+        CannotCreate(paths.names);
+    undo.Dismiss(); // from here on the record finishes the save
+    reached(CommitStep::NamesReplaced);
+    if (std::rename(paths.stagedScores.c_str(), paths.scores.c_str()) != 0)
+        CannotCreate(paths.scores);
+    reached(CommitStep::ScoresReplaced);
+    if (!SyncFolder(paths.folder))
+        CannotCreate(paths.scores);
+    reached(CommitStep::FolderSynced);
+
+    if (::unlink(paths.record.c_str()) == 0)
+        SyncFolder(paths.folder);
+    reached(CommitStep::RecordRemoved);
+}
+
+} // namespace tumbaro
