@@ -144,12 +144,17 @@ void THScore::FormActivate()
 
 void THScore::Button1Click()
 {
+    TakeTypedName();
+    reject();
+}
+
+void THScore::TakeTypedName()
+{
     QString text = Edit1->text();
     int end = static_cast<int>(text.size());
     CleanName(text, end); // whatever put the text there, the name is one clean line
     // Blanks are a name the player chose; only a truly empty box gets the stand-in.
     playerName_ = text.isEmpty() ? std::string(DefaultName) : text.toStdString();
-    reject();
 }
 
 void THScore::showEvent(QShowEvent* event)

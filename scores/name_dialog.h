@@ -21,6 +21,9 @@ public:
 
     void FormActivate();
     void Button1Click();
+    // Takes the name as typed so far, as OK would, without closing: for an
+    // entry that must be made while the dialog is still open.
+    void TakeTypedName();
 
 protected:
     void showEvent(QShowEvent* event) override;

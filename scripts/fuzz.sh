@@ -13,14 +13,15 @@ cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/nu
 cmake --build "$build" -j"$(nproc)"
 
 # Longest input worth trying per target: a score line is short, store and
-# score files are a few lines, a saved game is a few hundred bytes, and the
-# carried pictures are a few kilobytes.
-declare -A max_len=([score_text]=64 [score_file]=4096 [registry_text]=4096 [saved_game]=1024 [jpeg]=32768)
+# score files are a few lines, a saved game and a table's commit record are a
+# few hundred bytes, and the carried pictures are a few kilobytes.
+declare -A max_len=([score_text]=64 [score_file]=4096 [registry_text]=4096 [saved_game]=1024 [commit_record]=2048
+                   [jpeg]=32768)
 
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 failed=()
-for target in score_text score_file registry_text saved_game jpeg; do
+for target in score_text score_file registry_text saved_game commit_record jpeg; do
   saved=$root/tests/fuzz/$target
   corpus=$build/corpus/$target
   crashes=$build/crashes/$target

@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace tumbaro::test {
 namespace {
@@ -64,6 +65,48 @@ TEST_F(HighScore, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
     EXPECT_EQ(names[0], QString::fromUtf8("Jürgen"));
     EXPECT_EQ(names[1], cyrillic);
     EXPECT_EQ(names[3], polish.left(8));
+}
+
+// However the wait for the entry ends (a new game dealt, the window closed,
+// a kill while the name box is open) the place earned is in the files, and no
+// question is left over what follows.
+TEST_F(HighScore, AnEarnedEntryIsMadeHoweverTheGameIsLeft)
+{
+    folder.Write("H.dat", "Ann\r\nBo\r\nCy\r\nDi\r\nEd\r\nFlo\r\nGus\r\nHal\r\nIvy\r\nJo\r\n");
+    // Ends the game with a place and waits until the name dialog is done with.
+    const auto endTheGame = [this](std::int32_t score, const std::function<bool()>& done) {
+        SetBoard(NoMove);
+        State().WorkBoard = NoMove;
+        State().Score = score;
+        window->GameLogic().Chenge();
+        ASSERT_TRUE(WaitUntil(done));
+    };
+    const auto waiting = [this] { return Find<QTimer>(QStringLiteral("Timer3"))->isActive(); };
+    const auto names = [this] { return folder.Read("H.dat").split('\r').first(2).join('\r'); };
+
+    Start();
+    watcher.name = QStringLiteral("Nina");
+    endTheGame(150, waiting); // the second's wait before the entry
+    Key(Qt::Key_N);
+    EXPECT_EQ(names(), "Nina\r\nAnn");
+    EXPECT_FALSE(waiting()) << "no question will follow";
+    EXPECT_EQ(State().Score, 0) << "a new deal";
+    EXPECT_EQ(Find<ListBox>("ListBox1")->Lines()[0], "Nina");
+
+    watcher.name = QStringLiteral("Cleo");
+    endTheGame(160, waiting);
+    window->close();
+    EXPECT_EQ(names(), "Cleo\r\nNina");
+
+    Restart();
+    watcher.name = QStringLiteral("Sig");
+    bool ended = false;
+    QObject::connect(window.get(), &TTumbaro::Terminated, [&] { ended = true; });
+    watcher.insteadOfOk = [this] { window->QuitOnSignal(); };
+    endTheGame(170, [&] { return ended; });
+    EXPECT_EQ(names(), "Sig\r\nCleo") << "the name as typed so far";
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(watcher.boxes.isEmpty()) << "nothing was asked";
 }
 
 TEST_F(HighScore, AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen)

@@ -24,8 +24,10 @@
 #include <QWindow>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace tumbaro::test {
 
@@ -92,6 +94,9 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QString name;
     bool typeName = true;
+    // Run once in place of OK, with the name typed: a way out of the program
+    // while the name dialog is open.
+    std::function<void()> insteadOfOk;
     QStringList boxes; // the texts of the message boxes seen
 
 private:
@@ -106,6 +111,8 @@ private:
                 modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->clear();
                 QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("Edit1")), name);
             }
+            if (insteadOfOk)
+                return std::exchange(insteadOfOk, nullptr)();
             modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         }
     }

@@ -1,7 +1,9 @@
 // The end of a game through the high-score table: the place check, the name
 // dialog, the entry a second after it closes, both files rewritten, and then
-// the question whether to play again.
+// the question whether to play again. An entry still pending when the player
+// deals anew or the program ends is made there and then.
 
+#include "engine/game_error.h"
 #include "scores/high_score_table.h"
 #include "scores/name_dialog.h"
 #include "ui/table/high_score_model.h"
@@ -24,11 +26,25 @@ THScore* TTumbaro::NameDialog()
 
 void TTumbaro::HightScore()
 {
-    if (FindPlace(table_->Table().Scores, game_.State().Score) == -1) {
+    pendingScore_ = game_.State().Score;
+    // The place is judged on the table as it stands now, which another window
+    // in this folder may have changed; a table that can't be read is judged
+    // as it was shown, and its entry will say what is wrong.
+    HighScoreTable now = table_->Table();
+    try {
+        now = ReadTable();
+        table_->SetTable(now);
+    } catch (const GameError&) {
+    }
+    if (FindPlace(now.Scores, pendingScore_) == -1) {
         game_.GameOver();
         return;
     }
+    entry_ = PendingEntry::NameOpen;
     NameDialog()->exec();
+    if (entry_ != PendingEntry::NameOpen)
+        return; // made while the dialog was open, on the way out of the program
+    entry_ = PendingEntry::Waiting;
     game_.State().AnimStep = 0;
     Timer3->start();
 }
@@ -45,15 +61,36 @@ void TTumbaro::Timer3Timer()
 
 void TTumbaro::HiScore()
 {
-    const GameState& state = game_.State();
-    HighScoreTable table = table_->Table();
-    const int place = FindPlace(table.Scores, state.Score);
-    if (place != -1) {
-        InsertEntry(table.Names, table.Scores, place, state.PlayerName, state.Score);
-        table_->SetTable(table);
+    if (CompletePendingEntry())
+        game_.GameOver();
+}
+
+bool TTumbaro::CompletePendingEntry(bool show)
+{
+    if (entry_ == PendingEntry::None)
+        return false;
+    if (entry_ == PendingEntry::NameOpen)
+        HScore->TakeTypedName();
+    entry_ = PendingEntry::None;
+    Timer3->stop();
+    const std::string& name = game_.State().PlayerName;
+    EnteredScore entered;
+    try {
+        entered = EnterScore({}, name, pendingScore_);
+    } catch (const GameError&) {
+        // Nothing was written; the entry still shows until the next start.
+        if (show) {
+            HighScoreTable table = table_->Table();
+            if (const int place = FindPlace(table.Scores, pendingScore_); place != -1)
+                InsertEntry(table.Names, table.Scores, place, name, pendingScore_);
+            table_->SetTable(table);
+        }
+        throw;
     }
-    table.Save();
-    game_.GameOver();
+    // The table as written, or as it is when others filled it meanwhile.
+    if (show)
+        table_->SetTable(entered.table);
+    return true;
 }
 
 } // namespace tumbaro

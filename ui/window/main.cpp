@@ -1,6 +1,7 @@
 // Tumbaro: the entry point. Brings up the application and the main window, and
 // runs the message loop.
 
+#include "platform/quit_signals.h"
 #include "platform/registry_store.h"
 #include "ui/languages/language.h"
 #include "ui/errors/error_display.h"
@@ -19,6 +20,12 @@ int main(int argc, char** argv)
     // An error while starting up is shown the same way, and then the program ends.
     tumbaro::ShowErrors([&] {
         tumbaro::TTumbaro window(tumbaro::Registry::DefaultStoreFile());
+        // A kill or a logout ends the program through the event loop, and an
+        // exit from inside the toolkit (the display gone) still writes what
+        // the player has earned.
+        tumbaro::QuitSignals quitSignals;
+        QObject::connect(&quitSignals, &tumbaro::QuitSignals::Received, &window, &tumbaro::TTumbaro::QuitOnSignal);
+        const tumbaro::ExitGuard exitGuard([&window] { window.CompletePendingEntryOrLog(false); });
         window.show();
         QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
         QApplication::exec();

@@ -267,6 +267,7 @@ bool TTumbaro::AskPlayAgain()
 
 void TTumbaro::Terminate()
 {
+    CompletePendingEntry();
     Timer1->stop();
     Timer2->stop();
     Timer3->stop();

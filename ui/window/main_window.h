@@ -14,6 +14,8 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QAction;
 class QTimer;
@@ -70,12 +72,25 @@ public:
     void Terminate() override;
     void EndOfGame() override;
 
+    // A game that earned a place and whose entry is still to be made (the
+    // name dialog open, or the second's wait after it) is entered now: with
+    // the name as typed so far, the dialog's default if it is empty. False
+    // when there was none. `show` false only writes the files, for the very
+    // end of the program, when the display may already be gone.
+    bool CompletePendingEntry(bool show = true);
+    // The same where no error box can be shown: a failure goes to stderr.
+    void CompletePendingEntryOrLog(bool show) noexcept;
+    // SIGTERM or SIGHUP: the pending entry is made and the program ends
+    // through the event loop; nothing is asked.
+    void QuitOnSignal();
+
 signals:
     void Terminated();
 
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
@@ -102,6 +117,9 @@ private:
 
     Game game_;
     std::filesystem::path settingsFile_;
+    enum class PendingEntry { None, NameOpen, Waiting };
+    PendingEntry entry_ = PendingEntry::None;
+    std::int32_t pendingScore_ = 0; // the score of the game that earned the place
     SwapSound swapSound_;
     tumbaro::QuestionBeep questionBeep_;
     GameCommands* commands_ = nullptr;

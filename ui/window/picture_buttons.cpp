@@ -59,6 +59,8 @@ void TTumbaro::ConnectCommands()
 {
     OnTriggered(commands_->NewGame(), [this] {
         ShowLook(Image16, ImageList2, NewReleased);
+        // An entry still waiting is made first, and no question follows it.
+        CompletePendingEntry();
         game_.Newgame();
     });
     OnTriggered(commands_->Undo(), [this] {
