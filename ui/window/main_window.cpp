@@ -53,7 +53,7 @@ QFont WindowFont(const char* family, int pixelSize)
 
 TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this), settingsFile_(std::move(settingsFile)),
-      swapSound_(this), questionBeep_(this)
+      savedGame_(SavedGameFile::BesideStore(settingsFile_)), swapSound_(this), questionBeep_(this)
 {
     setObjectName(QStringLiteral("Tumbaro"));
     setWindowTitle(QStringLiteral("Tumbaro"));
@@ -76,6 +76,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
     ConnectButtons();
     ConnectCommands();
+    game_.KeepIn(&savedGame_);
 }
 
 TTumbaro::~TTumbaro() = default;
@@ -195,17 +196,23 @@ void TTumbaro::FormActivate()
     if (activated_)
         return;
     activated_ = true;
-    LoadScheme();
+    // A bad stored scheme is told once; the game goes on with scheme 1.
+    if (const auto error = LoadScheme())
+        ShowError(QString::fromStdString(*error));
     game_.Random().Seed(static_cast<std::int64_t>(std::time(nullptr)));
-    game_.Newgame();
+    if (const auto saved = savedGame_.Load())
+        game_.Resume(*saved);
+    else
+        game_.Newgame();
     LoadHighScores();
 }
 
-void TTumbaro::LoadScheme()
+std::optional<std::string> TTumbaro::LoadScheme()
 {
     Registry registry(settingsFile_);
-    if (const auto scheme = ReadStoredScheme(registry))
-        game_.State().Scheme = *scheme;
+    SchemeAtStart start = ReadSchemeAtStart(registry);
+    game_.State().Scheme = start.scheme;
+    return std::move(start.error);
 }
 
 // ---- Screen ----

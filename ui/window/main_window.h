@@ -8,6 +8,7 @@
 #include "platform/question_beep.h"
 #include "platform/swap_sound.h"
 #include "play/game.h"
+#include "play/saved_game_file.h"
 
 #include <QWidget>
 
@@ -50,13 +51,16 @@ public:
     THScore* NameDialog();
 
     // Runs once, when the window first becomes active: the scheme, the seed,
-    // the first game and the high-score table.
+    // the game (the one left unfinished last time, or a new deal) and the
+    // high-score table.
     void FormActivate();
     bool Activated() const { return activated_; }
 
     // A click on the cell at 1-based (row, column).
     void ButtonClick(int row, int column) { game_.ButtonClick(row, column); }
-    void LoadScheme();
+    // The stored scheme into the game; the message to show when it could
+    // not be had (the game then goes on with scheme 1).
+    std::optional<std::string> LoadScheme();
     void Redrow() { game_.Redrow(); }
 
     // Screen
@@ -117,6 +121,7 @@ private:
 
     Game game_;
     std::filesystem::path settingsFile_;
+    SavedGameFile savedGame_;
     enum class PendingEntry { None, NameOpen, Waiting };
     PendingEntry entry_ = PendingEntry::None;
     std::int32_t pendingScore_ = 0; // the score of the game that earned the place
