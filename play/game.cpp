@@ -126,6 +126,23 @@ void Game::ButtonClick(int row, int column)
         screen_.QuestionBeep();
 }
 
+std::optional<Pick> Game::PendingPick() const
+{
+    if (state_.ExpectSecondPick != 1)
+        return std::nullopt;
+    return state_.FirstPick;
+}
+
+void Game::DropPick()
+{
+    if (Animating() || state_.ExpectSecondPick != 1)
+        return;
+    state_.ExpectFirstPick = 1;
+    state_.ExpectSecondPick = 0;
+    const Pick first = state_.FirstPick;
+    DrawCell(first.Row, first.Column, state_.GameBoard[CellIndex(first.Row, first.Column)], CellSize::Normal);
+}
+
 void Game::DellLine(int row, int column)
 {
     const int first = CellIndex(state_.FirstPick.Row, state_.FirstPick.Column);

@@ -11,6 +11,7 @@
 #include "play/screen.h"
 
 #include <array>
+#include <optional>
 
 namespace tumbaro {
 
@@ -40,6 +41,11 @@ public:
     // A click on the cell at 1-based (row, column). Ignored while a move is
     // being played out.
     void ButtonClick(int row, int column);
+    // The ball picked and waiting for its partner, if any.
+    std::optional<Pick> PendingPick() const;
+    // Lets go of the picked ball without a sound, as if it had never been
+    // picked: a drag from another ball starts afresh.
+    void DropPick();
     // The swap test for FirstPick and the given second pick.
     void DellLine(int row, int column);
     // Mark and score every line in WorkBoard, then start the fall.

@@ -10,6 +10,7 @@
 #include "ui/controls/picture_control.h"
 #include "ui/controls/score_box.h"
 #include "ui/errors/error_display.h"
+#include "ui/input/drag_swap.h"
 #include "ui/input/shortcuts.h"
 #include "ui/layout/window_layout.h"
 #include "ui/pictures/picture_density.h"
@@ -74,6 +75,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
     hint_ = new HintBlink(game_, *this, this);
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
+    new DragSwap(*board_, game_);
     ConnectButtons();
     ConnectCommands();
     game_.KeepIn(&savedGame_);
