@@ -71,6 +71,28 @@ TEST_F(Drag, ABallDraggedOntoItsNeighbourSwapsAsTwoClicksWould)
     EXPECT_EQ(State().GameBoard, byClicks);
 }
 
+// A finger on a touchscreen reaches the board as the mouse does: Qt turns
+// the touch into a press, motion and release, and nothing in the window takes
+// the touch for itself.
+TEST_F(Drag, AFingerTapsAndDragsAsTheMouseDoes)
+{
+    Start();
+    QPointingDevice* screen = QTest::createTouchDevice();
+    QWindow* handle = window->windowHandle();
+    SetBoard(OneMove);
+    QTest::touchEvent(handle, screen).press(0, Centre(45));
+    QTest::touchEvent(handle, screen).release(0, Centre(45));
+    EXPECT_TRUE(Picked(45)) << "a tap picks";
+    QTest::touchEvent(handle, screen).press(0, Centre(45));
+    QTest::touchEvent(handle, screen).release(0, Centre(45));
+    SetBoard(OneMove);
+    QTest::touchEvent(handle, screen).press(0, Centre(45));
+    for (int step = 1; step <= 8; ++step)
+        QTest::touchEvent(handle, screen).move(0, Centre(45) + QPoint(52 * step / 8, 0));
+    EXPECT_TRUE(window->GameLogic().Animating()) << "a finger's drag swaps";
+    QTest::touchEvent(handle, screen).release(0, Centre(46));
+}
+
 TEST_F(Drag, APressAndReleaseStaysAClickAndADragToNowhereLeavesTheBallPicked)
 {
     Start();
