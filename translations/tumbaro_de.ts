@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Rahmen</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Rahmen um die Punkte und die Bestenliste</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Hintergrund</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>Das Bild des Themas hinter dem Brett</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Beendet das Spiel (Strg+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Öffnet die Hilfeseite (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Bestenliste</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Überschrift der Bestenliste</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Zeigt Kugeln (Taste 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Zeigt Kegel (Taste 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Zeigt Ringe (Taste 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Thema</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Überschrift der Themenknöpfe</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Nimmt den letzten Zug und seine Punkte zurück (U, Rücktaste oder Strg+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Startet ein neues Spiel (N oder F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Wähle eine Kugel und dann ihre Nachbarin darüber, darunter, links oder rechts, um beide zu tauschen (Leertaste oder Eingabetaste)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Drei-gewinnt-Spiel. Die Pfeiltasten bewegen den Cursor, Leertaste oder Eingabetaste wählt eine Kugel, H zeigt einen möglichen Zug, M schaltet den Ton aus oder ein</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>Die Punkte des laufenden Spiels</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Namen der Bestenliste</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>Die Namen zu den zehn besten Spielen, das beste zuerst</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Punkte der Bestenliste</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>Die zehn besten Punktzahlen, die höchste zuerst</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Zeile %1, Spalte %2: leer</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Zeile %1, Spalte %2: %3, ausgewählt</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       Spiel vorbei!!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>Möchtest du noch einmal spielen?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.de.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Deine Punkte</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Neues Spiel</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Deinen letzten Zug zurücknehmen</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Thema 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Thema 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Thema 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Hilfe</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Tipp</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Ton</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Spiel beenden</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>ZURÜCK</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Drücken</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Fokus setzen</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Löst die Aktion aus</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Setzt den Fokus</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Abbrechen</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Löschen</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Alles auswählen</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Kopieren</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Ja</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;Nein</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Strg</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Umschalt</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Ton an</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Ton aus</translation>
     </message>
   </context>
   <context>

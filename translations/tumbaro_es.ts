@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Marco</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Marco alrededor de la puntuación y la tabla de récords</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Fondo</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>La imagen del tema detrás del tablero</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Sale del juego (Ctrl+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Abre la página de ayuda (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Récords</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Título de la tabla de récords</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Muestra esferas (tecla 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Muestra conos (tecla 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Muestra anillos (tecla 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Tema</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Título de los botones de tema</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Deshace el último movimiento y sus puntos (U, Retroceso o Ctrl+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Empieza una partida nueva (N o F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Elige una pieza y luego su vecina de arriba, abajo, izquierda o derecha para intercambiarlas (Espacio o Intro)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Puzle de combinar tres. Las flechas mueven el cursor, Espacio o Intro elige una pieza, H muestra un movimiento posible, M quita o pone el sonido</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>Los puntos de la partida en curso</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Nombres de los récords</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>Los nombres de las diez mejores partidas, la mejor primero</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Mejores puntuaciones</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>Las diez mejores puntuaciones, la mejor primero</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Fila %1, columna %2: casilla vacía</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Fila %1, columna %2: %3, casilla elegida</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Fila %1, columna %2: %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       ¡¡¡Fin de la partida!!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>¿Quieres volver a jugar?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Tu puntuación</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Nueva partida</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Deshacer tu último movimiento</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Tema 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Tema 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Tema 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Ayuda</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Pista</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Sonido</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Salir del juego</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>ATRÁS</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Pulsar</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Dar el foco</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Ejecuta la acción</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Pone el foco</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Cancelar</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Eliminar</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Seleccionar todo</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Sí</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;No</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>Aceptar</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Ctrl</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Mayús</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Con sonido</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Sin sonido</translation>
     </message>
   </context>
   <context>

@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Cadre</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Cadre autour du score et du tableau des records</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Arrière-plan</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>L'image du thème derrière le plateau</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Quitte le jeu (Ctrl+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Ouvre la page d'aide (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Records</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Titre du tableau des records</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Affiche des sphères (touche 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Affiche des cônes (touche 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Affiche des anneaux (touche 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Thème</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Titre des boutons de thème</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Annule le dernier coup et ses points (U, Retour arrière ou Ctrl+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Commence une nouvelle partie (N ou F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Choisissez une pièce, puis sa voisine au-dessus, au-dessous, à gauche ou à droite pour les échanger (Espace ou Entrée)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Jeu de type match-3. Les flèches déplacent le curseur, Espace ou Entrée choisit une pièce, H montre un coup possible, M coupe ou remet le son</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>Les points de la partie en cours</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Noms des records</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>Les noms des dix meilleures parties, la meilleure en premier</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>Les dix meilleurs scores, le meilleur en premier</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Ligne %1, colonne %2 : vide</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Ligne %1, colonne %2 : %3, case choisie</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Ligne %1, colonne %2 : %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       Partie terminée !!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>Voulez-vous rejouer ?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Votre score</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Annuler votre dernier coup</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Thème 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Thème 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Thème 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Aide</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Indice</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Son</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Quitter le jeu</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>RETOUR</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Appuyer</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Donner le focus</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Déclenche l'action</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Donne le focus</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Annuler</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>Cop&amp;ier</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Supprimer</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Tout sélectionner</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Oui</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;Non</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Ctrl</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Maj</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Son activé</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Son coupé</translation>
     </message>
   </context>
   <context>

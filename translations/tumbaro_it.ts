@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Cornice</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Cornice intorno al punteggio e alla classifica</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Sfondo</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>L'immagine del tema dietro il tabellone</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Esce dal gioco (Ctrl+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Apre la pagina di aiuto (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Classifica</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Titolo della classifica</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Mostra sfere (tasto 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Mostra coni (tasto 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Mostra anelli (tasto 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Tema</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Titolo dei pulsanti del tema</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Annulla l'ultima mossa e i suoi punti (U, Backspace o Ctrl+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Inizia una nuova partita (N o F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Scegli un pezzo, poi quello accanto sopra, sotto, a sinistra o a destra per scambiarli (Spazio o Invio)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Puzzle match-3. Le frecce muovono il cursore, Spazio o Invio sceglie un pezzo, H mostra una mossa possibile, M spegne o riaccende il suono</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>I punti della partita in corso</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Nomi in classifica</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>I nomi delle dieci migliori partite, a partire dalla migliore</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Migliori punteggi</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>I dieci migliori punteggi, a partire dal migliore</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Riga %1, colonna %2: casella vuota</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Riga %1, colonna %2: %3, casella scelta</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Riga %1, colonna %2: %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       Partita finita!!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>Vuoi giocare di nuovo?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Il tuo punteggio</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Nuova partita</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Annulla la tua ultima mossa</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Tema 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Tema 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Tema 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Aiuto</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Suggerimento</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Suono</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Esci dal gioco</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>ANNULLA</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Premi</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Imposta il focus</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Esegue l'azione</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Imposta il focus</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Annulla</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>Ri&amp;fai</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Copia</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Elimina</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Seleziona tutto</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Sì</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;No</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annulla</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Ctrl</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Maiusc</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Suono attivo</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Suono spento</translation>
     </message>
   </context>
   <context>

@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Kader</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Kader rond de score en de topscorelijst</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Achtergrond</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>De afbeelding van het thema achter het bord</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Sluit het spel af (Ctrl+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Opent de helppagina (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Topscores</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Titel van de topscorelijst</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Toont bollen (toets 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Toont kegels (toets 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Toont ringen (toets 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Thema</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Titel van de themaknoppen</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Neemt de laatste zet en de punten ervan terug (U, Backspace of Ctrl+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Begint een nieuw spel (N of F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Kies een stuk en dan zijn buur erboven, eronder, links of rechts om ze te wisselen (spatie of Enter)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Match-3-puzzel. De pijltjestoetsen verplaatsen de cursor, spatie of Enter kiest een stuk, H toont een mogelijke zet, M zet het geluid uit of aan</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>De punten van het lopende spel</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Namen van de topscores</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>De namen bij de tien beste spellen, het beste eerst</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Topscores</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>De tien beste scores, de hoogste eerst</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Rij %1, kolom %2: leeg</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Rij %1, kolom %2: %3, gekozen</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Rij %1, kolom %2: %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       Spel afgelopen!!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>Wil je nog een keer spelen?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Je score</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Nieuw spel</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Je vorige zet ongedaan maken</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Thema 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Thema 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Thema 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Help</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Tip</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Geluid</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Spel afsluiten</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>TERUG</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Indrukken</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Focus geven</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Voert de actie uit</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Geeft de focus</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Annuleren</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>&amp;Herhalen</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>K&amp;nippen</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Verwijderen</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Alles selecteren</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Ja</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;Nee</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuleren</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Ctrl</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Shift</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Geluid aan</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Geluid uit</translation>
     </message>
   </context>
   <context>

@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Ramka</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Ramka wokół wyniku i tabeli rekordów</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Tło</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>Obraz motywu za planszą</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Zamyka grę (Ctrl+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Otwiera stronę pomocy (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Rekordy</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Tytuł tabeli rekordów</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Pokazuje kule (klawisz 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Pokazuje stożki (klawisz 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Pokazuje pierścienie (klawisz 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Motyw</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Tytuł przycisków motywu</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Cofa ostatni ruch i jego punkty (U, Backspace lub Ctrl+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Rozpoczyna nową grę (N lub F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Wybierz element, a potem sąsiedni powyżej, poniżej, z lewej lub z prawej, aby je zamienić (Spacja lub Enter)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Łamigłówka typu „trzy w rzędzie”. Strzałki przesuwają kursor, Spacja lub Enter wybiera element, H pokazuje możliwy ruch, M wyłącza lub włącza dźwięk</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>Punkty bieżącej gry</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Imiona w tabeli rekordów</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>Imiona graczy dziesięciu najlepszych gier, od najlepszej</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Najlepsze wyniki</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>Dziesięć najlepszych wyników, od najlepszego</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Wiersz %1, kolumna %2: puste pole</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Wiersz %1, kolumna %2: %3, pole wybrane</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Wiersz %1, kolumna %2: %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       Koniec gry!!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>Chcesz zagrać jeszcze raz?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Twój wynik</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Nowa gra</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Cofnij swój ostatni ruch</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Motyw 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Motyw 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Motyw 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Pomoc</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Podpowiedź</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Dźwięk</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Zakończ grę</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>COFNIJ</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Naciśnij</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Ustaw fokus</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Wywołuje akcję</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Ustawia fokus</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Anuluj</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>W&amp;ytnij</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>Wk&amp;lej</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Usuń</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Zaznacz wszystko</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Tak</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;Nie</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Anuluj</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Ctrl</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Shift</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Dźwięk wł.</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Dźwięk wył.</translation>
     </message>
   </context>
   <context>

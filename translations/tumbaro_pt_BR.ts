@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Moldura</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Moldura em volta da pontuação e da tabela de recordes</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Fundo</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>A imagem do tema atrás do tabuleiro</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Sai do jogo (Ctrl+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Abre a página de ajuda (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Recordes</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Título da tabela de recordes</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Mostra esferas (tecla 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Mostra cones (tecla 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Mostra anéis (tecla 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Tema</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Título dos botões de tema</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Desfaz a última jogada e seus pontos (U, Backspace ou Ctrl+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Começa um novo jogo (N ou F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Escolha uma peça e depois a vizinha de cima, de baixo, da esquerda ou da direita para trocá-las (Espaço ou Enter)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Quebra-cabeça de combinar três. As setas movem o cursor, Espaço ou Enter escolhe uma peça, H mostra uma jogada possível, M desliga ou liga o som</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>Os pontos do jogo em andamento</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Nomes dos recordes</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>Os nomes dos dez melhores jogos, o melhor primeiro</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Melhores pontuações</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>As dez melhores pontuações, a maior primeiro</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Linha %1, coluna %2: casa vazia</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Linha %1, coluna %2: %3, casa escolhida</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Linha %1, coluna %2: %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       Fim de jogo!!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>Quer jogar de novo?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Sua pontuação</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Novo jogo</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Desfazer sua última jogada</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Tema 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Tema 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Tema 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Ajuda</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Dica</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Som</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Sair do jogo</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>VOLTAR</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Pressionar</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Definir foco</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Aciona a ação</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Define o foco</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Cancelar</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Excluir</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Selecionar tudo</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Sim</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;Não</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Ctrl</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Shift</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Som ligado</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Som desligado</translation>
     </message>
   </context>
   <context>

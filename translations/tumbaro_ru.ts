@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
   <context>
+    <name>Accessibility</name>
+    <message>
+      <source>Frame</source>
+      <translation>Рамка</translation>
+    </message>
+    <message>
+      <source>Frame round the score and the high-score table</source>
+      <translation>Рамка вокруг счёта и таблицы рекордов</translation>
+    </message>
+    <message>
+      <source>Background</source>
+      <translation>Фон</translation>
+    </message>
+    <message>
+      <source>The scheme's picture behind the board</source>
+      <translation>Картинка темы за игровым полем</translation>
+    </message>
+    <message>
+      <source>Leaves the game (Ctrl+Q)</source>
+      <translation>Закрывает игру (Ctrl+Q)</translation>
+    </message>
+    <message>
+      <source>Opens the help page (F1)</source>
+      <translation>Открывает справку (F1)</translation>
+    </message>
+    <message>
+      <source>High Score</source>
+      <translation>Рекорды</translation>
+    </message>
+    <message>
+      <source>Title of the high-score table</source>
+      <translation>Заголовок таблицы рекордов</translation>
+    </message>
+    <message>
+      <source>Draws the balls as spheres (key 1)</source>
+      <translation>Показывает шары (клавиша 1)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as cones (key 2)</source>
+      <translation>Показывает конусы (клавиша 2)</translation>
+    </message>
+    <message>
+      <source>Draws the balls as rings (key 3)</source>
+      <translation>Показывает кольца (клавиша 3)</translation>
+    </message>
+    <message>
+      <source>Scheme</source>
+      <translation>Тема</translation>
+    </message>
+    <message>
+      <source>Title of the scheme buttons</source>
+      <translation>Заголовок кнопок темы</translation>
+    </message>
+    <message>
+      <source>Takes back the last move and its points (U, Backspace or Ctrl+Z)</source>
+      <translation>Отменяет последний ход и его очки (U, Backspace или Ctrl+Z)</translation>
+    </message>
+    <message>
+      <source>Deals a new game (N or F2)</source>
+      <translation>Начинает новую игру (N или F2)</translation>
+    </message>
+    <message>
+      <source>Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)</source>
+      <translation>Выберите фишку, затем соседнюю сверху, снизу, слева или справа, чтобы поменять их местами (Пробел или Enter)</translation>
+    </message>
+    <message>
+      <source>Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, M switches the sound off or on</source>
+      <translation>Головоломка «три в ряд». Стрелки перемещают курсор, Пробел или Enter выбирает фишку, H показывает возможный ход, M выключает или включает звук</translation>
+    </message>
+    <message>
+      <source>The points of the game in progress</source>
+      <translation>Очки текущей игры</translation>
+    </message>
+    <message>
+      <source>High-score names</source>
+      <translation>Имена в таблице рекордов</translation>
+    </message>
+    <message>
+      <source>The players of the ten best games, best first</source>
+      <translation>Игроки десяти лучших партий, начиная с лучшей</translation>
+    </message>
+    <message>
+      <source>High scores</source>
+      <translation>Лучшие результаты</translation>
+    </message>
+    <message>
+      <source>The ten best scores, best first</source>
+      <translation>Десять лучших результатов, начиная с лучшего</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: empty</source>
+      <translation>Ряд %1, столбец %2: пусто</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3, picked</source>
+      <extracomment>%3 is the ball, as "pink sphere".</extracomment>
+      <translation>Ряд %1, столбец %2: %3, выбрано</translation>
+    </message>
+    <message>
+      <source>Row %1, column %2: %3</source>
+      <translation>Ряд %1, столбец %2: %3</translation>
+    </message>
+  </context>
+  <context>
     <name>BallNames</name>
     <message>
       <source>silver sphere with a red seam</source>
@@ -140,10 +244,67 @@
     </message>
   </context>
   <context>
+    <name>GameOver</name>
+    <message>
+      <source>       Game Over!!!</source>
+      <extracomment>The leading blanks centre the title; keep them.</extracomment>
+      <translation>       Игра окончена!!!</translation>
+    </message>
+    <message>
+      <source>Do you want to play again?</source>
+      <translation>Хотите сыграть ещё раз?</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
       <translation>Help/Vendrask.html</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hints</name>
+    <message>
+      <source>Your Score</source>
+      <translation>Ваш счёт</translation>
+    </message>
+    <message>
+      <source>New Game</source>
+      <translation>Новая игра</translation>
+    </message>
+    <message>
+      <source>Undo your previous move</source>
+      <translation>Отменить последний ход</translation>
+    </message>
+    <message>
+      <source>Scheme 1</source>
+      <translation>Тема 1</translation>
+    </message>
+    <message>
+      <source>Scheme 2</source>
+      <translation>Тема 2</translation>
+    </message>
+    <message>
+      <source>Scheme 3</source>
+      <translation>Тема 3</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Справка</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <extracomment>The command that shows a possible move.</extracomment>
+      <translation>Подсказка</translation>
+    </message>
+    <message>
+      <source>Sound</source>
+      <extracomment>The command that switches the sound off or on.</extracomment>
+      <translation>Звук</translation>
+    </message>
+    <message>
+      <source>Exit Game</source>
+      <translation>Выйти из игры</translation>
     </message>
   </context>
   <context>
@@ -163,6 +324,108 @@
     <message>
       <source>UNDO</source>
       <translation>НАЗАД</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+      <source>Press</source>
+      <translation>Нажать</translation>
+    </message>
+    <message>
+      <source>SetFocus</source>
+      <translation>Установить фокус</translation>
+    </message>
+    <message>
+      <source>Triggers the action</source>
+      <translation>Выполняет действие</translation>
+    </message>
+    <message>
+      <source>Sets the focus</source>
+      <translation>Устанавливает фокус</translation>
+    </message>
+  </context>
+  <context>
+    <name>QGnomeTheme</name>
+    <message>
+      <source>&amp;OK</source>
+      <translation>&amp;ОК</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Отмена</translation>
+    </message>
+  </context>
+  <context>
+    <name>QLineEdit</name>
+    <message>
+      <source>&amp;Undo</source>
+      <translation>&amp;Отменить действие</translation>
+    </message>
+    <message>
+      <source>&amp;Redo</source>
+      <translation>&amp;Повторить действие</translation>
+    </message>
+    <message>
+      <source>Cu&amp;t</source>
+      <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+      <source>&amp;Paste</source>
+      <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Удалить</translation>
+    </message>
+    <message>
+      <source>Select All</source>
+      <translation>Выделить всё</translation>
+    </message>
+  </context>
+  <context>
+    <name>QPlatformTheme</name>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>&amp;Да</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>&amp;Нет</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Отмена</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>ОК</translation>
+    </message>
+  </context>
+  <context>
+    <name>QShortcut</name>
+    <message>
+      <source>Ctrl</source>
+      <translation>Ctrl</translation>
+    </message>
+    <message>
+      <source>Shift</source>
+      <translation>Shift</translation>
+    </message>
+  </context>
+  <context>
+    <name>SoundNote</name>
+    <message>
+      <source>Sound on</source>
+      <translation>Звук вкл.</translation>
+    </message>
+    <message>
+      <source>Sound off</source>
+      <translation>Звук выкл.</translation>
     </message>
   </context>
   <context>

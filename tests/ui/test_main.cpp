@@ -1,7 +1,10 @@
 // Window tests run offscreen inside the game's own application object, so the
-// error display is the real one.
+// error display is the real one. Built with TUMBARO_TEST_LANGUAGE, they run
+// under that desktop language, with the translation installed as the game
+// installs it.
 
 #include "ui/errors/error_display.h"
+#include "ui/languages/language.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +12,15 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+#ifdef TUMBARO_TEST_LANGUAGE
+    qputenv("LANGUAGE", TUMBARO_TEST_LANGUAGE);
+#endif
     tumbaro::TumbaroApplication app(argc, argv);
     tumbaro::InstallFontSubstitutions();
+#ifdef TUMBARO_TEST_LANGUAGE
+    if (tumbaro::InstallLanguage() != QLatin1String(TUMBARO_TEST_LANGUAGE))
+        return 1;
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

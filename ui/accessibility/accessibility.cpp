@@ -8,11 +8,15 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QCoreApplication>
 
 namespace tumbaro {
 
 namespace {
 
+QString Translated(const char* text) { return QCoreApplication::translate("Accessibility", text); }
+
+// Names and descriptions in English, translated when a control is described.
 struct PictureText {
     const char* control;
     QAccessible::Role role;
@@ -20,32 +24,41 @@ struct PictureText {
     const char* description;
 };
 
-const char* const FrameDescription = "Frame round the score and the high-score table";
+const char* const Frame = QT_TRANSLATE_NOOP("Accessibility", "Frame");
+const char* const FrameDescription =
+    QT_TRANSLATE_NOOP("Accessibility", "Frame round the score and the high-score table");
 
 const PictureText PictureTexts[] = {
-    {"Background", QAccessible::Graphic, "Background", "The scheme's picture behind the board"},
-    {"Exit", QAccessible::Button, nullptr, "Leaves the game (Ctrl+Q)"},
-    {"Help", QAccessible::Button, nullptr, "Opens the help page (F1)"},
-    {"Image1", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image2", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image3", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image4", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image5", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image6", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image7", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image8", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image9", QAccessible::Graphic, "Frame", FrameDescription},
-    {"Image10", QAccessible::Graphic, "High Score", "Title of the high-score table"},
-    {"Image11", QAccessible::Button, nullptr, "Draws the balls as spheres (key 1)"},
-    {"Image12", QAccessible::Button, nullptr, "Draws the balls as cones (key 2)"},
-    {"Image13", QAccessible::Button, nullptr, "Draws the balls as rings (key 3)"},
-    {"Image14", QAccessible::Graphic, "Scheme", "Title of the scheme buttons"},
-    {"Image15", QAccessible::Button, nullptr, "Takes back the last move and its points (U, Backspace or Ctrl+Z)"},
-    {"Image16", QAccessible::Button, nullptr, "Deals a new game (N or F2)"},
+    {"Background", QAccessible::Graphic, QT_TRANSLATE_NOOP("Accessibility", "Background"),
+     QT_TRANSLATE_NOOP("Accessibility", "The scheme's picture behind the board")},
+    {"Exit", QAccessible::Button, nullptr, QT_TRANSLATE_NOOP("Accessibility", "Leaves the game (Ctrl+Q)")},
+    {"Help", QAccessible::Button, nullptr, QT_TRANSLATE_NOOP("Accessibility", "Opens the help page (F1)")},
+    {"Image1", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image2", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image3", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image4", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image5", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image6", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image7", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image8", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image9", QAccessible::Graphic, Frame, FrameDescription},
+    {"Image10", QAccessible::Graphic, QT_TRANSLATE_NOOP("Accessibility", "High Score"),
+     QT_TRANSLATE_NOOP("Accessibility", "Title of the high-score table")},
+    {"Image11", QAccessible::Button, nullptr,
+     QT_TRANSLATE_NOOP("Accessibility", "Draws the balls as spheres (key 1)")},
+    {"Image12", QAccessible::Button, nullptr,
+     QT_TRANSLATE_NOOP("Accessibility", "Draws the balls as cones (key 2)")},
+    {"Image13", QAccessible::Button, nullptr,
+     QT_TRANSLATE_NOOP("Accessibility", "Draws the balls as rings (key 3)")},
+    {"Image14", QAccessible::Graphic, QT_TRANSLATE_NOOP("Accessibility", "Scheme"),
+     QT_TRANSLATE_NOOP("Accessibility", "Title of the scheme buttons")},
+    {"Image15", QAccessible::Button, nullptr,
+     QT_TRANSLATE_NOOP("Accessibility", "Takes back the last move and its points (U, Backspace or Ctrl+Z)")},
+    {"Image16", QAccessible::Button, nullptr, QT_TRANSLATE_NOOP("Accessibility", "Deals a new game (N or F2)")},
 };
 
-const char* const CellDescription =
-    "Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)";
+const char* const CellDescription = QT_TRANSLATE_NOOP(
+    "Accessibility", "Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)");
 
 // A picture control as a screen reader sees it; a cell's name follows the
 // ball it shows at the moment it is asked.
@@ -116,12 +129,12 @@ QAccessibleInterface* PictureFactory(const QString&, QObject* object)
     const QString name = control->objectName();
     if (const auto [row, column] = CellOf(name); row > 0)
         return new PictureAccessible(control, QAccessible::Button, board, row, column, {},
-                                     QString::fromLatin1(CellDescription));
+                                     Translated(CellDescription));
     for (const PictureText& entry : PictureTexts)
         if (name == QLatin1String(entry.control))
             return new PictureAccessible(control, entry.role, board, 0, 0,
-                                         entry.name ? QString::fromLatin1(entry.name) : control->toolTip(),
-                                         QString::fromLatin1(entry.description));
+                                         entry.name ? Translated(entry.name) : control->toolTip(),
+                                         Translated(entry.description));
     return nullptr;
 }
 
@@ -153,16 +166,20 @@ const BoardAccessibility* BoardAccessibility::Of(const QWidget* window) { return
 
 void BoardAccessibility::NameControls(QWidget* memo, QWidget* names, QWidget* scores)
 {
-    window_->setAccessibleDescription(QStringLiteral(
-        "Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a possible move, "
-        "M switches the sound off or on"));
+    window_->setAccessibleDescription(Translated(QT_TRANSLATE_NOOP(
+        "Accessibility", "Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a "
+                         "possible move, M switches the sound off or on")));
     memo_ = memo;
-    memo->setAccessibleName(QStringLiteral("Your Score"));
-    memo->setAccessibleDescription(QStringLiteral("The points of the game in progress"));
-    names->setAccessibleName(QStringLiteral("High-score names"));
-    names->setAccessibleDescription(QStringLiteral("The players of the ten best games, best first"));
-    scores->setAccessibleName(QStringLiteral("High scores"));
-    scores->setAccessibleDescription(QStringLiteral("The ten best scores, best first"));
+    // The score box is named by its hint.
+    memo->setAccessibleName(QCoreApplication::translate("Hints", "Your Score"));
+    memo->setAccessibleDescription(
+        Translated(QT_TRANSLATE_NOOP("Accessibility", "The points of the game in progress")));
+    names->setAccessibleName(Translated(QT_TRANSLATE_NOOP("Accessibility", "High-score names")));
+    names->setAccessibleDescription(
+        Translated(QT_TRANSLATE_NOOP("Accessibility", "The players of the ten best games, best first")));
+    scores->setAccessibleName(Translated(QT_TRANSLATE_NOOP("Accessibility", "High scores")));
+    scores->setAccessibleDescription(
+        Translated(QT_TRANSLATE_NOOP("Accessibility", "The ten best scores, best first")));
 }
 
 std::function<void()> BoardAccessibility::PressOf(const QWidget* control, int row, int column) const
@@ -180,14 +197,16 @@ std::function<void()> BoardAccessibility::PressOf(const QWidget* control, int ro
 
 QString BoardAccessibility::CellName(int row, int column) const
 {
-    const QString place = QStringLiteral("Row %1, column %2: ").arg(row).arg(column);
     const QString ball = BallName(game_.State().Scheme, shown_[CellIndex(row, column)]);
     if (ball.isEmpty())
-        return place + QStringLiteral("empty");
+        return Translated(QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: empty")).arg(row).arg(column);
     const GameState& state = game_.State();
     const bool picked = !game_.Animating() && state.ExpectSecondPick == 1 && state.FirstPick.Row == row
         && state.FirstPick.Column == column;
-    return place + ball + (picked ? QStringLiteral(", picked") : QString());
+    //: %3 is the ball, as "pink sphere".
+    return Translated(picked ? QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: %3, picked")
+                             : QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: %3"))
+        .arg(QString::number(row), QString::number(column), ball);
 }
 
 void BoardAccessibility::FocusCell(int row, int column)

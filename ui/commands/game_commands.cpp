@@ -1,14 +1,16 @@
 #include "ui/commands/game_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace tumbaro {
 
 namespace {
 
+// A command's text is the hint of the button that triggers it.
 QAction* MakeAction(QObject* parent, const char* name, const char* text)
 {
-    auto* action = new QAction(QString::fromLatin1(text), parent);
+    auto* action = new QAction(QCoreApplication::translate("Hints", text), parent);
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
@@ -16,12 +18,17 @@ QAction* MakeAction(QObject* parent, const char* name, const char* text)
 } // namespace
 
 GameCommands::GameCommands(QObject* parent)
-    : QObject(parent), newGame_(MakeAction(this, "NewGame", "New Game")),
-      undo_(MakeAction(this, "Undo", "Undo your previous move")),
-      schemes_{MakeAction(this, "Scheme1", "Scheme 1"), MakeAction(this, "Scheme2", "Scheme 2"),
-               MakeAction(this, "Scheme3", "Scheme 3")},
-      help_(MakeAction(this, "Help", "Help")), hint_(MakeAction(this, "Hint", "Hint")),
-      sound_(MakeAction(this, "Sound", "Sound")), quit_(MakeAction(this, "Quit", "Exit Game"))
+    : QObject(parent), newGame_(MakeAction(this, "NewGame", QT_TRANSLATE_NOOP("Hints", "New Game"))),
+      undo_(MakeAction(this, "Undo", QT_TRANSLATE_NOOP("Hints", "Undo your previous move"))),
+      schemes_{MakeAction(this, "Scheme1", QT_TRANSLATE_NOOP("Hints", "Scheme 1")),
+               MakeAction(this, "Scheme2", QT_TRANSLATE_NOOP("Hints", "Scheme 2")),
+               MakeAction(this, "Scheme3", QT_TRANSLATE_NOOP("Hints", "Scheme 3"))},
+      help_(MakeAction(this, "Help", QT_TRANSLATE_NOOP("Hints", "Help"))),
+      //: The command that shows a possible move.
+      hint_(MakeAction(this, "Hint", QT_TRANSLATE_NOOP("Hints", "Hint"))),
+      //: The command that switches the sound off or on.
+      sound_(MakeAction(this, "Sound", QT_TRANSLATE_NOOP("Hints", "Sound"))),
+      quit_(MakeAction(this, "Quit", QT_TRANSLATE_NOOP("Hints", "Exit Game")))
 {
     setObjectName(QStringLiteral("GameCommands"));
     // Nothing to take back before the first move.

@@ -23,7 +23,7 @@ struct ControlSpec {
     ControlKind kind;
     QRect geometry;
     int pictureOptions; // PictureControl::Option flags
-    QString hint;
+    const char* hint; // in English, translated where it is shown; may be null
     QString storedPicture; // the control whose stored picture it shows, if any
     int row = 0, column = 0; // a cell's place on the board, 1..8
 };

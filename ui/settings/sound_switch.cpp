@@ -4,6 +4,7 @@
 #include "ui/settings/scheme_setting.h"
 #include "ui/layout/window_layout.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace tumbaro {
@@ -44,7 +45,8 @@ void SoundSwitch::Toggle()
     // A store that can't be written keeps the choice for this run only.
     Registry registry(settingsFile_);
     StoreSoundOn(registry, SchemeKey, on_);
-    note_->setText(on_ ? QStringLiteral("Sound on") : QStringLiteral("Sound off"));
+    note_->setText(on_ ? QCoreApplication::translate("SoundNote", "Sound on")
+                        : QCoreApplication::translate("SoundNote", "Sound off"));
     note_->raise();
     note_->show();
     noteTimer_.start();

@@ -131,8 +131,8 @@ void TTumbaro::BuildControls()
         }
         widget->setObjectName(entry.name);
         widget->setGeometry(entry.geometry);
-        if (!entry.hint.isEmpty())
-            widget->setToolTip(entry.hint);
+        if (entry.hint && *entry.hint)
+            widget->setToolTip(QCoreApplication::translate("Hints", entry.hint));
     }
     setTabOrder(Memo1, ListBox1);
     setTabOrder(ListBox1, ListBox2);
@@ -268,8 +268,9 @@ void TTumbaro::QuestionBeep()
 
 bool TTumbaro::AskPlayAgain()
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("       Game Over!!!"),
-                    QStringLiteral("Do you want to play again?"),
+    //: The leading blanks centre the title; keep them.
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("GameOver", "       Game Over!!!"),
+                    QCoreApplication::translate("GameOver", "Do you want to play again?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Yes;
 }
