@@ -5,7 +5,8 @@ unpacked with dpkg -x into a scratch folder, its manual page is rendered and
 its `tumbaro` command is started twice on a private X server with a scratch
 home: one move played with real clicks settles as the replay tool plays it,
 the swap sound's module is the package's, U and Ctrl+Q work, and the second
-start keeps the player's table.
+start, under a German desktop, keeps the player's table and shows the German
+pictures that the program carries.
 
 Usage: package_test.py CPACK BUILD_DIR REPLAY_BINARY SOURCE_DIR PROJECT_VERSION
 Exits 77 (skipped) where dpkg-deb is not installed.
@@ -19,8 +20,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from xdisplay import (Program, Screen, first_move, frozen, game_env, load_picture, private_display, run,  # noqa: E402
-                      samples)
+from xdisplay import (CLOSE, Program, Screen, first_move, frozen, game_env, load_picture,  # noqa: E402
+                      private_display, run, samples, wait_for)
 
 SKIP = 77
 # Frozen, not started at: the game seeds from this very second.
@@ -38,6 +39,9 @@ EXPECTED_FILES = {path: "-rwxr-xr-x" if path in PROGRAMS else "-rw-r--r--" for p
     "usr/share/lintian/overrides/tumbaro", *(f"usr/share/games/tumbaro/{f}" for f in RUNTIME_FILES),
     *(f"usr/share/icons/hicolor/{s}x{s}/apps/tumbaro.png" for s in ICON_SIZES)]}
 # What the shared-library scan must find, and what it cannot see: the fonts.
+# The pictures with words, by where the window shows them.
+WORD_PICTURES = {(592, 8): "controls/Image10.png", (280, 448): "controls/Image14.png",
+                 (488, 504): "controls/Image15.png", (152, 504): "controls/Image16.png"}
 REQUIRED_DEPENDS = ["libqt6widgets6", "libqt6gui6", "libqt6multimedia6", "libjpeg62-turbo", "fonts-comic-neue",
                     "fonts-dejavu-core"]
 
@@ -112,6 +116,38 @@ def play(game, env, source, replay, module):
     print("U took the move back, Ctrl+Q ended the game")
 
 
+def own_pixels(path, other):
+    """A picture's pixels, (x, y, r, g, b), where it differs from `other` (a
+    picture of the same size) and is not white, the colour left out."""
+    width, height, rgba = load_picture(path)
+    others = load_picture(other)[2]
+    points = []
+    for y in range(height):
+        for x in range(width):
+            k = (y * width + x) * 4
+            r, g, b, a = rgba[k:k + 4]
+            if a == 255 and (r, g, b) != (255, 255, 255) and rgba[k:k + 4] != others[k:k + 4]:
+                points.append((x, y, r, g, b))
+    return points
+
+
+def wait_german(game, source):
+    """Waits for the window to show the German pictures with words where the
+    English ones would be: where the two differ, it shows the German."""
+    pictures = []
+    for place, name in WORD_PICTURES.items():
+        german, english = (os.path.join(source, "assets", *folder, name) for folder in (["languages", "de"], []))
+        pictures.append((place, own_pixels(german, english), own_pixels(english, german)))
+    screen = Screen(game)
+
+    def german():
+        shot = screen.shot()
+        return all(screen.distance(shot, *place, de) < CLOSE <= screen.distance(shot, *place, en)
+                   for place, de, en in pictures)
+    assert wait_for(german), game.failure("under de_DE the window does not show the German pictures")
+    print("under de_DE the window shows the German pictures")
+
+
 def main():
     cpack, build, replay, source, version = sys.argv[1:6]
     if not shutil.which("dpkg-deb"):
@@ -147,8 +183,11 @@ def unpack_and_play(deb, work, source, replay):
         table = pathlib.Path(home, ".local/share/tumbaro/H.dat")
         mine = b"PackMarker\r\n" + table.read_bytes().split(b"\r\n", 1)[1]
         table.write_bytes(mine)
-        with Program(launcher, None, env) as game:
-            Screen(game)
+        german = dict(env, LANG="de_DE.UTF-8")
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            german.pop(name, None)
+        with Program(launcher, None, german) as game:
+            wait_german(game, source)
     assert table.read_bytes() == mine, "the second start replaced the player's H.dat"
 
 
