@@ -200,6 +200,34 @@ class Program:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
 
 
+def visible_windows(env, title):
+    """The ids of the mapped windows whose name matches `title`: a dialog
+    once closed is still found by name, but no longer mapped."""
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=env, capture_output=True,
+                          text=True).stdout.split()
+
+
+def clipboard(env):
+    """The bytes the X clipboard holds now; None while nobody holds it."""
+    got = subprocess.run(["xclip", "-out", "-selection", "clipboard"], env=env, capture_output=True)
+    return got.stdout if got.returncode == 0 else None
+
+
+@contextlib.contextmanager
+def on_clipboard(env, data):
+    """`data` (bytes, any of them) on the X clipboard for the length of a
+    `with` block, from the moment another client reads exactly those bytes."""
+    owner = subprocess.Popen(["xclip", "-quiet", "-in", "-selection", "clipboard"], env=env, stdin=subprocess.PIPE,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        owner.stdin.write(data)
+        owner.stdin.close()  # xclip takes the selection once its input ends
+        assert wait_for(lambda: clipboard(env) == data), f"the clipboard never held {data!r}"
+        yield
+    finally:
+        stop_process(owner)
+
+
 def window_geometry(env, window):
     """X, Y, WIDTH and HEIGHT of a window, as whole numbers."""
     fields = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window],
