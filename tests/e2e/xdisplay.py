@@ -173,11 +173,12 @@ class Program:
         said = os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace")
         return f"{what}; {self.name} {state}. The last lines of its standard error:\n{_tail(said)}"
 
-    def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL):
-        """The id of the program's first window whose name matches `title`;
-        fails with what the program said if it ends or `seconds` pass first."""
-        search = lambda: subprocess.run(["xdotool", "search", "--name", title], env=self.env, capture_output=True,
-                                        text=True).stdout.split()
+    def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL, mapped=False):
+        """The id of the program's first window whose name matches `title`
+        (and that is on screen, if `mapped`); fails with what the program
+        said if it ends or `seconds` pass first."""
+        search = lambda: subprocess.run(["xdotool", "search", *["--onlyvisible"] * mapped, "--name", title],
+                                        env=self.env, capture_output=True, text=True).stdout.split()
         found = wait_for(lambda: search() or self.proc.poll() is not None, seconds, interval)
         if not isinstance(found, list):  # none, or the program ended first
             raise AssertionError(self.failure(f"the window {title!r} never appeared"))
@@ -186,9 +187,14 @@ class Program:
     def keyboard_window(self, title, seconds=START_BOUND):
         """The id of the program's window named `title`, given the keyboard
         and once it has it: keys sent before would go to the window before."""
-        window = self.window(title, seconds)
-        run(["xdotool", "windowfocus", window], env=self.env)
-        if not wait_for(lambda: run(["xdotool", "getwindowfocus"], env=self.env).strip() == window, seconds):
+        # A window is named before it is mapped, and X refuses the focus to
+        # one not yet on screen: wait for the map, and ask again until it holds.
+        window = self.window(title, seconds, mapped=True)
+
+        def focused():
+            subprocess.run(["xdotool", "windowfocus", window], env=self.env, capture_output=True)
+            return run(["xdotool", "getwindowfocus"], env=self.env).strip() == window
+        if not wait_for(focused, seconds):
             raise AssertionError(self.failure(f"the window {title!r} never took the keyboard"))
         return window
 
