@@ -59,7 +59,7 @@ def same_score(one, other):
 
 def sigterm_with_name_box_open(game_binary, work, env, ending, balls):
     deal, move, _, _ = ending
-    game, _ = start_to_name_box(game_binary, work, env, deal, move, balls)
+    game = start_to_name_box(game_binary, work, env, deal, move, balls)
     with game:
         type_name(game, "Kim")
         os.kill(game.proc.pid, signal.SIGTERM)
@@ -71,7 +71,7 @@ def sigterm_with_name_box_open(game_binary, work, env, ending, balls):
 def sigterm_after_ok(game_binary, work, env, ending, balls):
     deal, move, _, _ = ending
     # Starting under the same second again: the ended game is not resumed.
-    game, _ = start_to_name_box(game_binary, work, env, deal, move, balls)
+    game = start_to_name_box(game_binary, work, env, deal, move, balls)
     with game:
         run(["xdotool", "key", "Return"], env=env)  # the box left empty: the name is the box's stand-in
         assert wait_for(lambda: not visible_windows(env, "^HScore$")), game.failure("OK left the name box open")
@@ -123,7 +123,7 @@ def display_gone(game_binary, source, ending, balls):
         write_table(work)
         xvfb, display = start_xvfb()
         try:
-            game, _ = start_to_name_box(game_binary, work, game_env(display, work), deal, move, balls)
+            game = start_to_name_box(game_binary, work, game_env(display, work), deal, move, balls)
             with game:
                 type_name(game, "Dee")
                 stop_process(xvfb)

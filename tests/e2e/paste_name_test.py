@@ -18,7 +18,7 @@ PASTES = [(b"Ann\nLee", "Ann Lee"), (b"Bo\0b", "Bob")]
 
 def paste_and_enter(game_binary, work, env, ending, balls, pasted):
     deal, move, _, _ = ending
-    game, _ = start_to_name_box(game_binary, work, env, deal, move, balls)
+    game = start_to_name_box(game_binary, work, env, deal, move, balls)
     with game, on_clipboard(env, pasted):
         run(["xdotool", "key", "ctrl+v", "Return"], env=env)
         game.keyboard_window("Game Over!!!")  # asked once the table is written
