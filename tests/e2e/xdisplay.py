@@ -264,7 +264,9 @@ class Screen:
 
     def __init__(self, game, scale=1):
         self.game, self.env, self.scale = game, game.env, scale
-        self.geometry = window_geometry(self.env, game.window("^Tumbaro$"))
+        # Mapped: the window exists, named, at the top left before the game
+        # moves it to the middle of the screen, just before it is mapped.
+        self.geometry = window_geometry(self.env, game.window("^Tumbaro$", mapped=True))
         size = (self.geometry["WIDTH"], self.geometry["HEIGHT"])
         assert size == (round(WIDTH * scale), round(HEIGHT * scale)), f"scale {scale}: the window is {size}"
         self.seen = None
