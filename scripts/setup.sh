@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
-  xvfb xdotool x11-utils imagemagick faketime
+  xvfb xdotool x11-utils imagemagick faketime xclip
   desktop-file-utils appstream
   dpkg-dev file lintian man-db
 )

@@ -173,11 +173,12 @@ class Program:
         said = os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace")
         return f"{what}; {self.name} {state}. The last lines of its standard error:\n{_tail(said)}"
 
-    def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL):
-        """The id of the program's first window whose name matches `title`;
-        fails with what the program said if it ends or `seconds` pass first."""
-        search = lambda: subprocess.run(["xdotool", "search", "--name", title], env=self.env, capture_output=True,
-                                        text=True).stdout.split()
+    def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL, mapped=False):
+        """The id of the program's first window whose name matches `title`
+        (and that is on screen, if `mapped`); fails with what the program
+        said if it ends or `seconds` pass first."""
+        search = lambda: subprocess.run(["xdotool", "search", *["--onlyvisible"] * mapped, "--name", title],
+                                        env=self.env, capture_output=True, text=True).stdout.split()
         found = wait_for(lambda: search() or self.proc.poll() is not None, seconds, interval)
         if not isinstance(found, list):  # none, or the program ended first
             raise AssertionError(self.failure(f"the window {title!r} never appeared"))
@@ -186,9 +187,14 @@ class Program:
     def keyboard_window(self, title, seconds=START_BOUND):
         """The id of the program's window named `title`, given the keyboard
         and once it has it: keys sent before would go to the window before."""
-        window = self.window(title, seconds)
-        run(["xdotool", "windowfocus", window], env=self.env)
-        if not wait_for(lambda: run(["xdotool", "getwindowfocus"], env=self.env).strip() == window, seconds):
+        # A window is named before it is mapped, and X refuses the focus to
+        # one not yet on screen: wait for the map, and ask again until it holds.
+        window = self.window(title, seconds, mapped=True)
+
+        def focused():
+            subprocess.run(["xdotool", "windowfocus", window], env=self.env, capture_output=True)
+            return run(["xdotool", "getwindowfocus"], env=self.env).strip() == window
+        if not wait_for(focused, seconds):
             raise AssertionError(self.failure(f"the window {title!r} never took the keyboard"))
         return window
 
@@ -198,6 +204,34 @@ class Program:
             return self.proc.wait(timeout=seconds)
         except subprocess.TimeoutExpired:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
+
+
+def visible_windows(env, title):
+    """The ids of the mapped windows whose name matches `title`: a dialog
+    once closed is still found by name, but no longer mapped."""
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=env, capture_output=True,
+                          text=True).stdout.split()
+
+
+def clipboard(env):
+    """The bytes the X clipboard holds now; None while nobody holds it."""
+    got = subprocess.run(["xclip", "-out", "-selection", "clipboard"], env=env, capture_output=True)
+    return got.stdout if got.returncode == 0 else None
+
+
+@contextlib.contextmanager
+def on_clipboard(env, data):
+    """`data` (bytes, any of them) on the X clipboard for the length of a
+    `with` block, from the moment another client reads exactly those bytes."""
+    owner = subprocess.Popen(["xclip", "-quiet", "-in", "-selection", "clipboard"], env=env, stdin=subprocess.PIPE,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        owner.stdin.write(data)
+        owner.stdin.close()  # xclip takes the selection once its input ends
+        assert wait_for(lambda: clipboard(env) == data), f"the clipboard never held {data!r}"
+        yield
+    finally:
+        stop_process(owner)
 
 
 def window_geometry(env, window):
@@ -230,7 +264,9 @@ class Screen:
 
     def __init__(self, game, scale=1):
         self.game, self.env, self.scale = game, game.env, scale
-        self.geometry = window_geometry(self.env, game.window("^Tumbaro$"))
+        # Mapped: the window exists, named, at the top left before the game
+        # moves it to the middle of the screen, just before it is mapped.
+        self.geometry = window_geometry(self.env, game.window("^Tumbaro$", mapped=True))
         size = (self.geometry["WIDTH"], self.geometry["HEIGHT"])
         assert size == (round(WIDTH * scale), round(HEIGHT * scale)), f"scale {scale}: the window is {size}"
         self.seen = None
