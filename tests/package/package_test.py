@@ -38,7 +38,7 @@ EXPECTED_FILES = {path: "-rwxr-xr-x" if path in PROGRAMS else "-rw-r--r--" for p
     "usr/share/lintian/overrides/tumbaro", *(f"usr/share/games/tumbaro/{f}" for f in RUNTIME_FILES),
     *(f"usr/share/icons/hicolor/{s}x{s}/apps/tumbaro.png" for s in ICON_SIZES)]}
 # What the shared-library scan must find, and what it cannot see: the fonts.
-REQUIRED_DEPENDS = ["libqt6widgets6", "libqt6gui6", "libqt6multimedia6", "libjpeg62-turbo", "fonts-comic-neue",
+REQUIRED_DEPENDS = ["libqt6widgets6", "libqt6gui6", "libpulse0", "libjpeg62-turbo", "fonts-comic-neue",
                     "fonts-dejavu-core"]
 
 
