@@ -48,8 +48,8 @@ void SoundVoice::Start(pa_context* context, std::shared_ptr<const SoundClip> cli
 {
     End();
     if (!clip || clip->channels == 0 || clip->channels > PA_CHANNELS_MAX) return;
-    const pa_sample_spec spec{PulseFormat(clip->format), clip->rate, static_cast<std::uint8_t>(clip->channels)};
-    if (!pa_sample_spec_valid(&spec)) return;
+    const pa_sample_spec layout{PulseFormat(clip->format), clip->rate, static_cast<std::uint8_t>(clip->channels)};
+    if (!pa_sample_spec_valid(&layout)) return;
     if (!clip->file.empty()) {
         file_ = ::open(clip->file.c_str(), O_RDONLY | O_CLOEXEC);
         if (file_ < 0) return;
@@ -59,7 +59,7 @@ void SoundVoice::Start(pa_context* context, std::shared_ptr<const SoundClip> cli
     pa_proplist* properties = pa_proplist_new();
     // Short sounds that answer the player, as opposed to music or speech.
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
-    stream_ = pa_stream_new_with_proplist(context, clip_->name.c_str(), &spec, nullptr, properties);
+    stream_ = pa_stream_new_with_proplist(context, clip_->name.c_str(), &layout, nullptr, properties);
     pa_proplist_free(properties);
     if (!stream_) return End();
     pa_stream_set_state_callback(stream_, OnState, this);
