@@ -1,6 +1,7 @@
 #include "platform/question_beep.h"
 
 #include "assets/embedded_sounds.h"
+#include "platform/sound_clip.h"
 
 namespace tumbaro {
 
@@ -8,7 +9,8 @@ QuestionBeep::QuestionBeep(QObject* parent) : QObject(parent), channel_(this) {}
 
 void QuestionBeep::Play()
 {
-    channel_.Play(QUrl(QStringLiteral("qrc") + EmbeddedSoundPath(EmbeddedSound::Question)));
+    if (!clip_) clip_ = WaveResourceClip(EmbeddedSoundPath(EmbeddedSound::Question));
+    channel_.Play(clip_);
 }
 
 } // namespace tumbaro

@@ -17,6 +17,7 @@ public:
 
 private:
     SoundChannel channel_;
+    std::shared_ptr<const SoundClip> clip_; // read on the first play
 };
 
 } // namespace tumbaro

@@ -1,47 +1,33 @@
 #include "platform/sound_channel.h"
 
-#include <QFileInfo>
-#include "platform/sound_player.h"
+#include <QObject>
 
 namespace tumbaro {
 
 namespace {
 
-QDateTime FileTime(const QUrl& source)
-{
-    return source.isLocalFile() ? QFileInfo(source.toLocalFile()).lastModified() : QDateTime();
-}
+class PlayerHolder final : public QObject {
+public:
+    PlayerHolder(QObject* owner, std::unique_ptr<SoundPlayer> player) : QObject(owner), player_(std::move(player)) {}
+
+private:
+    std::unique_ptr<SoundPlayer> player_;
+};
 
 } // namespace
 
 SoundChannel::SoundChannel(QObject* owner) : owner_(owner) {}
 
-SoundChannel::~SoundChannel() = default;
-
-bool SoundChannel::NeedsLoading(const QUrl& source) const
-{
-    if (player_->Source() != source) return true;
-    // Changing the source makes the player wait for its loader, so a failed
-    // source is tried again only when it is a file that has since changed; an
-    // embedded sound that failed once will fail again.
-    return player_->Failed() && source.isLocalFile() && FileTime(source) != loadedFileTime_;
-}
-
-void SoundChannel::Play(const QUrl& source)
+void SoundChannel::Play(std::shared_ptr<const SoundClip> clip)
 {
     if (!made_) {
         made_ = true;
-        player_.reset(MakeSoundPlayer(owner_));
+        if (auto player = MakeSoundPlayer()) {
+            player_ = player.get();
+            new PlayerHolder(owner_, std::move(player));
+        }
     }
-    if (!player_)
-        return; // no sound module: the game stays silent
-    if (NeedsLoading(source)) {
-        player_->SetSource(QUrl());
-        player_->SetSource(source);
-        loadedFileTime_ = FileTime(source);
-    }
-    player_->Stop();
-    player_->Play();
+    if (player_ && clip) player_->Play(std::move(clip));
 }
 
 void SoundChannel::Stop()

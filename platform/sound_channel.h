@@ -1,36 +1,29 @@
 #pragma once
 // One place a sound is played from: it starts without waiting, cuts off its own
-// sound still playing, and stays silent where there is no audio output or the
-// source cannot be loaded. The player behind it is made on the first play, so
-// that creating the window never waits for audio devices.
+// sound still playing, and stays silent where there is no sound server or no
+// sound module. The player behind it is made on the first play, so that
+// creating the window never loads the sound module.
 
-#include <QDateTime>
-#include <QObject>
-#include <QUrl>
+#include "platform/sound_player.h"
 
 #include <memory>
 
+class QObject;
 
 namespace tumbaro {
 
-class SoundPlayer;
-
 class SoundChannel {
 public:
-    // The player is made as a child of owner, so it goes with it.
+    // The player is held by a child of owner, so it goes with it.
     explicit SoundChannel(QObject* owner);
-    ~SoundChannel();
 
-    void Play(const QUrl& source);
+    void Play(std::shared_ptr<const SoundClip> clip);
     void Stop();
 
 private:
-    bool NeedsLoading(const QUrl& source) const;
-
     QObject* owner_;
-    std::unique_ptr<SoundPlayer> player_;
+    SoundPlayer* player_ = nullptr; // owned through owner's child
     bool made_ = false;
-    QDateTime loadedFileTime_; // of a local file source, when it was loaded
 };
 
 } // namespace tumbaro

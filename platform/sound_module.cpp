@@ -1,30 +1,33 @@
-// The sound module: players built on QSoundEffect, made through one exported
-// function so that the game loads the module only when it first plays a sound.
+// The sound module: players that play through the sound server's own client
+// library, made through one exported function so that the game loads the
+// module, and the library with it, only when it first plays a sound.
 
+#include "platform/sound_output.h"
 #include "platform/sound_player.h"
-
-#include <QSoundEffect>
 
 namespace tumbaro {
 namespace {
 
-class EffectPlayer final : public SoundPlayer {
+class ServerPlayer final : public SoundPlayer {
 public:
-    explicit EffectPlayer(QObject* owner) : effect_(new QSoundEffect(owner)) {}
-    QUrl Source() const override { return effect_->source(); }
-    bool Failed() const override { return effect_->status() == QSoundEffect::Error; }
-    void SetSource(const QUrl& source) override { effect_->setSource(source); }
-    void Play() override { effect_->play(); }
-    void Stop() override { effect_->stop(); }
+    ServerPlayer() : output_(SoundOutput::Shared()), voice_(output_->NewVoice()) {}
+    ~ServerPlayer() override { output_->Release(voice_); }
+
+    void Play(std::shared_ptr<const SoundClip> clip) override
+    {
+        if (clip) output_->Play(voice_, std::move(clip));
+    }
+    void Stop() override { output_->Play(voice_, nullptr); }
 
 private:
-    QSoundEffect* effect_; // owned by the owner given, like any Qt child
+    std::shared_ptr<SoundOutput> output_;
+    int voice_;
 };
 
 } // namespace
 } // namespace tumbaro
 
-extern "C" Q_DECL_EXPORT tumbaro::SoundPlayer* TumbaroMakeSoundPlayer(QObject* owner)
+extern "C" __attribute__((visibility("default"))) tumbaro::SoundPlayer* TumbaroMakeSoundPlayer()
 {
-    return new tumbaro::EffectPlayer(owner);
+    return new tumbaro::ServerPlayer();
 }

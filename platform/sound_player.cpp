@@ -8,7 +8,7 @@ namespace tumbaro {
 
 namespace {
 
-using MakePlayer = SoundPlayer* (*)(QObject*);
+using MakePlayer = SoundPlayer* (*)();
 
 MakePlayer LoadModule()
 {
@@ -21,6 +21,9 @@ MakePlayer LoadModule()
         folders << QStringLiteral(TUMBARO_SOUND_MODULE_DIR);
     for (const QString& folder : folders) {
         QLibrary module(folder + QStringLiteral("/tumbaro-sound"));
+        // Qt unloads the libraries it loaded when the program ends; the
+        // module's worker thread may still be running then.
+        module.setLoadHints(QLibrary::PreventUnloadHint);
         if (auto make = reinterpret_cast<MakePlayer>(module.resolve("TumbaroMakeSoundPlayer")))
             return make;
     }
@@ -29,10 +32,10 @@ MakePlayer LoadModule()
 
 } // namespace
 
-SoundPlayer* MakeSoundPlayer(QObject* owner)
+std::unique_ptr<SoundPlayer> MakeSoundPlayer()
 {
     static const MakePlayer make = LoadModule();
-    return make ? make(owner) : nullptr;
+    return std::unique_ptr<SoundPlayer>(make ? make() : nullptr);
 }
 
 } // namespace tumbaro

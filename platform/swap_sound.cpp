@@ -1,7 +1,7 @@
 #include "platform/swap_sound.h"
 
 #include "assets/embedded_sounds.h"
-#include "platform/wave_check.h"
+#include "platform/sound_clip.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,13 +23,14 @@ void SwapSound::Play()
     // An unplayable file sounds like a missing one, as the default sound
     // stands in for any sound that cannot be played.
     const QFileInfo file(QDir::current().absoluteFilePath(SwapSoundFile));
-    if (file.isFile() && IsPlayableWave(file.absoluteFilePath())) {
+    if (auto clip = file.isFile() ? WaveFileClip(file.absoluteFilePath()) : nullptr) {
         fallback_.Stop();
-        file_.Play(QUrl::fromLocalFile(file.absoluteFilePath()));
-    } else {
-        file_.Stop();
-        fallback_.Play(QUrl(QStringLiteral("qrc") + EmbeddedSoundPath(EmbeddedSound::Default)));
+        file_.Play(std::move(clip));
+        return;
     }
+    file_.Stop();
+    if (!fallbackClip_) fallbackClip_ = WaveResourceClip(EmbeddedSoundPath(EmbeddedSound::Default));
+    fallback_.Play(fallbackClip_);
 }
 
 } // namespace tumbaro

@@ -1,8 +1,8 @@
 #pragma once
 // The sound of two balls changing places: "CHANGE.WAV" of the working folder,
 // or the game's own default sound when that file is not there or cannot be
-// played. Each play starts
-// at once without waiting and cuts off the previous one.
+// played. Each play starts at once without waiting and cuts off the previous
+// one.
 
 #include "platform/sound_channel.h"
 
@@ -20,6 +20,7 @@ public:
 private:
     SoundChannel file_;
     SoundChannel fallback_;
+    std::shared_ptr<const SoundClip> fallbackClip_; // read on its first play
 };
 
 } // namespace tumbaro

@@ -38,11 +38,11 @@ EXPECTED_FILES = {path: "-rwxr-xr-x" if path in PROGRAMS else "-rw-r--r--" for p
     "usr/share/doc/tumbaro/copyright", "usr/share/doc/tumbaro/changelog.Debian.gz",
     "usr/share/lintian/overrides/tumbaro", *(f"usr/share/games/tumbaro/{f}" for f in RUNTIME_FILES),
     *(f"usr/share/icons/hicolor/{s}x{s}/apps/tumbaro.png" for s in ICON_SIZES)]}
-# What the shared-library scan must find, and what it cannot see: the fonts.
 # The pictures with words, by where the window shows them.
 WORD_PICTURES = {(592, 8): "controls/Image10.png", (280, 448): "controls/Image14.png",
                  (488, 504): "controls/Image15.png", (152, 504): "controls/Image16.png"}
-REQUIRED_DEPENDS = ["libqt6widgets6", "libqt6gui6", "libqt6multimedia6", "libjpeg62-turbo", "fonts-comic-neue",
+# What the shared-library scan must find, and what it cannot see: the fonts.
+REQUIRED_DEPENDS = ["libqt6widgets6", "libqt6gui6", "libpulse0", "libjpeg62-turbo", "fonts-comic-neue",
                     "fonts-dejavu-core"]
 
 

@@ -1,75 +1,161 @@
-// The swap sound and the question beep must never hold up the animation, must
-// follow "CHANGE.WAV" as it comes and goes, and must not gather players.
+// The swap sound and the question beep must reach a real sound server, keep
+// one stream each however often they are played, follow "CHANGE.WAV" as it
+// comes and goes, and never hold up the window when no server answers.
 
 #include "platform/question_beep.h"
 #include "platform/swap_sound.h"
+#include "pulse_server.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSoundEffect>
+#include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
-#include <QTimer>
 
-#include <memory>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <poll.h>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace tumbaro;
 
-static QStringList SourcesOf(const QObject& owner)
+namespace {
+
+// Far above what a play costs, far below what waiting on a server would.
+constexpr qint64 QuickBound = 2000;
+
+// Runs in a scratch working folder, as the game runs in its own.
+class InFolder {
+public:
+    InFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~InFolder() { QDir::setCurrent(previous_); }
+    QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+QSet<QString> StreamNumbers(const PulseServer& server)
 {
-    QStringList sources;
-    for (const QSoundEffect* effect : owner.findChildren<QSoundEffect*>()) sources << effect->source().toString();
-    return sources;
+    QSet<QString> numbers;
+    for (const QString& line : server.Pactl({"list", "short", "sink-inputs"}).split('\n', Qt::SkipEmptyParts))
+        numbers << line.section('\t', 0, 0);
+    return numbers;
 }
 
-TEST(Sounds, FollowTheSwapFileNeverWaitAndKeepOnePlayerPerSource)
+// True once the sink plays exactly `names`, each in a stream that was not
+// there before: the plays since were all cut off but the last of each.
+bool PlaysAfresh(const PulseServer& server, const QStringList& names, const QSet<QString>& before)
 {
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath(), swapFile = QStringLiteral("CHANGE.WAV");
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    return WaitFor([&] { return server.Streams() == names && !StreamNumbers(server).intersects(before); });
+}
+
+} // namespace
+
+TEST(Sounds, ReachTheServerOnceItAnswersOneStreamEachFollowingTheSwapFile)
+{
+    if (!PulseServer::Installed()) GTEST_SKIP() << "pulseaudio is not installed";
+    InFolder folder;
+    ASSERT_TRUE(QFile::copy(ShippedSwapSound, folder.Path("CHANGE.WAV")));
+    PulseServer server;
+    server.PointClientsHere();
     SwapSound swap;
     QuestionBeep beep;
-    // A play returns without running the event loop (a zero timer armed
-    // before it has not fired; a play that hangs on a stuck player ends the
-    // test at its time limit). Settling lets loading finish, as between ticks.
-    const auto play = [&](bool settle = true) {
-        const auto loopRan = std::make_shared<bool>(false);
-        QTimer::singleShot(0, [loopRan] { *loopRan = true; });
-        swap.Play();
-        beep.Play();
-        EXPECT_FALSE(*loopRan) << "a play must never wait";
-        QElapsedTimer bound;
-        bound.start();
-        const auto loading = [](const QObject& owner) {
-            for (const QSoundEffect* effect : owner.findChildren<QSoundEffect*>())
-                if (effect->status() == QSoundEffect::Loading) return true;
-            return false;
-        };
-        while (settle && (loading(swap) || loading(beep)) && bound.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::processEvents();
-        return SourcesOf(swap);
-    };
-    const QStringList fallback{QStringLiteral("qrc:/sounds/default.wav")};
-    EXPECT_EQ(play(), fallback);
-    // Handed to the player, a file like this one stays "loading" for good and
-    // then holds up every later change of sound and the program's exit.
-    QFile broken(swapFile);
+    swap.Play(); // no server yet: silence, and the next play tries again
+    beep.Play();
+    ASSERT_TRUE(server.Start());
+    // A suspended sink holds every stream it is given, so each can be seen.
+    server.Suspend(true);
+
+    const QStringList withFile{"CHANGE.WAV", "question.wav"}, withDefault{"default.wav", "question.wav"};
+    const auto playBoth = [&] { swap.Play(); beep.Play(); };
+    playBoth();
+    ASSERT_TRUE(WaitFor([&] { return server.Streams() == withFile; })) << server.Streams().join(", ").toStdString();
+    // Plays that come quicker than the server makes streams, some cutting
+    // off a stream it has not made yet: none of them may linger.
+    QSet<QString> before = StreamNumbers(server);
+    for (int gap = 0; gap <= 1500; gap += 25) {
+        playBoth();
+        std::this_thread::sleep_for(std::chrono::microseconds(gap));
+    }
+    EXPECT_TRUE(PlaysAfresh(server, withFile, before)) << server.Streams().join(", ").toStdString();
+
+    // The default sound stands in for a missing file and for a broken one.
+    ASSERT_TRUE(QFile::remove(folder.Path("CHANGE.WAV")));
+    before = StreamNumbers(server);
+    playBoth();
+    EXPECT_TRUE(PlaysAfresh(server, withDefault, before)) << server.Streams().join(", ").toStdString();
+    QFile broken(folder.Path("CHANGE.WAV"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a sound") > 0);
     broken.close();
-    EXPECT_EQ(play(), fallback);
-    ASSERT_TRUE(broken.remove() && QFile::copy(ShippedSwapSound, swapFile));
-    EXPECT_TRUE(play().contains(QUrl::fromLocalFile(folder.filePath(swapFile)).toString()));
-    for (int i = 1; i < 40; ++i) {
-        if (i % 10 == 0) {
-            ASSERT_TRUE(i % 20 ? QFile::remove(swapFile) : QFile::copy(ShippedSwapSound, swapFile));
-        }
-        play(i % 8 == 0);
+    before = StreamNumbers(server);
+    playBoth();
+    EXPECT_TRUE(PlaysAfresh(server, withDefault, before)) << server.Streams().join(", ").toStdString();
+    ASSERT_TRUE(broken.remove() && QFile::copy(ShippedSwapSound, folder.Path("CHANGE.WAV")));
+    before = StreamNumbers(server);
+    playBoth();
+    EXPECT_TRUE(PlaysAfresh(server, withFile, before)) << server.Streams().join(", ").toStdString();
+
+    // Played out, every stream is closed, and what was played is heard.
+    server.Suspend(false);
+    EXPECT_TRUE(WaitFor([&] { return server.Streams().isEmpty(); })) << server.Streams().join(", ").toStdString();
+    EXPECT_TRUE(server.Hears([&] { swap.Play(); })) << "the swap sound";
+    EXPECT_TRUE(server.Hears([&] { beep.Play(); })) << "the question beep";
+}
+
+TEST(Sounds, WithoutAnAnsweringServerStaySilentAndNeverWait)
+{
+    InFolder folder;
+    setenv("PULSE_COOKIE", folder.Path("cookie").toLocal8Bit().constData(), 1);
+    // First nothing at the address; then a socket that takes the connection
+    // and never says a word, as a stuck server does.
+    const QString silent = folder.Path("silent");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(silent).constData(), sizeof address.sun_path);
+    ASSERT_TRUE(listener >= 0 && ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
+                && ::listen(listener, 8) == 0);
+
+    // What the player says, if anything, goes to standard error.
+    std::fflush(stderr);
+    const int savedError = ::dup(STDERR_FILENO);
+    FILE* said = std::tmpfile();
+    ::dup2(::fileno(said), STDERR_FILENO);
+    for (const QString& server : {folder.Path("nothing"), silent}) {
+        setenv("PULSE_SERVER", ("unix:" + server).toLocal8Bit().constData(), 1);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            SwapSound swap;
+            QuestionBeep beep;
+            for (int i = 0; i < 20; ++i) {
+                swap.Play();
+                beep.Play();
+            }
+            if (server == silent) {
+                pollfd knock{listener, POLLIN, 0};
+                EXPECT_EQ(::poll(&knock, 1, 10000), 1) << "the player never called";
+                swap.Play();
+            }
+        } // and ending them must not wait for the server either
+        EXPECT_LT(clock.elapsed(), QuickBound) << server.toStdString();
     }
-    play();
-    EXPECT_EQ(swap.findChildren<QSoundEffect*>().size(), 2);
-    EXPECT_EQ(SourcesOf(beep), QStringList{QStringLiteral("qrc:/sounds/question.wav")});
-    QDir::setCurrent(previous);
+    std::fflush(stderr);
+    ::dup2(savedError, STDERR_FILENO);
+    ::close(savedError);
+    std::string words(static_cast<std::size_t>(std::ftell(said)), '\0');
+    std::rewind(said);
+    words.resize(std::fread(words.data(), 1, words.size(), said));
+    EXPECT_EQ(words, "") << "a silent game says nothing";
+    std::fclose(said);
+    ::close(listener);
 }
