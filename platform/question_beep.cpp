@@ -7,6 +7,12 @@ namespace tumbaro {
 
 QuestionBeep::QuestionBeep(QObject* parent) : QObject(parent), channel_(this) {}
 
+void QuestionBeep::Prepare()
+{
+    channel_.Prepare();
+    if (!clip_) clip_ = WaveResourceClip(EmbeddedSoundPath(EmbeddedSound::Question));
+}
+
 void QuestionBeep::Play()
 {
     if (!clip_) clip_ = WaveResourceClip(EmbeddedSoundPath(EmbeddedSound::Question));

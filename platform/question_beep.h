@@ -14,6 +14,8 @@ public:
     explicit QuestionBeep(QObject* parent = nullptr);
 
     void Play();
+    // Loads the player and the beep ahead of the first play.
+    void Prepare();
 
 private:
     SoundChannel channel_;

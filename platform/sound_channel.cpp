@@ -18,15 +18,20 @@ private:
 
 SoundChannel::SoundChannel(QObject* owner) : owner_(owner) {}
 
+void SoundChannel::Prepare()
+{
+    if (made_)
+        return;
+    made_ = true;
+    if (auto player = MakeSoundPlayer()) {
+        player_ = player.get();
+        new PlayerHolder(owner_, std::move(player));
+    }
+}
+
 void SoundChannel::Play(std::shared_ptr<const SoundClip> clip)
 {
-    if (!made_) {
-        made_ = true;
-        if (auto player = MakeSoundPlayer()) {
-            player_ = player.get();
-            new PlayerHolder(owner_, std::move(player));
-        }
-    }
+    Prepare();
     if (player_ && clip) player_->Play(std::move(clip));
 }
 

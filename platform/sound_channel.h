@@ -19,6 +19,9 @@ public:
 
     void Play(std::shared_ptr<const SoundClip> clip);
     void Stop();
+    // Makes the player now, loading the sound module, so that the first play
+    // later costs no more than any other.
+    void Prepare();
 
 private:
     QObject* owner_;

@@ -16,6 +16,13 @@ const char* const SwapSoundFile = "CHANGE.WAV";
 
 SwapSound::SwapSound(QObject* parent) : QObject(parent), file_(this), fallback_(this) {}
 
+void SwapSound::Prepare()
+{
+    file_.Prepare();
+    fallback_.Prepare();
+    if (!fallbackClip_) fallbackClip_ = WaveResourceClip(EmbeddedSoundPath(EmbeddedSound::Default));
+}
+
 void SwapSound::Play()
 {
     // Looked up on every play: the file may be copied in or removed while the

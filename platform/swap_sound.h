@@ -16,6 +16,9 @@ public:
     explicit SwapSound(QObject* parent = nullptr);
 
     void Play();
+    // Loads what playing needs ahead of the first play: the player, the sound
+    // module and the default sound.
+    void Prepare();
 
 private:
     SoundChannel file_;

@@ -145,12 +145,20 @@ void TTumbaro::BuildControls()
     };
     Timer1 = makeTimer("Timer1", AnimationInterval);
     Timer2 = makeTimer("Timer2", AnimationInterval);
+    // A coarse timer may slip a tick by up to 5 %, and the slips add up
+    // along a move; the animations keep their 100 ms beat.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer2->setTimerType(Qt::PreciseTimer);
     Timer3 = makeTimer("Timer3", NameWaitInterval);
     connect(Timer1, &QTimer::timeout, this, [this] { Handle([this] { game_.Timer1Timer(); }); });
     connect(Timer2, &QTimer::timeout, this, [this] { Handle([this] { game_.Timer2Timer(); }); });
     connect(Timer3, &QTimer::timeout, this, [this] { Handle([this] { Timer3Timer(); }); });
-    connect(board_, &BoardView::CellClicked, this,
-            [this](int row, int column) { Handle([=, this] { game_.ButtonClick(row, column); }); });
+    connect(board_, &BoardView::CellClicked, this, [this](int row, int column) {
+        Handle([=, this] {
+            PrepareSounds();
+            game_.ButtonClick(row, column);
+        });
+    });
 }
 
 void TTumbaro::Handle(const std::function<void()>& handler)
@@ -252,6 +260,18 @@ void TTumbaro::SetTimer(TimerId timer, bool on)
         t->start();
     else
         t->stop();
+}
+
+void TTumbaro::PrepareSounds()
+{
+    // At the first pick, a swap's sound is a click away: loading the sound
+    // module now keeps that swap's ticks on time. A window only looked at,
+    // or played without sound, never loads it.
+    if (soundsPrepared_ || !soundSwitch_->On())
+        return;
+    soundsPrepared_ = true;
+    swapSound_.Prepare();
+    questionBeep_.Prepare();
 }
 
 void TTumbaro::PlaySwapSound()

@@ -115,6 +115,7 @@ private:
     void SchemeClick(int scheme);
     void BackgroundMouseDown(Qt::MouseButton button, QPoint position);
     void Timer3Timer();
+    void PrepareSounds();
     void LoadHighScores();
     void HightScore();
     void HiScore();
@@ -136,6 +137,7 @@ private:
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     bool activated_ = false;
+    bool soundsPrepared_ = false;
     bool activationQueued_ = false;
 
     BackgroundPicture* Background = nullptr;

@@ -1,0 +1,63 @@
+// The first swap keeps time: the sound module is loaded when the first ball
+// is picked, so the swap's ticks stay on their 100 ms grid from the first
+// move on, with the sound on.
+
+#include "window_fixture.h"
+
+#include "platform/swap_sound.h"
+
+#include <QElapsedTimer>
+#include <QTimerEvent>
+
+#include <vector>
+
+namespace tumbaro::test {
+namespace {
+
+// When each tick of a timer began, and how long its handlers took.
+class TickClock : public QObject {
+public:
+    explicit TickClock(QTimer* timer)
+    {
+        timer->installEventFilter(this);
+        connect(timer, &QTimer::timeout, this, [this] { lengths.push_back(clock_.nsecsElapsed() / 1e6 - starts.back()); });
+        clock_.start();
+    }
+    std::vector<double> starts, lengths; // ms
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer)
+            starts.push_back(clock_.nsecsElapsed() / 1e6);
+        return false;
+    }
+
+private:
+    QElapsedTimer clock_;
+};
+
+using SwapTiming = WindowTest;
+
+TEST_F(SwapTiming, TheFirstAndSecondSwapsTickOnTheirGrid)
+{
+    Start();
+    EXPECT_TRUE(window->findChild<SwapSound*>()->children().isEmpty()) << "a window only looked at loads no sound";
+    auto* swap = Find<QTimer>(QStringLiteral("Timer2"));
+    for (int move = 1; move <= 2; ++move) {
+        SetBoard(OneMove);
+        ClickCell(45);
+        TickClock ticks(swap);
+        ClickCell(46);
+        ASSERT_TRUE(WaitUntil([&] { return !swap->isActive(); }));
+        ASSERT_EQ(ticks.starts.size(), 4u);
+        for (std::size_t k = 0; k < ticks.starts.size(); ++k) {
+            EXPECT_NEAR(ticks.starts[k] - ticks.starts[0], 100.0 * static_cast<double>(k), 10.0) << "move " << move << " tick " << k;
+            EXPECT_LT(ticks.lengths[k], 10.0) << "move " << move << " tick " << k;
+        }
+        ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
+    }
+}
+
+} // namespace
+} // namespace tumbaro::test
