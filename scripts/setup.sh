@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
   xvfb xdotool x11-utils imagemagick faketime
+  sway qt6-wayland wtype grim
   desktop-file-utils appstream
   dpkg-dev file lintian man-db
 )
