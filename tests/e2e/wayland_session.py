@@ -5,6 +5,7 @@ read theirs."""
 import glob
 import json
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -19,6 +20,7 @@ NOBODY = 65534  # sway refuses to start as root, so as root it is started as thi
 KEY_DELAY = 50  # ms between keys, as the X tests type
 PARKED = (0, 0)  # where the pointer waits between clicks, off the window: sway draws it into screenshots
 LOG_LINES = 15
+MAIN_TITLE = "^Tumbaro$"
 
 CONFIG = """xwayland disable
 default_border none
@@ -121,17 +123,24 @@ class Sway:
         answers = json.loads(run(["swaymsg", "-s", self.ipc, "-r", *map(str, words)]))
         assert all(answer["success"] for answer in answers), f"sway refused {' '.join(map(str, words))}: {answers}"
 
-    def node(self, game):
-        """The game's window in the tree, or None while it has none."""
-        return next((node for node in walk(self.query("get_tree"))
-                     if node.get("pid") == game.proc.pid and node.get("visible")), None)
+    def node(self, game, title=MAIN_TITLE):
+        """The game's window whose title matches `title` in the tree, or None
+        while it has none."""
+        return next((node for node in walk(self.query("get_tree")) if node.get("pid") == game.proc.pid
+                     and node.get("visible") and re.search(title, node.get("name") or "")), None)
 
-    def window(self, game, seconds=START_BOUND):
-        """The game's window in the tree, once it is there."""
-        found = wait_for(lambda: self.node(game) or game.proc.poll() is not None, seconds)
+    def window(self, game, title=MAIN_TITLE, seconds=START_BOUND):
+        """The game's window whose title matches `title`, once it is there."""
+        found = wait_for(lambda: self.node(game, title) or game.proc.poll() is not None, seconds)
         if not isinstance(found, dict):
-            raise AssertionError(game.failure("the window never appeared in the compositor's tree"))
+            raise AssertionError(game.failure(f"the window {title!r} never appeared in the compositor's tree"))
         return found
+
+    def to_corner(self, node):
+        """Moves a window to the bottom right corner of the output."""
+        output = self.query("get_outputs")[0]["rect"]
+        x, y = output["width"] - node["rect"]["width"], output["height"] - node["rect"]["height"]
+        self.command(f"[con_id={node['id']}]", "move", "position", x, y)
 
     def cursor(self, *words):
         self.command("seat", "seat0", "cursor", *words)

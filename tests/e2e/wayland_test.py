@@ -8,7 +8,9 @@ pointer. Then the output's scale goes to 2 under the running game: within a
 second every cell shows its sharp ball over the sharp background, not the
 coarse window enlarged, and the next move by clicks settles as the replay
 tool plays it. A second game started at scale 2 shows the sharp pictures
-from the first frame and plays a move from the keyboard.
+from the first frame and plays a move from the keyboard that ends it; the
+scale goes back to 1 while the game-over question waits, and the question
+stays open until it is answered.
 
 Usage: wayland_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
@@ -24,6 +26,8 @@ from xdisplay import (CELL, HEIGHT, WIDTH, Program, frozen, load_picture, prepar
 
 SKIPPED = 77
 FROZEN = "2026-03-01 12:00:00"
+ENDS_AFTER_ONE_MOVE = "2026-03-01 12:09:26"  # this second's first deal has one move only
+QUESTION = "Game Over"
 RESOLUTION = (1920, 1200)  # 960 x 600 logical pixels at scale 2: room for the window
 BACKGROUND_AT = (-8, -24)  # the background's place in the window
 ON_BACKGROUND = (40, 300)  # a window pixel left of the board where only the background lies
@@ -114,53 +118,79 @@ def drag_moves_window(sway, screen):
     print(f"a drag on the background moved the window from {start} to {screen.place}")
 
 
+def scale_change_under_play(sway, game_binary, source, pictures, replay):
+    """Scale 1: the bare window, a pick, a move by clicks, a drag; then the
+    output goes to scale 2 and the next move is played on the sharp window."""
+    plain, sharp, sharp_balls, back = pictures
+    deal, [(first, settled), (second, resettled)] = replay_moves(replay, FROZEN, 2)
+    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
+        prepare_work(source, work)
+        with Program(frozen(FROZEN, [game_binary]), work, sway.client_env(work)) as game:
+            screen = WaylandScreen(sway, game)
+            borderless(screen)
+            screen.wait_board(plain, deal, "scale 1: the deal of the frozen second")
+            screen.play(first, plain)
+            screen.wait_board(plain, settled, f"scale 1: {first} played by clicks, as the replay tool plays it")
+            print(f"scale 1: a click picked, and move {first} played by clicks settled as the replay tool plays it")
+            drag_moves_window(sway, screen)
+
+            sway.command("output", OUTPUT, "scale", 2)
+            changed = time.monotonic()
+            screen = WaylandScreen(sway, game, 2)
+            took = sharp_after(screen, settled, sharp, back, changed)
+            assert took and took < RESCALE_BOUND, game.failure(
+                "the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + " after the scale change")
+            print(f"scale 1 to 2 under the running game: sharp pictures after {took:.2f} s")
+            every_cell_sharp(screen, settled, sharp, back, "after the scale change")
+            screen.play(second, sharp_balls)
+            screen.wait_board(sharp_balls, resettled, f"scale 2: {second} played by clicks after the change")
+            print(f"scale 2: move {second} played by clicks settled as the replay tool plays it")
+
+
+def start_at_scale_2(sway, game_binary, source, pictures, replay):
+    """A start at scale 2: sharp from the first frame, a move by keys that
+    ends the game; the scale goes back to 1 while its question waits, and
+    the question outlives the window's renewal, answered."""
+    plain, sharp, sharp_balls, back = pictures
+    deal, [(move, settled)] = replay_moves(replay, ENDS_AFTER_ONE_MOVE, 1)
+    sway.command("output", OUTPUT, "scale", 2)
+    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
+        prepare_work(source, work)
+        with Program(frozen(ENDS_AFTER_ONE_MOVE, [game_binary]), work, sway.client_env(work)) as game:
+            screen = WaylandScreen(sway, game, 2)
+            screen.wait_board(sharp_balls, deal, "scale 2: the deal of the frozen second")
+            every_cell_sharp(screen, deal, sharp, back, "a start at scale 2")
+            assert wait_for(lambda: screen.locate()["focused"]), game.failure("the window never took the keyboard")
+            screen.play(move, sharp_balls, by_keys=True)
+            # The move ends the game; its question opens over the board, so it
+            # is moved to a corner before the board is read.
+            sway.to_corner(sway.window(game, QUESTION))
+            screen.wait_board(sharp_balls, settled, f"scale 2: {move} played with arrow keys and Space")
+            print(f"scale 2: move {move} played by keys settled as the replay tool plays it")
+
+            sway.command("output", OUTPUT, "scale", 1)
+            assert wait_for(lambda: sway.window(game, QUESTION)["focused"]), game.failure("the question lost the keyboard")
+            sway.keys(["Return"])  # Yes: another game
+            screen = WaylandScreen(sway, game)
+            assert wait_for(lambda: not sway.node(game, QUESTION)), game.failure("the question stayed open")
+            assert wait_for(lambda: all(k is not None for row in screen.board(plain) for k in row)), \
+                game.failure(f"scale 1: the next game's board shows {screen.seen}")
+            print("scale 2 to 1 under the question: it stayed open, and its answer started the next game")
+
+
 def main():
     missing = missing_tools()
     if missing:
         print("SKIP: not installed: " + ", ".join(missing))
         return SKIPPED
     game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
-    deal, [(first, settled), (second, resettled)] = replay_moves(replay, FROZEN, 2)
-    pictures = lambda name: load_picture(os.path.join(source, "assets", "Sxema1Big", name))
-    plain = [samples(pictures(f"{k}.png")) for k in range(8)]
-    sharp = [pictures(f"{k}@2x.png") for k in range(8)]
-    sharp_balls = [samples(ball) for ball in sharp]
-    back = load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg"))
-
+    balls = lambda name: load_picture(os.path.join(source, "assets", "Sxema1Big", name))
+    sharp = [balls(f"{k}@2x.png") for k in range(8)]
+    pictures = ([samples(balls(f"{k}.png")) for k in range(8)], sharp, [samples(ball) for ball in sharp],
+                load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg")))
     with Sway(RESOLUTION) as sway:
-        with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
-            prepare_work(source, work)
-            with Program(frozen(FROZEN, [game_binary]), work, sway.client_env(work)) as game:
-                screen = WaylandScreen(sway, game)
-                borderless(screen)
-                screen.wait_board(plain, deal, "scale 1: the deal of the frozen second")
-                screen.play(first, plain)
-                screen.wait_board(plain, settled, f"scale 1: {first} played by clicks, as the replay tool plays it")
-                print(f"scale 1: a click picked, and move {first} played by clicks settled as the replay tool plays it")
-                drag_moves_window(sway, screen)
-
-                sway.command("output", OUTPUT, "scale", 2)
-                changed = time.monotonic()
-                screen = WaylandScreen(sway, game, 2)
-                took = sharp_after(screen, settled, sharp, back, changed)
-                assert took and took < RESCALE_BOUND, \
-                    game.failure("the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + " after the scale change")
-                print(f"scale 1 to 2 under the running game: sharp pictures after {took:.2f} s")
-                every_cell_sharp(screen, settled, sharp, back, "after the scale change")
-                screen.play(second, sharp_balls)
-                screen.wait_board(sharp_balls, resettled, f"scale 2: {second} played by clicks after the change")
-                print(f"scale 2: move {second} played by clicks settled as the replay tool plays it")
-
-        with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
-            prepare_work(source, work)
-            with Program(frozen(FROZEN, [game_binary]), work, sway.client_env(work)) as game:
-                screen = WaylandScreen(sway, game, 2)
-                screen.wait_board(sharp_balls, deal, "scale 2: the deal of the frozen second")
-                every_cell_sharp(screen, deal, sharp, back, "a start at scale 2")
-                assert wait_for(lambda: screen.locate()["focused"]), game.failure("the window never took the keyboard")
-                screen.play(first, sharp_balls, by_keys=True)
-                screen.wait_board(sharp_balls, settled, f"scale 2: {first} played with arrow keys and Space")
-                print(f"scale 2: move {first} played by keys settled as the replay tool plays it")
+        scale_change_under_play(sway, game_binary, source, pictures, replay)
+        start_at_scale_2(sway, game_binary, source, pictures, replay)
 
 
 if __name__ == "__main__":

@@ -1,10 +1,25 @@
 #include "ui/window/pixel_ratio_follower.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 namespace tumbaro {
+
+namespace {
+
+// A dialog of the game's own open over `window` (a question, the name entry)
+// would close with its surface, and take the player's answer with it.
+QWindow* DialogOver(const QWidget* window)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget != window && widget->windowType() == Qt::Dialog && widget->isVisible() && widget->windowHandle())
+            return widget->windowHandle();
+    return nullptr;
+}
+
+} // namespace
 
 PixelRatioFollower::PixelRatioFollower(QWidget* window, std::function<void()> redraw)
     : QObject(window), window_(window), redraw_(std::move(redraw)), drawnFor_(window->devicePixelRatioF())
@@ -63,6 +78,12 @@ void PixelRatioFollower::Check()
     // Once for each new screen ratio: a platform that keeps its own ratio
     // even on a new surface is not asked over and over.
     if (handle->devicePixelRatio() != screenRatio && renewedFor_ != screenRatio) {
+        if (QWindow* dialog = DialogOver(window_)) {
+            // The window is made anew once the dialog has closed.
+            connect(dialog, &QWindow::visibleChanged, this, &PixelRatioFollower::QueueCheck,
+                    Qt::SingleShotConnection);
+            return;
+        }
         renewedFor_ = screenRatio;
         // Hidden first: a widget left shown over a destroyed surface is
         // never shown again.
