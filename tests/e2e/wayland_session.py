@@ -120,8 +120,8 @@ class Sway:
         return json.loads(run(["swaymsg", "-s", self.ipc, "-r", "-t", kind]))
 
     def command(self, *words):
-        answers = json.loads(run(["swaymsg", "-s", self.ipc, "-r", *map(str, words)]))
-        assert all(answer["success"] for answer in answers), f"sway refused {' '.join(map(str, words))}: {answers}"
+        said = subprocess.run(["swaymsg", "-s", self.ipc, "-r", *map(str, words)], capture_output=True, text=True)
+        assert said.returncode == 0, f"sway refused {' '.join(map(str, words))}: {said.stdout}{said.stderr}"
 
     def node(self, game, title=MAIN_TITLE):
         """The game's window whose title matches `title` in the tree, or None

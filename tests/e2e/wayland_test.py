@@ -169,12 +169,15 @@ def start_at_scale_2(sway, game_binary, source, pictures, replay):
             print(f"scale 2: move {move} played by keys settled as the replay tool plays it")
 
             sway.command("output", OUTPUT, "scale", 1)
-            assert wait_for(lambda: sway.window(game, QUESTION)["focused"]), game.failure("the question lost the keyboard")
+            asks = wait_for(lambda: sway.window(game, QUESTION)["focused"])
+            assert asks, game.failure("the question lost the keyboard")
             sway.keys(["Return"])  # Yes: another game
             screen = WaylandScreen(sway, game)
             assert wait_for(lambda: not sway.node(game, QUESTION)), game.failure("the question stayed open")
-            assert wait_for(lambda: all(k is not None for row in screen.board(plain) for k in row)), \
-                game.failure(f"scale 1: the next game's board shows {screen.seen}")
+            def full_board():
+                screen.seen = screen.board(plain)
+                return all(k is not None for row in screen.seen for k in row)
+            assert wait_for(full_board), game.failure(f"scale 1: the next game's board shows {screen.seen}")
             print("scale 2 to 1 under the question: it stayed open, and its answer started the next game")
 
 
