@@ -13,8 +13,9 @@ import tempfile
 from wayland_devices import Devices
 from xdisplay import BOARD, CELL, PITCH, START_BOUND, Screen, run, stop_process, wait_for
 
-TOOLS = ("sway", "swaymsg", "wtype", "grim")
-QT_PLUGIN = "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"
+TOOLS = ("sway", "swaymsg", "wtype", "grim", "convert", "identify")
+LIBRARIES = {"qt6-wayland": "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so",
+             "faketime": "/usr/lib/*/faketime/libfaketimeMT.so.1"}
 OUTPUT = "HEADLESS-1"
 NOBODY = 65534  # sway refuses to start as root, so as root it is started as this user
 KEY_DELAY = 50  # ms between keys, as the X tests type
@@ -34,9 +35,7 @@ def missing_tools():
     names = [tool for tool in TOOLS if not shutil.which(tool)]
     if os.geteuid() == 0 and not shutil.which("setpriv"):
         names.append("setpriv")
-    if not glob.glob(QT_PLUGIN):
-        names.append("qt6-wayland")
-    return names
+    return names + [name for name, pattern in LIBRARIES.items() if not glob.glob(pattern)]
 
 
 def walk(node):
