@@ -10,6 +10,7 @@ packages=(
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
   xvfb xdotool x11-utils imagemagick faketime xclip
   pulseaudio pulseaudio-utils
+  sway qt6-wayland wtype grim
   desktop-file-utils appstream
   dpkg-dev file lintian man-db
 )

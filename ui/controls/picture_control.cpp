@@ -18,6 +18,7 @@ PictureControl::PictureControl(const QString& name, const QRect& geometry, int o
 
 void PictureControl::ClearPicture()
 {
+    source_ = nullptr;
     if (picture_.isNull())
         return;
     picture_ = QImage();
@@ -26,6 +27,24 @@ void PictureControl::ClearPicture()
 }
 
 void PictureControl::SetPicture(const QImage& picture)
+{
+    source_ = nullptr;
+    ShowPicture(picture);
+}
+
+void PictureControl::SetPictureSource(PictureSource source)
+{
+    ShowPicture(source(devicePixelRatioF()));
+    source_ = std::move(source);
+}
+
+void PictureControl::Redraw()
+{
+    if (source_)
+        ShowPicture(source_(devicePixelRatioF()));
+}
+
+void PictureControl::ShowPicture(const QImage& picture)
 {
     // Pictures from a list come already masked; others are masked here.
     const bool masked = !picture.isNull() && picture.hasAlphaChannel()
@@ -39,7 +58,7 @@ void PictureControl::CopyFromList(const PictureList* list, int k)
 {
     ClearPicture();
     if (list && k >= 0 && k < list->Count())
-        SetPicture(list->Picture(k, devicePixelRatioF()));
+        SetPictureSource([list, k](qreal ratio) { return list->Picture(k, ratio); });
 }
 
 QPoint PictureControl::PictureOffset() const

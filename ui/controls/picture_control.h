@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace tumbaro {
 
 class PictureList;
@@ -19,11 +21,20 @@ public:
 
     PictureControl(const QString& name, const QRect& geometry, int options, QWidget* parent);
 
+    // Gives the picture drawn for a screen of the ratio it is asked for.
+    using PictureSource = std::function<QImage(qreal ratio)>;
+
     void ClearPicture();
     void SetPicture(const QImage& picture);
+    // Shows the picture `source` draws for this control's screen, and asks it
+    // again whenever Redraw is called.
+    void SetPictureSource(PictureSource source);
     // Clear, then copy picture k of the list, drawn for this control's
     // screen; an index outside the list leaves the control empty.
     void CopyFromList(const PictureList* list, int k);
+    // Draws the picture again from its source for the screen's present ratio,
+    // after that has changed; a picture set without a source stays as it is.
+    void Redraw();
     const QImage& Picture() const { return picture_; }
     // Where the picture's top-left corner lands inside the control.
     QPoint PictureOffset() const;
@@ -49,7 +60,9 @@ private:
     // The picture at the screen's own pixel ratio, made when the two differ
     // and kept until either changes.
     const QImage& FittedPicture(qreal ratio);
+    void ShowPicture(const QImage& picture);
 
+    PictureSource source_;
     QImage picture_;
     QImage fitted_;
     int options_;

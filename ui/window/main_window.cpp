@@ -19,6 +19,7 @@
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
 #include "ui/table/high_score_model.h"
+#include "ui/window/pixel_ratio_follower.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -76,6 +77,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     hint_ = new HintBlink(game_, *this, this);
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
     new DragSwap(*board_, game_);
+    ratio_ = new PixelRatioFollower(this, [this] { Handle([this] { RedrawPictures(); }); });
     ConnectButtons();
     ConnectCommands();
     game_.KeepIn(&savedGame_);
@@ -94,7 +96,8 @@ void TTumbaro::BuildControls()
         case ControlKind::Picture: {
             auto* picture = new PictureControl(entry.name, entry.geometry, entry.pictureOptions, this);
             if (!entry.storedPicture.isEmpty())
-                picture->SetPicture(StoredPicture(entry.storedPicture, picture->devicePixelRatioF()));
+                picture->SetPictureSource(
+                    [name = entry.storedPicture](qreal ratio) { return StoredPicture(name, ratio); });
             if (entry.name == QLatin1String("Exit"))
                 Exit = picture;
             else if (entry.name == QLatin1String("Help"))
@@ -183,6 +186,7 @@ void TTumbaro::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     keyboard_->Attach(windowHandle());
+    ratio_->Attach();
     if (!activationQueued_) {
         activationQueued_ = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -242,7 +246,14 @@ void TTumbaro::ClearCell(int row, int column)
 void TTumbaro::LoadBackground()
 {
     const QString file = QStringLiteral("b%1.jpg").arg(DrawnScheme());
-    Background->SetPicture(LoadJpegForScreen(file, Background->devicePixelRatioF()));
+    Background->SetPictureSource([file](qreal ratio) { return LoadJpegForScreen(file, ratio); });
+}
+
+void TTumbaro::RedrawPictures()
+{
+    setWindowIcon(WindowIcon(devicePixelRatioF()));
+    for (PictureControl* control : findChildren<PictureControl*>())
+        control->Redraw();
 }
 
 void TTumbaro::ShowScore(std::int32_t score)

@@ -33,6 +33,7 @@ class KeyboardPlay;
 class ListBox;
 class PictureControl;
 class PictureList;
+class PixelRatioFollower;
 class ScoreBox;
 class SoundSwitch;
 class THScore;
@@ -102,6 +103,8 @@ private:
     void ConnectCommands();
     // The button's picture k of ImageList1 (the scheme buttons) or ImageList2.
     void ShowLook(PictureControl* button, const PictureList* list, int k);
+    // Every picture drawn again for the window's ratio, after it has changed.
+    void RedrawPictures();
     // Runs `handler` under the error display: an error ends the handler, is
     // shown, and the game goes on.
     void Handle(const std::function<void()>& handler);
@@ -136,6 +139,7 @@ private:
     SoundSwitch* soundSwitch_ = nullptr;
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
+    PixelRatioFollower* ratio_ = nullptr;
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;

@@ -1,0 +1,200 @@
+#!/usr/bin/env python3
+"""The real game on a headless Wayland compositor, with no X server at all.
+
+At output scale 1 the window appears borderless at 792 x 572, a click picks
+a ball, a move played by clicks settles as the replay tool plays it, and a
+press on the background lets the compositor move the window with the
+pointer. Then the output's scale goes to 2 under the running game: within a
+second every cell shows its sharp ball over the sharp background, not the
+coarse window enlarged, and the next move by clicks settles as the replay
+tool plays it. A second game started at scale 2 shows the sharp pictures
+from the first frame and plays a move from the keyboard that ends it; the
+scale goes back to 1 while the game-over question waits, and the question
+stays open until it is answered.
+
+Usage: wayland_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
+"""
+import calendar
+import os
+import sys
+import tempfile
+import time
+
+from wayland_session import OUTPUT, Sway, WaylandScreen, missing_tools
+from xdisplay import (CELL, HEIGHT, WIDTH, Program, frozen, load_picture, prepare_work, run, samples,
+                      wait_for)
+
+SKIPPED = 77
+FROZEN = "2026-03-01 12:00:00"
+ENDS_AFTER_ONE_MOVE = "2026-03-01 12:09:26"  # this second's first deal has one move only
+QUESTION = "Game Over"
+RESOLUTION = (1920, 1200)  # 960 x 600 logical pixels at scale 2: room for the window
+BACKGROUND_AT = (-8, -24)  # the background's place in the window
+ON_BACKGROUND = (40, 300)  # a window pixel left of the board where only the background lies
+DRAG = (60, 40)
+# The mean colour difference under which a cell is its sharp ball over the
+# sharp background: drawn for the screen, a cell is that pixel for pixel; the
+# coarse window enlarged by the compositor misses by 2 to 6 on smooth balls.
+SHARP = 1
+RESCALE_BOUND = 1.0  # seconds from the scale change to the sharp pictures
+
+
+def replay_moves(replay, when, count):
+    """The deal of the frozen second `when` and the first `count` moves the
+    replay tool plays on it, each with the board it settles to."""
+    seed = calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))
+    lines = run([replay, str(seed), "--auto", str(count)]).splitlines()
+    board = lambda rows: [[int(ch) for ch in row] for row in rows]
+    moves = []
+    for k in range(count):
+        said = lines[9 + 9 * k]
+        assert said.startswith("accepted"), lines
+        moves.append((said.split()[1], board(lines[10 + 9 * k:18 + 9 * k])))
+    return board(lines[1:9]), moves
+
+
+def sharp_error(screen, shot, r, c, ball, back, step=1):
+    """How far the cell in `shot` is from its sharp ball laid over the sharp
+    background, as a mean colour difference over every `step`-th pixel each
+    way: an enlarged coarse picture misses by far more than SHARP."""
+    (bw, _, rgba), (gw, _, background) = ball, back
+    (left, top), width = screen.cell(r, c), screen.geometry["WIDTH"]
+    bx, by, total, side = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1], 0, range(0, 2 * CELL, step)
+    for y, x in ((y, x) for y in side for x in side):
+        f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
+        total += sum(abs(shot[s + i] - (rgba[f + i] * rgba[f + 3] + background[g + i] * (255 - rgba[f + 3])) / 255)
+                     for i in range(3))
+    return total / (3 * len(side) ** 2)
+
+
+def sharp_after(screen, board, sharp, back, since):
+    """The seconds from `since` to the first screenshot whose first row
+    shows the sharp balls of `board`, counted to the shot and not to the end
+    of its reading; None if none does within the wait."""
+    def sharp_shot():
+        shot, taken = screen.shot(), time.monotonic()
+        if all(sharp_error(screen, shot, 0, c, sharp[board[0][c]], back, 3) < SHARP for c in range(8)):
+            return taken - since
+    return wait_for(sharp_shot)
+
+
+def every_cell_sharp(screen, board, sharp, back, what):
+    shot = screen.shot()
+    worst = max(sharp_error(screen, shot, r, c, sharp[board[r][c]], back) for r in range(8) for c in range(8))
+    assert worst < SHARP, screen.game.failure(f"{what}: a cell misses its sharp ball by {worst:.1f}")
+    print(f"{what}: every cell is its sharp ball over the sharp background (worst {worst:.1f})")
+
+
+def borderless(screen):
+    # "csd": the client draws its own frame, which this one leaves out; the
+    # surface's own geometry would show one it drew.
+    node = screen.node
+    sizes = {(node[key]["width"], node[key]["height"]) for key in ("rect", "window_rect", "geometry")}
+    bare = node["border"] in ("none", "csd") and node["window_rect"]["x"] == node["window_rect"]["y"] == 0
+    assert sizes == {(WIDTH, HEIGHT)} and bare, f"the window is not a bare {WIDTH} x {HEIGHT}: {node}"
+    print(f"the window appears borderless at {WIDTH} x {HEIGHT}")
+
+
+def drag_moves_window(sway, screen):
+    """A press on the background and a pointer moved: the game asks the
+    compositor to move the window, which then follows the pointer."""
+    x, y = screen.place[0] + ON_BACKGROUND[0], screen.place[1] + ON_BACKGROUND[1]
+    sway.cursor("set", x, y)
+    sway.cursor("press", "button1")
+    # The move starts once the game's request has reached the compositor;
+    # until then the pointer moves alone, a pixel at a time.
+    start = screen.place
+    def follows():
+        sway.devices.move_pointer(1, 0)
+        return screen.locate() and screen.place != start
+    assert wait_for(follows), screen.game.failure("a press on the background never started a move")
+    moving = screen.place
+    sway.devices.move_pointer(*DRAG)
+    landed = (moving[0] + DRAG[0], moving[1] + DRAG[1])
+    followed = wait_for(lambda: screen.locate() and screen.place == landed)
+    sway.cursor("release", "button1")
+    sway.cursor("set", 0, 0)
+    assert followed, screen.game.failure(f"the window stopped at {screen.place}, not {landed}")
+    print(f"a drag on the background moved the window from {start} to {screen.place}")
+
+
+def scale_change_under_play(sway, game_binary, source, pictures, replay):
+    """Scale 1: the bare window, a pick, a move by clicks, a drag; then the
+    output goes to scale 2 and the next move is played on the sharp window."""
+    plain, sharp, sharp_balls, back = pictures
+    deal, [(first, settled), (second, resettled)] = replay_moves(replay, FROZEN, 2)
+    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
+        prepare_work(source, work)
+        with Program(frozen(FROZEN, [game_binary]), work, sway.client_env(work)) as game:
+            screen = WaylandScreen(sway, game)
+            borderless(screen)
+            screen.wait_board(plain, deal, "scale 1: the deal of the frozen second")
+            screen.play(first, plain)
+            screen.wait_board(plain, settled, f"scale 1: {first} played by clicks, as the replay tool plays it")
+            print(f"scale 1: a click picked, and move {first} played by clicks settled as the replay tool plays it")
+            drag_moves_window(sway, screen)
+
+            sway.command("output", OUTPUT, "scale", 2)
+            changed = time.monotonic()
+            screen = WaylandScreen(sway, game, 2)
+            took = sharp_after(screen, settled, sharp, back, changed)
+            assert took and took < RESCALE_BOUND, game.failure(
+                "the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + " after the scale change")
+            print(f"scale 1 to 2 under the running game: sharp pictures after {took:.2f} s")
+            every_cell_sharp(screen, settled, sharp, back, "after the scale change")
+            screen.play(second, sharp_balls)
+            screen.wait_board(sharp_balls, resettled, f"scale 2: {second} played by clicks after the change")
+            print(f"scale 2: move {second} played by clicks settled as the replay tool plays it")
+
+
+def start_at_scale_2(sway, game_binary, source, pictures, replay):
+    """A start at scale 2: sharp from the first frame, a move by keys that
+    ends the game; the scale goes back to 1 while its question waits, and
+    the question outlives the window's renewal, answered."""
+    plain, sharp, sharp_balls, back = pictures
+    deal, [(move, settled)] = replay_moves(replay, ENDS_AFTER_ONE_MOVE, 1)
+    sway.command("output", OUTPUT, "scale", 2)
+    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
+        prepare_work(source, work)
+        with Program(frozen(ENDS_AFTER_ONE_MOVE, [game_binary]), work, sway.client_env(work)) as game:
+            screen = WaylandScreen(sway, game, 2)
+            screen.wait_board(sharp_balls, deal, "scale 2: the deal of the frozen second")
+            every_cell_sharp(screen, deal, sharp, back, "a start at scale 2")
+            assert wait_for(lambda: screen.locate()["focused"]), game.failure("the window never took the keyboard")
+            screen.play(move, sharp_balls, by_keys=True)
+            # The move ends the game; its question opens over the board, so it
+            # is moved to a corner before the board is read.
+            sway.to_corner(sway.window(game, QUESTION))
+            screen.wait_board(sharp_balls, settled, f"scale 2: {move} played with arrow keys and Space")
+            print(f"scale 2: move {move} played by keys settled as the replay tool plays it")
+
+            sway.command("output", OUTPUT, "scale", 1)
+            asks = wait_for(lambda: sway.window(game, QUESTION)["focused"])
+            assert asks, game.failure("the question lost the keyboard")
+            sway.keys(["Return"])  # Yes: another game
+            screen = WaylandScreen(sway, game)
+            assert wait_for(lambda: not sway.node(game, QUESTION)), game.failure("the question stayed open")
+            def full_board():
+                screen.seen = screen.board(plain)
+                return all(k is not None for row in screen.seen for k in row)
+            assert wait_for(full_board), game.failure(f"scale 1: the next game's board shows {screen.seen}")
+            print("scale 2 to 1 under the question: it stayed open, and its answer started the next game")
+
+
+def main():
+    missing = missing_tools()
+    if missing:
+        print("SKIP: not installed: " + ", ".join(missing))
+        return SKIPPED
+    game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
+    balls = lambda name: load_picture(os.path.join(source, "assets", "Sxema1Big", name))
+    sharp = [balls(f"{k}@2x.png") for k in range(8)]
+    pictures = ([samples(balls(f"{k}.png")) for k in range(8)], sharp, [samples(ball) for ball in sharp],
+                load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg")))
+    with Sway(RESOLUTION) as sway:
+        scale_change_under_play(sway, game_binary, source, pictures, replay)
+        start_at_scale_2(sway, game_binary, source, pictures, replay)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
