@@ -44,8 +44,10 @@ def pixel(env, x, y):
 def first_content(program, env, title, probe, wanted):
     """Waits until the probe pixel (window coordinates) of the program's window
     shows `wanted`; fails with what the program said if it never does."""
-    # No pause between searches or polls: each one is a timing sample.
-    geometry = e2e.window_geometry(env, program.window(f"^{title}$", interval=0))
+    # No pause between searches or polls: each one is a timing sample. Found
+    # once mapped: before, the window still sits where it is made, not where
+    # the game then moves it.
+    geometry = e2e.window_geometry(env, program.window(f"^{title}$", interval=0, mapped=True))
     x, y = geometry["X"] + probe[0], geometry["Y"] + probe[1]
     deadline = time.monotonic() + e2e.START_BOUND
     while time.monotonic() < deadline:
