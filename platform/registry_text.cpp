@@ -168,7 +168,10 @@ StoreContents ParseStore(std::string_view text)
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every CR at a line's end is line ending, however many an editor
+        // left: a key line "[KEY]\r\r" is a key line, and a line kept as it
+        // stands reads back the same once written with one line end.
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty()) continue;
 
         if (line.front() == '[' && line.size() >= 2 && line.back() == ']') {
@@ -185,9 +188,7 @@ StoreContents ParseStore(std::string_view text)
                 continue;
             }
         }
-        // Written back with one line end; further CRs would not read back alike.
-        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!line.empty()) kept->emplace_back(line);
+        kept->emplace_back(line);
     }
     std::erase_if(store.keptLines, [](const auto& entry) { return entry.second.empty(); });
     return store;
