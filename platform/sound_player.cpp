@@ -1,8 +1,10 @@
 #include "platform/sound_player.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
+#include <QFile>
 #include <QStringList>
+
+#include <dlfcn.h>
 
 namespace tumbaro {
 
@@ -20,12 +22,15 @@ MakePlayer LoadModule()
     if (programDir.startsWith(QStringLiteral(TUMBARO_BUILD_DIR "/")))
         folders << QStringLiteral(TUMBARO_SOUND_MODULE_DIR);
     for (const QString& folder : folders) {
-        QLibrary module(folder + QStringLiteral("/tumbaro-sound"));
-        // Qt unloads the libraries it loaded when the program ends; the
-        // module's worker thread may still be running then.
-        module.setLoadHints(QLibrary::PreventUnloadHint);
-        if (auto make = reinterpret_cast<MakePlayer>(module.resolve("TumbaroMakeSoundPlayer")))
-            return make;
+        // Loaded for good and never closed: the module's worker thread may
+        // still be running as the program ends. Loaded by the C library
+        // itself rather than QLibrary, whose record of a library kept loaded
+        // is left to leak at exit.
+        const QByteArray path = QFile::encodeName(folder + QStringLiteral("/libtumbaro-sound.so"));
+        if (void* module = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE)) {
+            if (auto make = reinterpret_cast<MakePlayer>(::dlsym(module, "TumbaroMakeSoundPlayer")))
+                return make;
+        }
     }
     return nullptr;
 }
