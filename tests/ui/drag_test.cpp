@@ -77,7 +77,8 @@ TEST_F(Drag, ABallDraggedOntoItsNeighbourSwapsAsTwoClicksWould)
 TEST_F(Drag, AFingerTapsAndDragsAsTheMouseDoes)
 {
     Start();
-    QPointingDevice* screen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+    QPointingDevice* screen = device.get();
     QWindow* handle = window->windowHandle();
     SetBoard(OneMove);
     QTest::touchEvent(handle, screen).press(0, Centre(45));
