@@ -110,13 +110,16 @@ void TTumbaro::BuildControls()
                 if (entry.name == QStringLiteral("Image1%1").arg(scheme))
                     SchemeButtons[static_cast<std::size_t>(scheme - 1)] = picture;
             widget = picture;
+            pictures_.push_back(picture);
             break;
         }
         case ControlKind::Cell:
-            widget = board_->MakeCell(entry.row, entry.column, entry.geometry, entry.pictureOptions);
+            pictures_.push_back(board_->MakeCell(entry.row, entry.column, entry.geometry, entry.pictureOptions));
+            widget = pictures_.back();
             break;
         case ControlKind::Background:
             widget = Background = new BackgroundPicture(entry.name, entry.geometry, this);
+            pictures_.push_back(Background);
             break;
         case ControlKind::Memo:
             widget = Memo1 = new ScoreBox(this);
@@ -252,7 +255,7 @@ void TTumbaro::LoadBackground()
 void TTumbaro::RedrawPictures()
 {
     setWindowIcon(WindowIcon(devicePixelRatioF()));
-    for (PictureControl* control : findChildren<PictureControl*>())
+    for (PictureControl* control : pictures_)
         control->Redraw();
 }
 

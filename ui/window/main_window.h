@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QTimer;
@@ -145,6 +146,7 @@ private:
     bool activationQueued_ = false;
 
     BackgroundPicture* Background = nullptr;
+    std::vector<PictureControl*> pictures_; // every picture control, cells and background included
     PictureControl* Exit = nullptr;
     PictureControl* Help = nullptr;
     std::array<PictureControl*, 3> SchemeButtons{}; // Image11 .. Image13
