@@ -12,8 +12,8 @@ inline constexpr std::int32_t ThreeBallPoints = 15;
 
 // Marks every run of `length` equal colours in `work` (column scan, then row
 // scan, each top to bottom and left to right, reading the board as it is being
-// marked), adds `points` to `score` per run and calls onLine(score) after each.
-// Returns the number of runs removed.
+// marked), adds `points` to `score` per run and calls onLine(score, colour)
+// after each. Returns the number of runs removed.
 template <class OnLine>
 int RemoveLines(Matrix& work, int length, std::int32_t points, std::int32_t& score, OnLine&& onLine)
 {
@@ -30,10 +30,11 @@ int RemoveLines(Matrix& work, int length, std::int32_t points, std::int32_t& sco
     };
     int lines = 0;
     auto take = [&](int first, int step) {
+        const std::int32_t colour = work[first];
         if (runAt(first, step)) {
             ++lines;
             score += points;
-            onLine(score);
+            onLine(score, colour);
         }
     };
     for (int r = 0; r <= BoardSize - length; ++r)

@@ -123,7 +123,7 @@ void Game::ButtonClick(int row, int column)
     if (sideBySide)
         DellLine(row, column);
     else
-        screen_.QuestionBeep();
+        Refuse(Refusal::NotNeighbours);
 }
 
 std::optional<Pick> Game::PendingPick() const
@@ -152,7 +152,7 @@ void Game::DellLine(int row, int column)
     state_.WorkBoard[first] = state_.GameBoard[second];
     state_.LineFound = FindLine(state_.WorkBoard) ? 1 : 0;
     if (state_.LineFound != 1) {
-        screen_.QuestionBeep();
+        Refuse(Refusal::NoLine);
         return;
     }
     SetUndoEnabled(true);
@@ -160,7 +160,9 @@ void Game::DellLine(int row, int column)
     state_.UndoBoard = state_.GameBoard;
     state_.LineFound = 0;
     state_.AnimStep = 0;
-    lastMove_ = {};
+    // Cleared, not replaced: the list keeps its room from move to move.
+    lastMove_.Lines.clear();
+    lastMove_.Cascades = 0;
     SetTimer(TimerId::Timer2, true);
 }
 
@@ -209,23 +211,26 @@ bool Game::Tick()
     return true;
 }
 
-void Game::FindFiveBalls()
+void Game::Refuse(Refusal why)
 {
-    lastMove_.Lines += RemoveLines(state_.WorkBoard, 5, FiveBallPoints, state_.Score,
-                                   [this](std::int32_t score) { screen_.ShowScore(score); });
+    screen_.QuestionBeep();
+    if (listener_)
+        listener_->MoveRefused(why);
 }
 
-void Game::FindFourBalls()
+void Game::FindLines(int length, std::int32_t points)
 {
-    lastMove_.Lines += RemoveLines(state_.WorkBoard, 4, FourBallPoints, state_.Score,
-                                   [this](std::int32_t score) { screen_.ShowScore(score); });
+    RemoveLines(state_.WorkBoard, length, points, state_.Score, [&](std::int32_t score, std::int32_t colour) {
+        lastMove_.Lines.push_back({colour, length, points, lastMove_.Cascades});
+        screen_.ShowScore(score);
+    });
 }
 
-void Game::FindThreeBalls()
-{
-    lastMove_.Lines += RemoveLines(state_.WorkBoard, 3, ThreeBallPoints, state_.Score,
-                                   [this](std::int32_t score) { screen_.ShowScore(score); });
-}
+void Game::FindFiveBalls() { FindLines(5, FiveBallPoints); }
+
+void Game::FindFourBalls() { FindLines(4, FourBallPoints); }
+
+void Game::FindThreeBalls() { FindLines(3, ThreeBallPoints); }
 
 void Game::Chenge()
 {
@@ -285,6 +290,8 @@ void Game::SettleStep()
         return;
     }
     state_.LineFound = FindLine2(state_.WorkBoard) ? 1 : 0;
+    if (listener_)
+        listener_->MoveSettled(lastMove_.Lines, state_.Score);
     if (state_.LineFound == 1) {
         Keep();
         return;

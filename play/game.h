@@ -7,6 +7,7 @@
 
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "play/move_report.h"
 #include "play/saved_game.h"
 #include "play/screen.h"
 
@@ -36,6 +37,8 @@ public:
     SavedGame Saved() const;
     // Where the game is reported as it changes (see GameKeeper); none by default.
     void KeepIn(GameKeeper* keeper) { keeper_ = keeper; }
+    // Where each settled or refused move is reported; none by default.
+    void ReportTo(MoveListener* listener) { listener_ = listener; }
     bool UndoPossible() const { return undoEnabled_; }
 
     // A click on the cell at 1-based (row, column). Ignored while a move is
@@ -72,7 +75,7 @@ public:
 
     // What the last accepted move did, for the replay tool and tests.
     struct MoveResult {
-        int Lines = 0;
+        std::vector<RemovedLine> Lines; // in the order they went
         int Cascades = 0;
     };
     const MoveResult& LastMove() const { return lastMove_; }
@@ -92,6 +95,8 @@ private:
     void Keep();
     void StopAnimation();
     void FallPass();
+    void FindLines(int length, std::int32_t points);
+    void Refuse(Refusal why);
     void SettleStep();
 
     Screen& screen_;
@@ -101,6 +106,7 @@ private:
     bool timer2On_ = false;
     bool undoEnabled_ = false;
     GameKeeper* keeper_ = nullptr;
+    MoveListener* listener_ = nullptr;
     MoveResult lastMove_;
     // What each cell shows now; lets a scheme change mid-move redraw the
     // move as it stands instead of the board it started from.

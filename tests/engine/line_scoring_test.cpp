@@ -19,7 +19,7 @@ struct Scored {
 Scored RunFinders(Matrix board, std::int32_t score = 0)
 {
     Scored out{board, score, {}};
-    auto show = [&](std::int32_t s) { out.shown.push_back(s); };
+    auto show = [&](std::int32_t s, std::int32_t) { out.shown.push_back(s); };
     RemoveLines(out.board, 5, FiveBallPoints, out.score, show);
     RemoveLines(out.board, 4, FourBallPoints, out.score, show);
     RemoveLines(out.board, 3, ThreeBallPoints, out.score, show);

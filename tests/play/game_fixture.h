@@ -5,6 +5,7 @@
 
 #include "board_strings.h"
 #include "play/game.h"
+#include "play/move_report.h"
 #include "play/screen.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,23 @@ private:
     void Log(std::string entry) { log.push_back(std::move(entry)); }
 };
 
+// What the game reports of each move, in order, with the screen's log length
+// at the time, so a test sees whether a report came before the end of a game.
+class RecordingListener final : public MoveListener {
+public:
+    struct Settled {
+        std::vector<RemovedLine> lines;
+        std::int32_t score;
+    };
+    void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score) override
+    {
+        settled.push_back({lines, score});
+    }
+    void MoveRefused(Refusal why) override { refused.push_back(why); }
+
+    std::vector<Settled> settled;
+    std::vector<Refusal> refused;
+};
 
 // 7 at (4,5) and 6 at (4,6): the exchange makes 6 6 6 in row 4, columns 3-5.
 inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--6676--",
@@ -82,6 +100,7 @@ protected:
         game.State().Scheme = 1;
         game.Random().Seed(12345);
         game.Newgame();
+        game.ReportTo(&listener);
         screen.Take();
     }
 
@@ -113,6 +132,7 @@ protected:
     }
 
     RecordingScreen screen;
+    RecordingListener listener;
     Game game;
 };
 

@@ -23,6 +23,9 @@ TEST_F(Selection, OnlySideBySidePairsReachTheSwapTest)
         Click(c.second);
         EXPECT_EQ(game.State().WorkBoard[0] != -1, c.sideBySide) << c.first << "-" << c.second;
         EXPECT_EQ(screen.Take().back(), "beep") << c.first << "-" << c.second;
+        ASSERT_FALSE(listener.refused.empty());
+        EXPECT_EQ(listener.refused.back(), c.sideBySide ? Refusal::NoLine : Refusal::NotNeighbours)
+            << c.first << "-" << c.second << ": the refusal says why";
         EXPECT_TRUE(screen.ShowsNormal(game.State().GameBoard)) << "the pick is drawn back at full size";
         EXPECT_EQ(game.State().ExpectFirstPick, 1);
     }
@@ -40,6 +43,7 @@ TEST_F(Selection, ARefusedSwapKeepsTheLastMoveUndoable)
     EXPECT_TRUE(screen.undoEnabled);
     EXPECT_EQ(game.State().UndoBoard, before.UndoBoard);
     EXPECT_EQ(game.State().Score, before.Score);
+    EXPECT_EQ(listener.settled.size(), 1u) << "a refused swap reports no settled move";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "engine/board.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tumbaro::test {
 namespace {
@@ -27,6 +28,22 @@ TEST_F(WholeGame, EveryMoveSettlesDrawnAsTheBoardAndUndoTakesItAllBack)
         const auto [fallTicks, swapTicks] = Settle();
         const auto log = screen.Take();
         const int cascades = game.LastMove().Cascades;
+        // One report per move, once it has settled: every line in the order
+        // it went, cascade by cascade, adding up to the points the move made.
+        ASSERT_EQ(listener.settled.size(), 1u) << "move " << move;
+        const auto report = std::exchange(listener.settled, {}).front();
+        EXPECT_EQ(report.score, game.State().Score);
+        std::int32_t points = 0;
+        int cascade = 0;
+        for (const RemovedLine& line : report.lines) {
+            EXPECT_TRUE(line.Cascade == cascade || line.Cascade == cascade + 1) << "move " << move;
+            cascade = line.Cascade;
+            EXPECT_EQ(line.Points, line.Length == 5 ? 50 : line.Length == 4 ? 30 : 15);
+            EXPECT_TRUE(line.Colour >= 0 && line.Colour < 8);
+            points += line.Points;
+        }
+        EXPECT_EQ(points, game.State().Score - scoreBefore);
+        EXPECT_EQ(cascade, cascades);
         // Each swap and each cascade replays four swap ticks and one sound.
         EXPECT_EQ(swapTicks, 4 * (1 + cascades));
         EXPECT_EQ(std::count(log.begin(), log.end(), "sound"), 1 + cascades);

@@ -83,7 +83,7 @@ private:
         CheckSettledBoard(state.GameBoard, args_.Seed, totals_.Moves);
 #endif
         if (!args_.Summary) {
-            out_ << "accepted " << text << " score " << state.Score << " lines " << game_.LastMove().Lines
+            out_ << "accepted " << text << " score " << state.Score << " lines " << game_.LastMove().Lines.size()
                  << " cascades " << game_.LastMove().Cascades << '\n';
             PrintBoard();
         }
