@@ -70,6 +70,19 @@ TEST_F(HighScore, CyrillicAndPolishNamesGoThroughBothFilesAndComeBack)
 // However the wait for the entry ends (a new game dealt, the window closed,
 // a kill while the name box is open) the place earned is in the files, and no
 // question is left over what follows.
+TEST_F(HighScore, TheEndIsReadWithItsScoreAndThePlaceItEarned)
+{
+    folder.Write("H.dat", "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\nI\r\nJ\r\n");
+    Start();
+    watcher.name = QStringLiteral("Zed");
+    watcher.answer = QMessageBox::Yes;
+    End(85);
+    End(5);
+    EXPECT_EQ(watcher.read, (QStringList{"New high score: No moves left. Score 85, place 3 in the table.",
+                                         "Game over: No moves left. Score 85, place 3 in the table.",
+                                         "Game over: No moves left. Score 5."}));
+}
+
 TEST_F(HighScore, AnEarnedEntryIsMadeHoweverTheGameIsLeft)
 {
     folder.Write("H.dat", "Ann\r\nBo\r\nCy\r\nDi\r\nEd\r\nFlo\r\nGus\r\nHal\r\nIvy\r\nJo\r\n");

@@ -98,11 +98,14 @@ public:
     // while the name dialog is open.
     std::function<void()> insteadOfOk;
     QStringList boxes; // the texts of the message boxes seen
+    QStringList read;  // what a screen reader reads of each modal window, "name: description"
 
 private:
     void Look()
     {
         QWidget* modal = QApplication::activeModalWidget();
+        if (modal)
+            read.append(modal->accessibleName() + QStringLiteral(": ") + modal->accessibleDescription());
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             boxes.append(box->text());
             (box->button(answer) ? box->button(answer) : box->buttons().value(0))->click();

@@ -10,6 +10,9 @@
 #include <QAction>
 #include <QCoreApplication>
 
+#include <optional>
+#include <utility>
+
 namespace tumbaro {
 
 namespace {
@@ -57,7 +60,7 @@ const PictureText PictureTexts[] = {
     {"Image16", QAccessible::Button, nullptr, QT_TRANSLATE_NOOP("Accessibility", "Deals a new game (N or F2)")},
 };
 
-const char* const CellDescription = QT_TRANSLATE_NOOP(
+const char* const CellHowTo = QT_TRANSLATE_NOOP(
     "Accessibility", "Pick a ball, then a neighbour above, below, left or right to swap them (Space or Return)");
 
 // A picture control as a screen reader sees it; a cell's name follows the
@@ -79,10 +82,24 @@ public:
                 return board_ ? board_->CellName(row_, column_) : QString();
             return name_;
         case QAccessible::Description:
+            if (row_ > 0)
+                return board_ ? board_->CellDescription() : QString();
             return description_;
         default:
             return QAccessibleWidget::text(t);
         }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (row_ > 0 && board_) {
+            state.selectable = true;
+            state.selected = board_->Picked(row_, column_);
+            state.focusable = true;
+            state.focused = board_->Focused(row_, column_);
+        }
+        return state;
     }
 
     QStringList actionNames() const override
@@ -128,8 +145,7 @@ QAccessibleInterface* PictureFactory(const QString&, QObject* object)
         return nullptr;
     const QString name = control->objectName();
     if (const auto [row, column] = CellOf(name); row > 0)
-        return new PictureAccessible(control, QAccessible::Button, board, row, column, {},
-                                     Translated(CellDescription));
+        return new PictureAccessible(control, QAccessible::Button, board, row, column, {}, {});
     for (const PictureText& entry : PictureTexts)
         if (name == QLatin1String(entry.control))
             return new PictureAccessible(control, entry.role, board, 0, 0,
@@ -195,24 +211,65 @@ std::function<void()> BoardAccessibility::PressOf(const QWidget* control, int ro
     };
 }
 
+bool BoardAccessibility::Picked(int row, int column) const
+{
+    const GameState& state = game_.State();
+    return !game_.Animating() && state.ExpectSecondPick == 1 && state.FirstPick.Row == row
+        && state.FirstPick.Column == column;
+}
+
 QString BoardAccessibility::CellName(int row, int column) const
 {
     const QString ball = BallName(game_.State().Scheme, shown_[CellIndex(row, column)]);
     if (ball.isEmpty())
         return Translated(QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: empty")).arg(row).arg(column);
-    const GameState& state = game_.State();
-    const bool picked = !game_.Animating() && state.ExpectSecondPick == 1 && state.FirstPick.Row == row
-        && state.FirstPick.Column == column;
     //: %3 is the ball, as "pink sphere".
-    return Translated(picked ? QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: %3, picked")
-                             : QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: %3"))
+    return Translated(Picked(row, column) ? QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: %3, picked")
+                                          : QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: %3"))
         .arg(QString::number(row), QString::number(column), ball);
+}
+
+QString BoardAccessibility::CellDescription() const
+{
+    return focusSteps_ <= 1 ? Translated(CellHowTo) : QString();
+}
+
+void BoardAccessibility::CellDrawn(int row, int column, std::int32_t colour)
+{
+    shown_[CellIndex(row, column)] = colour;
+    const std::optional<Pick> pick = game_.Animating() ? std::nullopt : game_.PendingPick();
+    const int picked = pick ? CellIndex(pick->Row, pick->Column) : -1;
+    if (picked == picked_)
+        return;
+    const int before = std::exchange(picked_, picked);
+    if (before >= 0) {
+        QAccessibleEvent event(board_.Cell(before / BoardSize + 1, before % BoardSize + 1),
+                               QAccessible::SelectionRemove);
+        announce_(&event);
+    }
+    if (picked >= 0) {
+        QAccessibleEvent event(board_.Cell(pick->Row, pick->Column), QAccessible::SelectionAdd);
+        announce_(&event);
+    }
 }
 
 void BoardAccessibility::FocusCell(int row, int column)
 {
+    focus_ = CellIndex(row, column);
+    ++focusSteps_;
+    readColour_ = shown_[focus_];
+    readScheme_ = game_.State().Scheme;
     QAccessibleEvent event(board_.Cell(row, column), QAccessible::Focus);
     announce_(&event);
+}
+
+QString BoardAccessibility::FocusCellIfChanged()
+{
+    if (focus_ < 0 || (shown_[focus_] == readColour_ && game_.State().Scheme == readScheme_))
+        return {};
+    readColour_ = shown_[focus_];
+    readScheme_ = game_.State().Scheme;
+    return CellName(focus_ / BoardSize + 1, focus_ % BoardSize + 1);
 }
 
 void BoardAccessibility::ScoreChanged(std::int32_t score)

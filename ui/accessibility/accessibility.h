@@ -1,8 +1,9 @@
 #pragma once
 // What a screen reader hears of the main window: a name and a description
 // for every control, each cell read as its place and the ball it shows, the
-// keyboard cursor's cell as the focus, and the score as a value that changes.
-// Cell names are worked out when asked for, so drawing costs nothing more.
+// keyboard cursor's cell as the focus, the picked ball as selected, and the
+// score as a value that changes. Cell names are worked out when asked for, so
+// drawing costs nothing more.
 
 #include "engine/game_state.h"
 
@@ -39,13 +40,24 @@ public:
     // The window's own, for the controls on `window`.
     static const BoardAccessibility* Of(const QWidget* window);
 
-    // What the cell shows now, as drawn; EmptyCell for an empty one.
-    void CellDrawn(int row, int column, std::int32_t colour) { shown_[CellIndex(row, column)] = colour; }
+    // What the cell shows now, as drawn; EmptyCell for an empty one. A pick
+    // made or let go is told as the cell's selection.
+    void CellDrawn(int row, int column, std::int32_t colour);
     // "Row 3, column 5: pink sphere", "Row 3, column 5: empty".
     QString CellName(int row, int column) const;
+    // The ball picked and waiting for its partner, once the board is at rest.
+    bool Picked(int row, int column) const;
+    // Whether the keyboard cursor is on the cell.
+    bool Focused(int row, int column) const { return focus_ == CellIndex(row, column); }
+    // The cell's description: the first cursor step reads it, later ones the
+    // name alone.
+    QString CellDescription() const;
 
     // Tells a screen reader that the keyboard is on this cell now.
     void FocusCell(int row, int column);
+    // The name of the cursor's cell if its ball has changed since it was last
+    // read, and from now on read; empty otherwise.
+    QString FocusCellIfChanged();
     void ScoreChanged(std::int32_t score);
 
     // Where the two announcements go: Qt's accessibility, which passes them
@@ -60,6 +72,11 @@ private:
     QWidget* memo_ = nullptr;
     QHash<const QWidget*, QPointer<QAction>> presses_;
     std::array<std::int32_t, CellCount> shown_;
+    int focus_ = -1; // the cursor's cell as an element number; -1 before the first step
+    int focusSteps_ = 0;
+    std::int32_t readColour_ = EmptyCell; // what the cursor's cell showed when last read
+    int readScheme_ = 0;
+    int picked_ = -1; // the cell last told as selected
     Announcer announce_;
 };
 

@@ -6,6 +6,8 @@
 #include "engine/game_error.h"
 #include "scores/high_score_table.h"
 #include "scores/name_dialog.h"
+#include "ui/accessibility/game_announcements.h"
+#include "ui/accessibility/spoken_words.h"
 #include "ui/table/high_score_model.h"
 #include "ui/window/main_window.h"
 
@@ -36,12 +38,18 @@ void TTumbaro::HightScore()
         table_->SetTable(now);
     } catch (const GameError&) {
     }
-    if (FindPlace(now.Scores, pendingScore_) == -1) {
-        game_.GameOver();
+    endPlace_ = FindPlace(now.Scores, pendingScore_) + 1;
+    if (endPlace_ == 0) {
+        PlayAgainOrQuit();
         return;
     }
     entry_ = PendingEntry::NameOpen;
-    NameDialog()->exec();
+    // A screen reader reads the box by its purpose, with the score and the
+    // place it earned; its caption stays as it is.
+    THScore* dialog = NameDialog();
+    dialog->setAccessibleName(spoken::NameBoxTitle());
+    dialog->setAccessibleDescription(spoken::GameEnd(pendingScore_, endPlace_));
+    dialog->exec();
     if (entry_ != PendingEntry::NameOpen)
         return; // made while the dialog was open, on the way out of the program
     entry_ = PendingEntry::Waiting;
@@ -62,7 +70,15 @@ void TTumbaro::Timer3Timer()
 void TTumbaro::HiScore()
 {
     if (CompletePendingEntry())
-        game_.GameOver();
+        PlayAgainOrQuit();
+}
+
+void TTumbaro::PlayAgainOrQuit()
+{
+    game_.GameOver();
+    // A No or Cancel has hidden the window on its way out.
+    if (isVisible())
+        announcements_->NewGame();
 }
 
 bool TTumbaro::CompletePendingEntry(bool show)

@@ -2,6 +2,8 @@
 
 #include "platform/registry_store.h"
 #include "ui/accessibility/accessibility.h"
+#include "ui/accessibility/game_announcements.h"
+#include "ui/accessibility/spoken_words.h"
 #include "ui/board/board_view.h"
 #include "ui/board/hint_blink.h"
 #include "ui/commands/game_commands.h"
@@ -71,6 +73,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     table_ = new HighScoreModel(this);
     board_ = new BoardView(this);
     accessibility_ = new BoardAccessibility(game_, *board_, this);
+    announcements_ = new GameAnnouncements(game_, *accessibility_, this);
     BuildControls();
     accessibility_->NameControls(Memo1, ListBox1, ListBox2);
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
@@ -81,6 +84,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     ConnectButtons();
     ConnectCommands();
     game_.KeepIn(&savedGame_);
+    game_.ReportTo(announcements_);
 }
 
 TTumbaro::~TTumbaro() = default;
@@ -306,6 +310,10 @@ bool TTumbaro::AskPlayAgain()
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("GameOver", "       Game Over!!!"),
                     QCoreApplication::translate("GameOver", "Do you want to play again?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    // Read by a screen reader as the end of the game, score included; the
+    // title on screen stays as it is.
+    box.setAccessibleName(spoken::GameOverTitle());
+    box.setAccessibleDescription(spoken::GameEnd(game_.State().Score, endPlace_));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -27,6 +27,7 @@ namespace tumbaro {
 class BackgroundPicture;
 class BoardAccessibility;
 class BoardView;
+class GameAnnouncements;
 class GameCommands;
 class HighScoreModel;
 class HintBlink;
@@ -123,6 +124,8 @@ private:
     void LoadHighScores();
     void HightScore();
     void HiScore();
+    // The question whether to play again; a Yes deals anew and says so.
+    void PlayAgainOrQuit();
 
     Game game_;
     std::filesystem::path settingsFile_;
@@ -130,6 +133,7 @@ private:
     enum class PendingEntry { None, NameOpen, Waiting };
     PendingEntry entry_ = PendingEntry::None;
     std::int32_t pendingScore_ = 0; // the score of the game that earned the place
+    int endPlace_ = 0; // 1..10: the place the ended game earned; 0 for none
     SwapSound swapSound_;
     tumbaro::QuestionBeep questionBeep_;
     GameCommands* commands_ = nullptr;
@@ -137,6 +141,7 @@ private:
     HighScoreModel* table_ = nullptr;
     // Keyboard play, the hint, the sound switch and screen-reader names.
     BoardAccessibility* accessibility_ = nullptr;
+    GameAnnouncements* announcements_ = nullptr;
     SoundSwitch* soundSwitch_ = nullptr;
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/help_page.h"
 #include "platform/registry_store.h"
 #include "ui/accessibility/accessibility.h"
+#include "ui/accessibility/game_announcements.h"
 #include "ui/board/hint_blink.h"
 #include "ui/commands/game_commands.h"
 #include "ui/controls/background_picture.h"
@@ -62,10 +63,12 @@ void TTumbaro::ConnectCommands()
         // An entry still waiting is made first, and no question follows it.
         CompletePendingEntry();
         game_.Newgame();
+        announcements_->NewGame();
     });
     OnTriggered(commands_->Undo(), [this] {
         ShowLook(Image15, ImageList2, UndoReleased);
         game_.Undo();
+        announcements_->Undone();
     });
     for (int scheme = 1; scheme <= 3; ++scheme)
         OnTriggered(commands_->Scheme(scheme), [this, scheme] { SchemeClick(scheme); });
@@ -75,8 +78,14 @@ void TTumbaro::ConnectCommands()
         ShowLook(Help, ImageList2, HelpReleased);
     });
     OnTriggered(commands_->Quit(), [this] { Terminate(); });
-    OnTriggered(commands_->Hint(), [this] { hint_->Start(); });
-    OnTriggered(commands_->Sound(), [this] { soundSwitch_->Toggle(); });
+    OnTriggered(commands_->Hint(), [this] {
+        if (hint_->Start())
+            announcements_->HintShown(hint_->First(), hint_->Second());
+    });
+    OnTriggered(commands_->Sound(), [this] {
+        soundSwitch_->Toggle();
+        announcements_->SoundSwitched(soundSwitch_->On());
+    });
 }
 
 void TTumbaro::SchemeClick(int scheme)
@@ -86,6 +95,7 @@ void TTumbaro::SchemeClick(int scheme)
     ShowLook(SchemeButtons[static_cast<std::size_t>(scheme - 1)], ImageList1, 2 * scheme - 2);
     game_.State().Scheme = scheme;
     Redrow();
+    announcements_->SchemeChosen(scheme);
 }
 
 void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)

@@ -1,0 +1,32 @@
+#pragma once
+// Every sentence the game speaks through a screen reader, in the player's
+// language: what a move did, why a swap was refused, the commands' outcomes
+// and the end of a game. Kept short: a blind player hears each one after
+// every move.
+
+#include "play/move_report.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tumbaro::spoken {
+
+// "Line of three: pink sphere, 15 points. Cascade 1. Line of four: gold ring,
+// 30 points. Score 60." The balls are named in `scheme`.
+QString MoveReport(int scheme, const std::vector<RemovedLine>& lines, std::int32_t score);
+QString Refused(Refusal why);
+QString Undone(std::int32_t score);
+QString NewGame();
+QString Scheme(int scheme);
+// Cells 1-based, as the cell names have them.
+QString Hint(int row1, int column1, int row2, int column2);
+QString Sound(bool on);
+
+// The end of a game: `place` 1..10 in the table, 0 for none.
+QString GameEnd(std::int32_t score, int place);
+// The name box and the game-over question, by their purpose.
+QString NameBoxTitle();
+QString GameOverTitle();
+
+} // namespace tumbaro::spoken
