@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>Was der letzte Zug bewirkt hat</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Ton aus</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Dreierreihe: %1, %2 Punkte.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Viererreihe: %1, %2 Punkte.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Fünferreihe: %1, %2 Punkte.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Punktestand %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Kaskade %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Keine Reihe, nicht getauscht.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>Keine Nachbarn, nicht getauscht.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Zug zurückgenommen.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Kugeln.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Kegel.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Ringe.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Tipp: Zeile %1, Spalte %2 und Zeile %3, Spalte %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Ton an.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Ton aus.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>Keine Züge mehr. Punktestand %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>Keine Züge mehr. Punktestand %1, Platz %2 in der Bestenliste.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Neuer Rekord</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Spiel vorbei</translation>
     </message>
   </context>
   <context>

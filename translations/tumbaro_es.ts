@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Fila %1, columna %2: %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>Lo que hizo el último movimiento</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Sin sonido</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Línea de tres: %1, %2 puntos.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Línea de cuatro: %1, %2 puntos.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Línea de cinco: %1, %2 puntos.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Puntuación %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Cascada %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Sin línea, no se intercambia.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>No son vecinas, no se intercambia.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Movimiento deshecho.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Partida nueva.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Esferas.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Conos.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Anillos.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Pista: fila %1, columna %2 y fila %3, columna %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Con sonido.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Sin sonido.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>No quedan movimientos. Puntuación %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>No quedan movimientos. Puntuación %1, puesto %2 en los récords.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Nuevo récord</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Fin de la partida</translation>
     </message>
   </context>
   <context>

@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Ligne %1, colonne %2 : %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>Ce qu’a fait le dernier coup</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Son coupé</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Ligne de trois : %1, %2 points.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Ligne de quatre : %1, %2 points.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Ligne de cinq : %1, %2 points.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Score %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Cascade %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Pas de ligne, pas d’échange.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>Pas voisines, pas d’échange.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Coup annulé.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Nouvelle partie.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Sphères.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Cônes.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Anneaux.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Indice : ligne %1, colonne %2 et ligne %3, colonne %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Son activé.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Son coupé.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>Plus aucun coup. Score %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>Plus aucun coup. Score %1, place %2 des records.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Nouveau record</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Partie terminée</translation>
     </message>
   </context>
   <context>

@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Riga %1, colonna %2: %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>Che cosa ha fatto l’ultima mossa</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Suono spento</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Linea di tre: %1, %2 punti.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Linea di quattro: %1, %2 punti.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Linea di cinque: %1, %2 punti.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Punteggio %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Cascata %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Nessuna linea, nessuno scambio.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>Non vicine, nessuno scambio.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Mossa annullata.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Nuova partita.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Sfere.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Coni.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Anelli.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Suggerimento: riga %1, colonna %2 e riga %3, colonna %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Suono attivo.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Suono spento.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>Nessuna mossa rimasta. Punteggio %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>Nessuna mossa rimasta. Punteggio %1, posto %2 in classifica.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Nuovo record</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Partita finita</translation>
     </message>
   </context>
   <context>

@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Rij %1, kolom %2: %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>Wat de laatste zet deed</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Geluid uit</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Rij van drie: %1, %2 punten.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Rij van vier: %1, %2 punten.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Rij van vijf: %1, %2 punten.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Score %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Cascade %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Geen rij, niet gewisseld.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>Geen buren, niet gewisseld.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Zet teruggenomen.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Nieuw spel.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Bollen.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Kegels.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Ringen.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Hint: rij %1, kolom %2 en rij %3, kolom %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Geluid aan.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Geluid uit.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>Geen zetten meer. Score %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>Geen zetten meer. Score %1, plaats %2 in de topscores.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Nieuwe topscore</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Spel afgelopen</translation>
     </message>
   </context>
   <context>

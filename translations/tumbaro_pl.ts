@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Wiersz %1, kolumna %2: %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>Co zrobił ostatni ruch</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Dźwięk wył.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Linia trzech: %1, %2 punktów.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Linia czterech: %1, %2 punktów.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Linia pięciu: %1, %2 punktów.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Wynik %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Kaskada %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Brak linii, bez zamiany.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>To nie sąsiedzi, bez zamiany.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Ruch cofnięty.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Nowa gra.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Kule.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Stożki.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Pierścienie.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Podpowiedź: wiersz %1, kolumna %2 i wiersz %3, kolumna %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Dźwięk włączony.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Dźwięk wyłączony.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>Brak ruchów. Wynik %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>Brak ruchów. Wynik %1, miejsce %2 w rekordach.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Nowy rekord</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Koniec gry</translation>
     </message>
   </context>
   <context>

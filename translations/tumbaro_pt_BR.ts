@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Linha %1, coluna %2: %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>O que a última jogada fez</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Som desligado</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Linha de três: %1, %2 pontos.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Linha de quatro: %1, %2 pontos.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Linha de cinco: %1, %2 pontos.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Pontuação %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Cascata %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Sem linha, sem troca.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>Não são vizinhas, sem troca.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Jogada desfeita.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Novo jogo.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Esferas.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Cones.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Anéis.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Dica: linha %1, coluna %2 e linha %3, coluna %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Som ligado.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Som desligado.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>Sem jogadas. Pontuação %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>Sem jogadas. Pontuação %1, %2º lugar nos recordes.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Novo recorde</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Fim de jogo</translation>
     </message>
   </context>
   <context>

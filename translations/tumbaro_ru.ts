@@ -104,6 +104,10 @@
       <source>Row %1, column %2: %3</source>
       <translation>Ряд %1, столбец %2: %3</translation>
     </message>
+    <message>
+      <source>What the last move did</source>
+      <translation>Что сделал последний ход</translation>
+    </message>
   </context>
   <context>
     <name>BallNames</name>
@@ -426,6 +430,85 @@
     <message>
       <source>Sound off</source>
       <translation>Звук выкл.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Spoken</name>
+    <message>
+      <source>Line of three: %1, %2 points.</source>
+      <translation>Линия из трёх: %1, %2 очков.</translation>
+    </message>
+    <message>
+      <source>Line of four: %1, %2 points.</source>
+      <translation>Линия из четырёх: %1, %2 очков.</translation>
+    </message>
+    <message>
+      <source>Line of five: %1, %2 points.</source>
+      <translation>Линия из пяти: %1, %2 очков.</translation>
+    </message>
+    <message>
+      <source>Score %1.</source>
+      <translation>Счёт %1.</translation>
+    </message>
+    <message>
+      <source>Cascade %1.</source>
+      <translation>Каскад %1.</translation>
+    </message>
+    <message>
+      <source>No line, not swapped.</source>
+      <translation>Нет линии, обмена нет.</translation>
+    </message>
+    <message>
+      <source>Not neighbours, not swapped.</source>
+      <translation>Не соседи, обмена нет.</translation>
+    </message>
+    <message>
+      <source>Move taken back.</source>
+      <translation>Ход отменён.</translation>
+    </message>
+    <message>
+      <source>New game.</source>
+      <translation>Новая игра.</translation>
+    </message>
+    <message>
+      <source>Spheres.</source>
+      <translation>Шары.</translation>
+    </message>
+    <message>
+      <source>Cones.</source>
+      <translation>Конусы.</translation>
+    </message>
+    <message>
+      <source>Rings.</source>
+      <translation>Кольца.</translation>
+    </message>
+    <message>
+      <source>Hint: row %1, column %2 and row %3, column %4.</source>
+      <translation>Подсказка: ряд %1, столбец %2 и ряд %3, столбец %4.</translation>
+    </message>
+    <message>
+      <source>Sound on.</source>
+      <translation>Звук включён.</translation>
+    </message>
+    <message>
+      <source>Sound off.</source>
+      <translation>Звук выключен.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1.</source>
+      <translation>Ходов больше нет. Счёт %1.</translation>
+    </message>
+    <message>
+      <source>No moves left. Score %1, place %2 in the table.</source>
+      <translation>Ходов больше нет. Счёт %1, место %2 в рекордах.</translation>
+    </message>
+    <message>
+      <source>New high score</source>
+      <translation>Новый рекорд</translation>
+    </message>
+    <message>
+      <source>Game over</source>
+      <translation>Игра окончена</translation>
     </message>
   </context>
   <context>
