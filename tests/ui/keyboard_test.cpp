@@ -5,6 +5,9 @@
 
 #include "window_fixture.h"
 
+#include <QLabel>
+#include <QListView>
+
 #include "platform/question_beep.h"
 #include "platform/swap_sound.h"
 #include "ui/board/hint_blink.h"
@@ -70,6 +73,16 @@ TEST_F(Keyboard, TheFirstArrowShowsTheCursorAndLaterOnesStopAtTheEdges)
     Key(Qt::Key_Left);
     EXPECT_EQ(At(), std::make_pair(7, 7));
     EXPECT_EQ(State().GameBoard, board) << "moving the cursor plays nothing";
+
+    // In a list of the table the arrows walk its entries; the keys stay the game's.
+    auto* names = Find<QListView>(QStringLiteral("ListBox1"));
+    names->setFocus();
+    names->setCurrentIndex(names->model()->index(0, 0));
+    Keys(Qt::Key_Down, 2);
+    EXPECT_EQ(names->currentIndex().row(), 2);
+    EXPECT_EQ(At(), std::make_pair(7, 7));
+    Key(Qt::Key_M);
+    EXPECT_TRUE(Find<QLabel>(QStringLiteral("SoundNote"))->isVisible()) << "M still switches the sound";
 }
 
 TEST_F(Keyboard, SpaceAndReturnActLikeClicksAndPickNothingDuringAMove)

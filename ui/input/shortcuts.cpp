@@ -7,7 +7,9 @@
 #include "ui/commands/game_commands.h"
 #include "ui/errors/error_display.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
@@ -105,6 +107,11 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
 {
     const Action action = ActionOf(event);
     if (action == Action::None)
+        return false;
+    // In a list of the table, reached by Tab, the arrows go from entry to
+    // entry, so a screen reader can read the table; Tab back to the score box
+    // and they move the cursor again.
+    if (IsArrow(action) && qobject_cast<QAbstractItemView*>(QApplication::focusWidget()))
         return false;
     // Holding a key down repeats only the cursor's steps.
     if (event.isAutoRepeat() && !IsArrow(action))

@@ -4,7 +4,8 @@
 // shortcuts do what their buttons do (N or F2 new game; U, Backspace or
 // Ctrl+Z undo; 1 to 3 schemes; F1 help; Ctrl+Q exit; H hint; M sound).
 // It listens on the window itself, ahead of whichever control has the focus,
-// so keys meant for another window, such as the name dialog, never reach it.
+// so keys meant for another window, such as the name dialog, never reach it;
+// only in a list of the table, reached by Tab, do the arrows stay the list's.
 
 #include <QObject>
 #include <QPointF>
