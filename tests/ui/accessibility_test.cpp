@@ -55,7 +55,7 @@ TEST_F(Accessibility, TheCursorMovesTheFocusAndTheScoreIsAnnounced)
     std::vector<QObject*> focused;
     std::vector<QString> descriptions, selection;
     std::vector<int> values;
-    window->findChild<BoardAccessibility*>()->SetAnnouncer([&](QAccessibleEvent* event) {
+    window->findChild<BoardAccessibility*>()->SetEventSink([&](QAccessibleEvent* event) {
         if (event->type() == QAccessible::Focus) {
             focused.push_back(event->object());
             descriptions.push_back(event->accessibleInterface()->text(QAccessible::Description));

@@ -164,7 +164,7 @@ QHash<const QWidget*, const BoardAccessibility*>& Windows()
 } // namespace
 
 BoardAccessibility::BoardAccessibility(const Game& game, BoardView& board, QWidget* window)
-    : QObject(window), game_(game), board_(board), window_(window), announce_(&QAccessible::updateAccessibility)
+    : QObject(window), game_(game), board_(board), window_(window), sink_(&QAccessible::updateAccessibility)
 {
     setObjectName(QStringLiteral("BoardAccessibility"));
     Windows().insert(window, this);
@@ -211,12 +211,13 @@ std::function<void()> BoardAccessibility::PressOf(const QWidget* control, int ro
     };
 }
 
-bool BoardAccessibility::Picked(int row, int column) const
+int BoardAccessibility::PickedCell() const
 {
-    const GameState& state = game_.State();
-    return !game_.Animating() && state.ExpectSecondPick == 1 && state.FirstPick.Row == row
-        && state.FirstPick.Column == column;
+    const std::optional<Pick> pick = game_.Animating() ? std::nullopt : game_.PendingPick();
+    return pick ? CellIndex(pick->Row, pick->Column) : -1;
 }
+
+bool BoardAccessibility::Picked(int row, int column) const { return PickedCell() == CellIndex(row, column); }
 
 QString BoardAccessibility::CellName(int row, int column) const
 {
@@ -237,20 +238,18 @@ QString BoardAccessibility::CellDescription() const
 void BoardAccessibility::CellDrawn(int row, int column, std::int32_t colour)
 {
     shown_[CellIndex(row, column)] = colour;
-    const std::optional<Pick> pick = game_.Animating() ? std::nullopt : game_.PendingPick();
-    const int picked = pick ? CellIndex(pick->Row, pick->Column) : -1;
+    const int picked = PickedCell();
     if (picked == picked_)
         return;
     const int before = std::exchange(picked_, picked);
-    if (before >= 0) {
-        QAccessibleEvent event(board_.Cell(before / BoardSize + 1, before % BoardSize + 1),
-                               QAccessible::SelectionRemove);
-        announce_(&event);
-    }
-    if (picked >= 0) {
-        QAccessibleEvent event(board_.Cell(pick->Row, pick->Column), QAccessible::SelectionAdd);
-        announce_(&event);
-    }
+    auto tell = [this](int cell, QAccessible::Event type) {
+        QAccessibleEvent event(board_.Cell(cell / BoardSize + 1, cell % BoardSize + 1), type);
+        sink_(&event);
+    };
+    if (before >= 0)
+        tell(before, QAccessible::SelectionRemove);
+    if (picked >= 0)
+        tell(picked, QAccessible::SelectionAdd);
 }
 
 void BoardAccessibility::FocusCell(int row, int column)
@@ -260,7 +259,7 @@ void BoardAccessibility::FocusCell(int row, int column)
     readColour_ = shown_[focus_];
     readScheme_ = game_.State().Scheme;
     QAccessibleEvent event(board_.Cell(row, column), QAccessible::Focus);
-    announce_(&event);
+    sink_(&event);
 }
 
 QString BoardAccessibility::FocusCellIfChanged()
@@ -276,7 +275,7 @@ void BoardAccessibility::ScoreChanged(std::int32_t score)
 {
     if (memo_) {
         QAccessibleValueChangeEvent event(memo_, score);
-        announce_(&event);
+        sink_(&event);
     }
 }
 

@@ -60,12 +60,16 @@ public:
     QString FocusCellIfChanged();
     void ScoreChanged(std::int32_t score);
 
-    // Where the two announcements go: Qt's accessibility, which passes them
-    // on only while a screen reader listens. Tests listen here instead.
-    using Announcer = std::function<void(QAccessibleEvent*)>;
-    void SetAnnouncer(Announcer announcer) { announce_ = std::move(announcer); }
+    // Where the events go (focus, selection, score): Qt's accessibility,
+    // which passes them on only while a screen reader listens. Tests listen
+    // here instead.
+    using EventSink = std::function<void(QAccessibleEvent*)>;
+    void SetEventSink(EventSink sink) { sink_ = std::move(sink); }
 
 private:
+    // The picked ball's cell as an element number once the board is at rest; -1 for none.
+    int PickedCell() const;
+
     const Game& game_;
     BoardView& board_;
     QWidget* window_;
@@ -76,8 +80,8 @@ private:
     int focusSteps_ = 0;
     std::int32_t readColour_ = EmptyCell; // what the cursor's cell showed when last read
     int readScheme_ = 0;
-    int picked_ = -1; // the cell last told as selected
-    Announcer announce_;
+    int picked_ = -1; // the cell last told as selected, as an element number
+    EventSink sink_;
 };
 
 } // namespace tumbaro
