@@ -313,7 +313,7 @@ bool TTumbaro::AskPlayAgain()
     // Read by a screen reader as the end of the game, score included; the
     // title on screen stays as it is.
     box.setAccessibleName(spoken::GameOverTitle());
-    box.setAccessibleDescription(spoken::GameEnd(game_.State().Score, endPlace_));
+    box.setAccessibleDescription(spoken::GameEnd(pendingScore_, endPlace_));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -133,7 +133,7 @@ private:
     enum class PendingEntry { None, NameOpen, Waiting };
     PendingEntry entry_ = PendingEntry::None;
     std::int32_t pendingScore_ = 0; // the score of the game that earned the place
-    int endPlace_ = 0; // 1..10: the place the ended game earned; 0 for none
+    int endPlace_ = 0; // 1..10: the place the game that ended earned; 0 for none
     SwapSound swapSound_;
     tumbaro::QuestionBeep questionBeep_;
     GameCommands* commands_ = nullptr;
