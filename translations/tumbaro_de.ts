@@ -483,8 +483,8 @@
       <translation>Ringe.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Tipp: Zeile %1, Spalte %2 und Zeile %3, Spalte %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Tipp: tausche %1 mit %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

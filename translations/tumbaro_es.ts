@@ -483,8 +483,8 @@
       <translation>Anillos.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Pista: fila %1, columna %2 y fila %3, columna %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Pista: intercambia %1 con %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

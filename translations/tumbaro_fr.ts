@@ -483,8 +483,8 @@
       <translation>Anneaux.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Indice : ligne %1, colonne %2 et ligne %3, colonne %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Indice : échangez %1 avec %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

@@ -483,8 +483,8 @@
       <translation>Anelli.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Suggerimento: riga %1, colonna %2 e riga %3, colonna %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Suggerimento: scambia %1 con %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

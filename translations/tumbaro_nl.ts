@@ -483,8 +483,8 @@
       <translation>Ringen.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Hint: rij %1, kolom %2 en rij %3, kolom %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Hint: wissel %1 met %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

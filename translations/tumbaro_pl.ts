@@ -483,8 +483,8 @@
       <translation>Pierścienie.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Podpowiedź: wiersz %1, kolumna %2 i wiersz %3, kolumna %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Podpowiedź: zamień %1 z %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

@@ -483,8 +483,8 @@
       <translation>Anéis.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Dica: linha %1, coluna %2 e linha %3, coluna %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Dica: troque %1 com %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

@@ -483,8 +483,8 @@
       <translation>Кольца.</translation>
     </message>
     <message>
-      <source>Hint: row %1, column %2 and row %3, column %4.</source>
-      <translation>Подсказка: ряд %1, столбец %2 и ряд %3, столбец %4.</translation>
+      <source>Hint: swap %1 with %2.</source>
+      <translation>Подсказка: поменяйте %1 и %2.</translation>
     </message>
     <message>
       <source>Sound on.</source>

@@ -38,7 +38,8 @@ void GameAnnouncements::SchemeChosen(int scheme) { Say(spoken::Scheme(scheme)); 
 
 void GameAnnouncements::HintShown(int first, int second)
 {
-    Say(spoken::Hint(first / BoardSize + 1, first % BoardSize + 1, second / BoardSize + 1, second % BoardSize + 1));
+    auto name = [this](int cell) { return board_.CellName(cell / BoardSize + 1, cell % BoardSize + 1); };
+    Say(spoken::Hint(name(first), name(second)));
 }
 
 void GameAnnouncements::SoundSwitched(bool on) { Say(spoken::Sound(on)); }

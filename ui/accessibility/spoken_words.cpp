@@ -61,10 +61,10 @@ QString Scheme(int scheme)
     return Translated(names[scheme >= 1 && scheme <= 3 ? scheme - 1 : 0]);
 }
 
-QString Hint(int row1, int column1, int row2, int column2)
+QString Hint(const QString& first, const QString& second)
 {
-    return Translated(QT_TRANSLATE_NOOP("Spoken", "Hint: row %1, column %2 and row %3, column %4."))
-        .arg(QString::number(row1), QString::number(column1), QString::number(row2), QString::number(column2));
+    //: %1 and %2 are cells as the cursor reads them, "Row 4, column 5: pink sphere".
+    return Translated(QT_TRANSLATE_NOOP("Spoken", "Hint: swap %1 with %2.")).arg(first, second);
 }
 
 QString Sound(bool on)

@@ -19,8 +19,8 @@ QString Refused(Refusal why);
 QString Undone(std::int32_t score);
 QString NewGame();
 QString Scheme(int scheme);
-// Cells 1-based, as the cell names have them.
-QString Hint(int row1, int column1, int row2, int column2);
+// The two cells of a possible move, named as the cursor reads them.
+QString Hint(const QString& first, const QString& second);
 QString Sound(bool on);
 
 // The end of a game: `place` 1..10 in the table, 0 for none.
