@@ -185,7 +185,6 @@ void BoardAccessibility::NameControls(QWidget* memo, QWidget* names, QWidget* sc
     window_->setAccessibleDescription(Translated(QT_TRANSLATE_NOOP(
         "Accessibility", "Match-3 puzzle. Arrow keys move the cursor, Space or Return picks a ball, H shows a "
                          "possible move, M switches the sound off or on")));
-    memo_ = memo;
     // The score box is named by its hint.
     memo->setAccessibleName(QCoreApplication::translate("Hints", "Your Score"));
     memo->setAccessibleDescription(
@@ -269,14 +268,6 @@ QString BoardAccessibility::FocusCellIfChanged()
     readColour_ = shown_[focus_];
     readScheme_ = game_.State().Scheme;
     return CellName(focus_ / BoardSize + 1, focus_ % BoardSize + 1);
-}
-
-void BoardAccessibility::ScoreChanged(std::int32_t score)
-{
-    if (memo_) {
-        QAccessibleValueChangeEvent event(memo_, score);
-        sink_(&event);
-    }
 }
 
 } // namespace tumbaro

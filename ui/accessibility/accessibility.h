@@ -1,9 +1,8 @@
 #pragma once
 // What a screen reader hears of the main window: a name and a description
 // for every control, each cell read as its place and the ball it shows, the
-// keyboard cursor's cell as the focus, the picked ball as selected, and the
-// score as a value that changes. Cell names are worked out when asked for, so
-// drawing costs nothing more.
+// keyboard cursor's cell as the focus and the picked ball as selected. Cell
+// names are worked out when asked for, so drawing costs nothing more.
 
 #include "engine/game_state.h"
 
@@ -58,9 +57,8 @@ public:
     // The name of the cursor's cell if its ball has changed since it was last
     // read, and from now on read; empty otherwise.
     QString FocusCellIfChanged();
-    void ScoreChanged(std::int32_t score);
 
-    // Where the events go (focus, selection, score): Qt's accessibility,
+    // Where the events go (focus, selection): Qt's accessibility,
     // which passes them on only while a screen reader listens. Tests listen
     // here instead.
     using EventSink = std::function<void(QAccessibleEvent*)>;
@@ -73,7 +71,6 @@ private:
     const Game& game_;
     BoardView& board_;
     QWidget* window_;
-    QWidget* memo_ = nullptr;
     QHash<const QWidget*, QPointer<QAction>> presses_;
     std::array<std::int32_t, CellCount> shown_;
     int focus_ = -1; // the cursor's cell as an element number; -1 before the first step

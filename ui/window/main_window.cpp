@@ -266,7 +266,6 @@ void TTumbaro::RedrawPictures()
 void TTumbaro::ShowScore(std::int32_t score)
 {
     Memo1->SetText(QString::number(score));
-    accessibility_->ScoreChanged(score);
 }
 
 void TTumbaro::SetUndoEnabled(bool enabled) { commands_->Undo()->setEnabled(enabled); }
