@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
   xvfb xdotool x11-utils imagemagick faketime xclip
+  orca at-spi2-core dbus-daemon dbus-bin
   pulseaudio pulseaudio-utils
   sway qt6-wayland wtype grim
   desktop-file-utils appstream

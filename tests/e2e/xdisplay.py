@@ -74,8 +74,12 @@ def start_xvfb(log=None, screen=SCREEN):
                              "-screen", "0", "%dx%dx24" % screen],
                             pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=said)
     os.close(write_fd)
-    with os.fdopen(read_fd, "rb") as numbers:  # a number and a newline, or nothing if it ends first
-        number = numbers.readline().decode().strip() if select.select([numbers], [], [], START_BOUND)[0] else ""
+    try:
+        with os.fdopen(read_fd, "rb") as numbers:  # a number and a newline, or nothing if it ends first
+            number = numbers.readline().decode().strip() if select.select([numbers], [], [], START_BOUND)[0] else ""
+    except BaseException:  # a test ended from outside while the server starts
+        stop_process(xvfb)
+        raise
     if number and _accepts_connections(number):
         return xvfb, ":" + number
     stop_process(xvfb)

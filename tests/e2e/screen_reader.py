@@ -1,0 +1,228 @@
+"""The game with a real Orca listening, for tests of what a blind player
+hears: a private X server, session bus and accessibility bus, Orca on them,
+the game started in them, and what Orca speaks, read as it speaks it."""
+import contextlib
+import json
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+
+from xdisplay import START_BOUND, STDERR_LINES, WAIT_BOUND, Program, run, start_xvfb, stop_process, wait_for
+
+ORCA = shutil.which("orca") or "/usr/bin/orca"
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+SPEECH_LOG = os.path.join(os.path.dirname(os.path.abspath(__file__)), "orca_speech_log.py")
+# Orca's first words once it listens; by then it has switched the desktop's
+# accessibility on, so a Qt program started afterwards joins by itself.
+ORCA_READY = "Screen reader on."
+# Orca's log line for an utterance: the text, then a voice or key details.
+UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+| \{.*\})?", re.S)
+SHOWN = 40  # utterances quoted in a failure, the last ones
+
+
+def missing():
+    """What this machine lacks to run Orca in a private session; [] if nothing."""
+    tools = [t for t in ("orca", "dbus-daemon", "dbus-send", "Xvfb", "xdotool") if not shutil.which(t)]
+    return tools + [p for p in (BUS_LAUNCHER,) if not os.access(p, os.X_OK)]
+
+
+def _interpreter(script):
+    """The Python that Orca's script names: Orca's modules are installed for
+    it, not necessarily for the one running the test."""
+    with open(script, "rb") as f:
+        first = f.readline().decode(errors="replace")
+    return first[2:].split()[0] if first.startswith("#!") else "/usr/bin/python3"
+
+
+def _living(group):
+    """Whether a process of the group still lives. A killed one whose parent
+    has gone stays a zombie until the system's first process gets round to
+    it, which can take a second: it counts as ended."""
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        with contextlib.suppress(OSError), open(f"/proc/{pid}/stat") as f:
+            state, _, pgid = f.read().rpartition(")")[2].split()[:3]
+            if int(pgid) == group and state != "Z":
+                return True
+    return False
+
+
+def _end_group(proc):
+    """Ends a process we started in a group of its own, with everything it
+    started there (an activated service, a bus the launcher made), and waits
+    until none of them lives."""
+    with contextlib.suppress(ProcessLookupError):
+        os.killpg(proc.pid, signal.SIGKILL)
+    proc.wait()
+    wait_for(lambda: not _living(proc.pid), WAIT_BOUND)
+
+
+class Session:
+    """Use `with Session(cmd, work, config_home) as session:`. Starts an X
+    server, a session bus, the accessibility bus and Orca, waits until Orca
+    speaks, then starts `cmd` in the folder `work` with its settings under
+    `config_home`, and waits until it has joined the accessibility bus.
+    Leaving the block ends them all."""
+
+    def __init__(self, cmd, work, config_home):
+        self.cmd, self.work, self.config_home = cmd, work, config_home
+        self.game, self.groups, self.xvfb, self.log, self.home = None, [], None, None, None
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        # A test ended from outside (SIGTERM) ends once all is ended, not halfway.
+        held = signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM})
+        try:
+            if self.game:
+                self.game.__exit__(None, None, None)
+            for proc in reversed(self.groups):  # Orca, then the buses it spoke on
+                _end_group(proc)
+            if self.xvfb:
+                stop_process(self.xvfb)
+            if self.log:
+                self.log.close()
+            if self.home:
+                self.home.cleanup()
+        finally:
+            signal.pthread_sigmask(signal.SIG_SETMASK, held)
+
+    def _start(self):
+        self.home = tempfile.TemporaryDirectory(prefix="tumbaro-reader-")
+        root = self.home.name
+        runtime = os.path.join(root, "run")
+        os.mkdir(runtime, 0o700)
+        self.log = open(os.path.join(root, "session.log"), "w+b")  # what the daemons said
+        self.speech = os.path.join(root, "speech")
+        self.xvfb, display = start_xvfb(self.log)
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("DBUS_", "AT_SPI", "QT_", "XDG_", "WAYLAND", "GTK_", "LANG", "LC_"))}
+        # English for Orca and the game, and nothing of the machine's desktop.
+        self.env = dict(env, DISPLAY=display, HOME=root, XDG_RUNTIME_DIR=runtime, TZ="UTC", LC_ALL="C.UTF-8",
+                        XDG_CONFIG_HOME=self.config_home, XDG_DATA_HOME=os.path.join(root, "data"),
+                        XDG_CACHE_HOME=os.path.join(root, "cache"))
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start_bus(runtime)
+        self._spawn([BUS_LAUNCHER, "--launch-immediately"])
+        self.a11y = wait_for(self._a11y_bus, START_BOUND)
+        if not self.a11y:
+            raise AssertionError(self._failure("the accessibility bus never started"))
+        orca = self._spawn([_interpreter(ORCA), SPEECH_LOG, ORCA, self.speech, os.path.join(root, "orca")])
+        if not wait_for(lambda: ORCA_READY in self.spoken() or orca.poll() is not None, START_BOUND) \
+                or orca.poll() is not None:
+            raise AssertionError(self._failure(f"Orca never said {ORCA_READY!r} (status {orca.poll()})"))
+        # The game's own process: `cmd` may be a wrapper only if it execs it.
+        self.game = Program(self.cmd, self.work, self.env)
+        # A window activated before the game joined would never be heard of.
+        if not wait_for(lambda: self._joined(self.game.proc.pid) or self.game.proc.poll() is not None,
+                        START_BOUND) or self.game.proc.poll() is not None:
+            raise AssertionError(self.failure("the game never joined the accessibility bus", 0))
+
+    def _start_bus(self, runtime):
+        """A session bus of our own; its address once it listens."""
+        read_fd, write_fd = os.pipe()
+        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path="
+                           + os.path.join(runtime, "bus"), f"--print-address={write_fd}"], pass_fds=[write_fd])
+        os.close(write_fd)
+        with os.fdopen(read_fd, "rb") as said:
+            address = said.readline().decode().strip() if select.select([said], [], [], START_BOUND)[0] else ""
+        if not address:
+            raise AssertionError(self._failure(f"the session bus never listened (status {bus.poll()})"))
+        return address
+
+    def _spawn(self, cmd, **kw):
+        """A daemon of the session, in a group of its own, to be ended with it."""
+        proc = subprocess.Popen(cmd, env=self.env, stdin=subprocess.DEVNULL, stdout=self.log,
+                                stderr=self.log, start_new_session=True, **kw)
+        self.groups.append(proc)
+        return proc
+
+    def _send(self, *args):
+        return subprocess.run(["dbus-send", "--print-reply=literal", *args], env=self.env, capture_output=True,
+                              text=True).stdout.strip()
+
+    def _a11y_bus(self):
+        # Asked whether the name has an owner: a call to the name itself would
+        # make the bus start a second launcher from its service file.
+        if "true" not in self._send("--session", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                    "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"):
+            return None
+        return self._send("--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
+
+    def _joined(self, pid):
+        """Whether the process `pid` is among the programs the accessibility
+        registry knows."""
+        names = re.findall(r":\d+\.\d+", self._send(f"--bus={self.a11y}", "--dest=org.a11y.atspi.Registry",
+                                                     "/org/a11y/atspi/accessible/root",
+                                                     "org.a11y.atspi.Accessible.GetChildren"))
+        return any(self._send(f"--bus={self.a11y}", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:" + name).split()[-1:]
+                   == [str(pid)] for name in names)
+
+    def spoken(self):
+        """Everything Orca has said so far, an utterance a string."""
+        try:
+            with open(self.speech, encoding="utf-8") as f:
+                lines = f.read().split("\n")[:-1]  # the last one may still be being written
+        except FileNotFoundError:
+            return []
+        found = (UTTERANCE.fullmatch(json.loads(line)) for line in lines)
+        return [m.group(1) for m in found if m]
+
+    def mark(self):
+        """A place in what Orca says, to look for what it says after."""
+        return len(self.spoken())
+
+    def since(self, mark):
+        return self.spoken()[mark:]
+
+    def keys(self, *keys):
+        """Presses keys in the window that has the keyboard; returns the mark
+        just before, so that what they made Orca say can be waited for."""
+        mark = self.mark()
+        run(["xdotool", "key", "--delay", "40", *keys], env=self.env)
+        return mark
+
+    def keyboard_window(self, title, mark):
+        """The game's window named `title`, once it has the keyboard; fails
+        with what Orca said after `mark` if it never gets it."""
+        try:
+            return self.game.keyboard_window(title)
+        except AssertionError:
+            raise AssertionError(self.failure(f"the window {title!r} never took the keyboard", mark)) from None
+
+    def wait_said(self, phrase, mark, what):
+        """The first utterance after `mark` that holds `phrase` (a string, or a
+        compiled pattern it searches for), as (place, text); fails with `what`,
+        what Orca did say and the game's stderr if none comes."""
+        holds = phrase.search if isinstance(phrase, re.Pattern) else lambda text: phrase in text
+
+        def said():
+            return next(((mark + i, text) for i, text in enumerate(self.since(mark)) if holds(text)), None)
+        found = wait_for(said, WAIT_BOUND)
+        if not found:
+            wanted = phrase.pattern if isinstance(phrase, re.Pattern) else phrase
+            raise AssertionError(self.failure(f"{what}: Orca never said {wanted!r}", mark))
+        return found
+
+    def failure(self, what, mark):
+        """`what` went wrong, with what Orca said after `mark` and what the game
+        said on its standard error."""
+        said = self.since(mark)
+        lines = "\n".join(f"  {text!r}" for text in said[-SHOWN:]) or "  (nothing)"
+        what = f"{what}. Orca said after it:\n{lines}"
+        return self.game.failure(what) if self.game else self._failure(what)
+
+    def _failure(self, what):
+        self.log.flush()
+        self.log.seek(0)
+        said = self.log.read().decode(errors="replace").rstrip().splitlines()[-STDERR_LINES:]
+        return f"{what}. The session's daemons said:\n" + ("\n".join(said) or "(nothing)")
