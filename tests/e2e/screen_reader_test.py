@@ -142,8 +142,12 @@ def play(session, sound_on, deal, ending, next_move, work):
     mark = session.keys("y")
     session.wait_said(NEW_GAME, mark, "Y in the question")
     session.keyboard_window("^Tumbaro$", mark)
-    session.wait_said(WINDOW, mark, "the game's window back after the question")
-    print("the question heard with its score and its three buttons; Y for Yes dealt a new game")
+    back, _ = session.wait_said(WINDOW, mark, "the game's window back after the question")
+    (r, c) = ending[1]
+    session.wait_said(re.compile(rf"^Row {r}, column {c}: .* push button"), back,
+                      "the cursor's cell read again once the window is back")
+    print("the question heard with its score and its three buttons; Y for Yes dealt a new game, "
+          "and the reader is back on the cursor's cell")
 
     # The cursor stood on the ending move's second ball, if the game kept it.
     cursor_to(session, ending[1], next_move[0], "the way to the next deal's move")

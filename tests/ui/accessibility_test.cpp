@@ -10,6 +10,7 @@
 #include "ui/accessibility/ball_names.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 
 namespace tumbaro::test {
 namespace {
@@ -71,6 +72,13 @@ TEST_F(Accessibility, TheCursorMovesTheFocusAndThePickIsTheSelection)
     EXPECT_FALSE(descriptions[0].isEmpty());
     EXPECT_EQ(descriptions[1], "");
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(Cell(1, 1))->state().focused);
+    // The window given the keyboard back, after a dialog: the reader is put
+    // back on the cursor's cell, after the control Qt focuses.
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(window->windowHandle(), &back);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(focused.back(), Cell(2, 2));
+    EXPECT_EQ(focused.size(), 4u);
     PlayOneMove();
     // The pick of each click is told as the cell's selection, let go at the second.
     EXPECT_EQ(selection, (std::vector<QString>{"+Ball45", "-Ball45"}));

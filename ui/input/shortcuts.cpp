@@ -84,6 +84,19 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event)
         // A key during the hint ends it before the key does anything.
         hint_.Cancel();
         return HandleKey(static_cast<const QKeyEvent&>(*event));
+    case QEvent::FocusIn:
+        // The window is back, after a dialog or another program: the control
+        // with the focus is told first, then the cursor's cell again, so that
+        // a screen reader is back on the board where the player left it.
+        if (cursor_->Shown())
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (cursor_->Shown())
+                        accessibility_.FocusCell(cursor_->Row(), cursor_->Column());
+                },
+                Qt::QueuedConnection);
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         hint_.Cancel();
