@@ -22,8 +22,6 @@ class GameAnnouncements : public QObject, public MoveListener {
 public:
     GameAnnouncements(const Game& game, BoardAccessibility& board, QWidget* window);
 
-    Announcer& Voice() { return *announcer_; }
-
     void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score) override;
     void MoveRefused(Refusal why) override;
     void Undone();
