@@ -9,6 +9,9 @@ namespace tumbaro {
 inline constexpr std::int32_t FiveBallPoints = 50;
 inline constexpr std::int32_t FourBallPoints = 30;
 inline constexpr std::int32_t ThreeBallPoints = 15;
+// The score stops growing here: far beyond any real game, and room enough
+// that adding points never wraps.
+inline constexpr std::int32_t MaxScore = 999'999'999;
 
 // Marks every run of `length` equal colours in `work` (column scan, then row
 // scan, each top to bottom and left to right, reading the board as it is being
@@ -33,7 +36,7 @@ int RemoveLines(Matrix& work, int length, std::int32_t points, std::int32_t& sco
         const std::int32_t colour = work[first];
         if (runAt(first, step)) {
             ++lines;
-            score += points;
+            score = score > MaxScore - points ? MaxScore : score + points;
             onLine(score, colour);
         }
     };

@@ -4,7 +4,7 @@
 // A leading byte order mark changes nothing but itself, and the store file is
 // read whole up to the size limit and not at all past it.
 
-#include "engine/file_bytes.h"
+#include "files/read_file.h"
 #include "fuzz/fuzz_check.h"
 #include "platform/registry_text.h"
 

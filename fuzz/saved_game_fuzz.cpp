@@ -27,7 +27,9 @@ void CheckAccepted(const SavedGame& game)
     for (const Matrix* board : {&game.Board, &game.UndoBoard})
         for (const std::int32_t colour : *board)
             FuzzCheck(colour >= 0 && colour < ColourCount, "an accepted colour is in range");
-    FuzzCheck(!game.UndoPossible || game.UndoScore < game.Score, "an undo takes back points");
+    FuzzCheck(!game.UndoPossible || game.UndoScore < game.Score
+                  || (game.UndoScore == game.Score && game.Score == MaxSavedScore),
+              "an undo takes back points, unless the score had stopped growing");
 }
 
 // Any bytes as a game: cells from the low bits of each byte (some out of

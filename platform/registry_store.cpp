@@ -1,16 +1,15 @@
 #include "platform/registry_store.h"
 
 #include "engine/game_error.h"
-#include "engine/file_bytes.h"
-#include "platform/atomic_file.h"
+#include "files/file_lock.h"
+#include "files/leftovers.h"
+#include "files/new_file.h"
+#include "files/read_file.h"
 #include "platform/registry_text.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <pwd.h>
 #include <system_error>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,10 +21,7 @@ namespace {
 // there but cannot be read.
 std::optional<std::string> ReadStoreText(const std::filesystem::path& file)
 {
-    std::error_code ec;
-    const auto status = std::filesystem::status(file, ec);
-    if (status.type() == std::filesystem::file_type::not_found) return std::string();
-    if (ec || status.type() != std::filesystem::file_type::regular) return std::nullopt;
+    if (KindOf(file) == FileKind::Missing) return std::string();
     return ReadFileBytes(file);
 }
 
@@ -36,37 +32,16 @@ std::optional<StoreContents> LoadStore(const std::filesystem::path& file)
     return ParseStore(*text);
 }
 
-// Holds the store's lock file, "<store>.lock" beside it, locked exclusively
-// for the time of one read-modify-write, so that two windows changing two
-// settings at once each write what the other wrote. Readers need no lock:
-// the store is only ever replaced whole.
-class StoreLock {
-public:
-    explicit StoreLock(const std::filesystem::path& storeFile)
-    {
-        const std::string lockFile = storeFile.string() + ".lock";
-        fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd_ < 0) return;
-        while (::flock(fd_, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                ::close(fd_);
-                fd_ = -1;
-                return;
-            }
-        }
-    }
-    ~StoreLock()
-    {
-        if (fd_ >= 0) ::close(fd_); // closing lets the lock go
-    }
-    StoreLock(const StoreLock&) = delete;
-    StoreLock& operator=(const StoreLock&) = delete;
+// The store's lock file, "<store>.lock" beside it, is held for the time of
+// one read-modify-write, so that two windows changing two settings at once
+// each write what the other wrote. Readers need no lock: the store is only
+// ever replaced whole.
+std::filesystem::path LockFileOf(const std::filesystem::path& storeFile)
+{
+    return storeFile.string() + ".lock";
+}
 
-    bool Held() const { return fd_ >= 0; }
-
-private:
-    int fd_ = -1;
-};
+constexpr mode_t LockFileMode = 0600;
 
 bool StartsWithKey(std::string_view stored, std::string_view key)
 {
@@ -118,12 +93,10 @@ bool Registry::StoreWritable() const
         return ::stat(path.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0
             && ::access(path.c_str(), mode) == 0;
     };
-    std::filesystem::path folder = storeFile_.parent_path();
-    if (folder.empty()) folder = ".";
-    if (!writable(folder, W_OK | X_OK)) return false;
-    std::error_code ec;
-    if (std::filesystem::exists(storeFile_, ec) && !writable(storeFile_, W_OK)) return false;
-    return !ec;
+    if (!writable(FolderOf(storeFile_), W_OK | X_OK)) return false;
+    // A link where the store should be is never written through.
+    const FileKind store = KindOf(storeFile_);
+    return store == FileKind::Missing || (store == FileKind::Regular && writable(storeFile_, W_OK));
 }
 
 bool Registry::OpenKey(const std::string& key, bool canCreate)
@@ -144,12 +117,12 @@ bool Registry::OpenKey(const std::string& key, bool canCreate)
     if (!seen) return false;
     if (!hasKey(*seen)) {
         if (!canCreate) return false;
-        const StoreLock lock(storeFile_);
+        const FileLock lock(LockFileOf(storeFile_), LockFileMode);
         auto store = LoadStore(storeFile_); // afresh: another window may have written meanwhile
         if (!lock.Held() || !store) return false;
         if (!hasKey(*store)) {
             store->keys[*path];
-            if (!WriteFileAtomically(storeFile_, FormatStore(*store))) return false;
+            if (!ReplaceFile(storeFile_, FormatStore(*store))) return false;
         }
     }
     openKey_ = *path;
@@ -175,21 +148,16 @@ void Registry::CloseKey()
 void Registry::WriteValue(const std::string& name, std::string_view typeTag, const std::string& data)
 {
     if (!openKey_ || !StoreWritable()) throw GameError(FailedToSet(name));
-    const StoreLock lock(storeFile_);
+    const FileLock lock(LockFileOf(storeFile_), LockFileMode);
     auto store = LoadStore(storeFile_);
     if (!lock.Held() || !store) throw GameError(FailedToSet(name));
     (*store).keys[*openKey_][name] = StoredValue{std::string(typeTag), data};
-    if (!WriteFileAtomically(storeFile_, FormatStore(*store))) throw GameError(FailedToSet(name));
+    if (!ReplaceFile(storeFile_, FormatStore(*store))) throw GameError(FailedToSet(name));
 }
 
 void Registry::WriteString(const std::string& name, const std::string& value)
 {
     WriteValue(name, StringTag, value);
-}
-
-void Registry::WriteInteger(const std::string& name, std::int32_t value)
-{
-    WriteValue(name, IntegerTag, std::to_string(value));
 }
 
 std::string Registry::ReadString(const std::string& name)
@@ -208,6 +176,11 @@ std::string Registry::ReadString(const std::string& name)
     case ValueType::Other: break;
     }
     throw GameError("Invalid data type for '" + name + "'");
+}
+
+void Registry::RemoveLeftovers() const
+{
+    tumbaro::RemoveLeftovers(storeFile_);
 }
 
 bool Registry::KeyExists(const std::string& key) const

@@ -1,17 +1,16 @@
 #pragma once
-// The per-user stand-in for the Windows registry that holds the game's one
-// setting: keys that exist or not, typed values, and the registry's failures,
+// The per-user stand-in for the Windows registry that holds the game's
+// settings: keys that exist or not, typed values, and the registry's failures,
 // kept in a small text file (see registry_text.h for its form).
 //
 // Every call reads the file afresh and every write replaces it atomically, so
 // nothing is cached between calls and a crash never leaves it half written.
 // Each write reads, changes and replaces the store under an exclusive lock on
 // "<store>.lock", so writes from several processes never undo one another.
-// A store file that exists but cannot be read (not a regular file, larger
-// than MaxFileBytes, unreadable) counts as a store that cannot be opened: keys
-// do not open and writes fail, so it is never overwritten blind.
+// A store file that exists but cannot be read (not a regular file, a link,
+// larger than MaxFileBytes, unreadable) counts as a store that cannot be
+// opened: keys do not open and writes fail, so it is never overwritten blind.
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -44,9 +43,9 @@ public:
     // is missing; throws GameError "Invalid data type for '<name>'" for a value
     // of any other type.
     std::string ReadString(const std::string& name);
-    // Stores a DWORD value; the game never writes one, but a wrongly typed
-    // setting must be reproducible.
-    void WriteInteger(const std::string& name, std::int32_t value);
+    // Removes what writes killed part-way left beside the store before this
+    // run started.
+    void RemoveLeftovers() const;
 
     // True for a stored key and for every key above one.
     bool KeyExists(const std::string& key) const;

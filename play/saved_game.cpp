@@ -155,9 +155,11 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
     if (!Playable(game.Board))
         return std::nullopt;
     // Undo restores the board a line-making swap was made on, and that swap
-    // scored. Without undo the old values are never used again, so any
-    // colours and score in range will do (a fresh deal keeps the last game's).
-    if (game.UndoPossible && (!Playable(game.UndoBoard) || game.UndoScore >= game.Score))
+    // scored, unless the score had already stopped growing. Without undo the
+    // old values are never used again, so any colours and score in range will
+    // do (a fresh deal keeps the last game's).
+    const bool scored = game.UndoScore < game.Score || (game.UndoScore == game.Score && game.Score == MaxSavedScore);
+    if (game.UndoPossible && (!Playable(game.UndoBoard) || !scored))
         return std::nullopt;
     return game;
 }

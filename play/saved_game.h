@@ -5,6 +5,7 @@
 // game is only kept when it has come to rest.
 
 #include "engine/game_state.h"
+#include "engine/line_scoring.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,9 +14,8 @@
 
 namespace tumbaro {
 
-// Scores above this are refused as damage: it leaves room for any real game to
-// go on scoring without overflowing.
-inline constexpr std::int32_t MaxSavedScore = 999'999'999;
+// Scores above this are refused as damage; play never goes past it.
+inline constexpr std::int32_t MaxSavedScore = MaxScore;
 
 struct SavedGame {
     Matrix Board{};

@@ -3,6 +3,8 @@
 // and keeping the two line lists (names, scores) in "H.dat" and "H2.dat".
 // The lists are the same lines the main window shows, one entry per line.
 
+#include "engine/game_error.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,17 +38,23 @@ struct HighScoreTable {
     // one when empty), under the table lock and after finishing or dropping
     // any save cut short there. Each list is replaced only once its file has
     // been read, so a missing "H.dat" leaves both lists as they were and
-    // "H2.dat" unread.
+    // "H2.dat" unread. A commit record that had to be dropped unread or void
+    // is told, once both lists are read, as GameError("Cannot open file
+    // <record>"); it is gone by the next Load.
     void Load(const std::string& folder = {});
-    // Both files as one change, under the table lock: both replaced, or on a
-    // failure both as they were and GameError("Cannot create file <name>").
-    void Save(const std::string& folder = {}) const;
 
     bool operator==(const HighScoreTable&) const = default;
 };
 
 // The table as it stands on disk now; fails as Load does.
 HighScoreTable ReadTable(const std::string& folder = {});
+
+// The table lock could not be had, as when something other than a plain
+// file stands at "H.lock": no entry is made, and the game goes on.
+class TableLockError : public GameError {
+public:
+    using GameError::GameError;
+};
 
 struct EnteredScore {
     HighScoreTable table; // as written, or as read when the score has no place
@@ -58,7 +66,9 @@ struct EnteredScore {
 // the same folder are kept. Under the table lock: reads both files, finds the
 // place, enters the name and score and saves both files as one change, all
 // lines as UTF-8. Without a place nothing is written. Fails with the messages
-// of FindPlace, InsertEntry, Load and Save, leaving the files as they were.
+// of FindPlace, InsertEntry and Load, with GameError("Cannot create file
+// <name>") when a file can't be written, and with TableLockError("Cannot lock
+// file <lock>"), leaving the files as they were.
 EnteredScore EnterScore(const std::string& folder, const std::string& name, int score);
 
 } // namespace tumbaro

@@ -1,18 +1,14 @@
 #include "scores/table_commit.h"
 
-#include "engine/file_bytes.h"
 #include "engine/game_error.h"
+#include "files/new_file.h"
+#include "files/read_file.h"
 #include "scores/commit_record.h"
 #include "scores/score_file.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tumbaro {
 
@@ -21,6 +17,9 @@ namespace {
 constexpr const char* StagedSuffix = ".new";
 constexpr const char* RecordFileName = "H.commit";
 constexpr const char* LockFileName = "H.lock";
+// A record of ours is a few hundred bytes; a larger one is refused unread.
+constexpr std::size_t MaxRecordBytes = 4096;
+constexpr mode_t RecordMode = 0644;
 
 std::string InFolder(const std::string& folder, const std::string& name)
 {
@@ -48,8 +47,7 @@ bool IsOurs(const CommitRecord& record)
 
 bool Exists(const std::string& name)
 {
-    struct stat info {};
-    return ::lstat(name.c_str(), &info) == 0;
+    return KindOf(name) != FileKind::Missing;
 }
 
 std::optional<Fingerprint> FingerprintOfFile(const std::string& name)
@@ -67,43 +65,32 @@ bool Matches(const std::string& name, const std::optional<Fingerprint>& expected
     return expected && FingerprintOfFile(name) == expected;
 }
 
-bool SyncFolder(const std::string& folder)
+// Whatever stands there, a link or an empty folder included; never what a
+// link points to.
+void RemoveStaged(const TablePaths& paths)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
+    std::remove(paths.stagedNames.c_str());
+    std::remove(paths.stagedScores.c_str());
 }
 
-bool WriteDurably(const std::string& name, const std::string& bytes)
+// A staged file is acted on only as a regular file in the folder: anything
+// else put there, a link above all, makes the record void.
+bool StagedAreFiles(const TablePaths& paths)
 {
-    ::unlink(name.c_str());
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    const bool written = done == bytes.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written) {
-        ::unlink(name.c_str());
-        return false;
+    for (const std::string* staged : {&paths.stagedNames, &paths.stagedScores}) {
+        if (KindOf(*staged) == FileKind::Other)
+            return false;
     }
     return true;
 }
 
-void RemoveStaged(const TablePaths& paths)
+bool WriteRecord(const std::string& name, const CommitRecord& record)
 {
-    ::unlink(paths.stagedNames.c_str());
-    ::unlink(paths.stagedScores.c_str());
+    NewFile file = NewFile::At(name, RecordMode);
+    if (!file.Fill(FormatCommitRecord(record)))
+        return false;
+    file.Keep();
+    return true;
 }
 
 // Finishing is safe only while every file is where the save left it: a new
@@ -132,7 +119,7 @@ public:
     {
         if (!armed_)
             return;
-        if (::unlink(paths_.record.c_str()) == 0)
+        if (std::remove(paths_.record.c_str()) == 0)
             SyncFolder(paths_.folder);
         RemoveStaged(paths_);
     }
@@ -163,17 +150,16 @@ TablePaths::TablePaths(const std::string& where)
 {
 }
 
-void RecoverTable(const TablePaths& paths)
+bool RecoverTable(const TablePaths& paths)
 {
     if (!Exists(paths.record)) {
         RemoveStaged(paths); // a save that stopped before its record
-        return;
+        return true;
     }
-    const auto text = ReadFileBytes(paths.record);
-    if (!text)
-        throw GameError("Cannot open file " + paths.record);
-    const auto record = ParseCommitRecord(*text);
-    if (record && IsOurs(*record) && CanFinish(*record, paths)) {
+    const auto text = ReadFileBytes(paths.record, MaxRecordBytes);
+    const auto record = text ? ParseCommitRecord(*text) : std::nullopt;
+    const bool sound = record && IsOurs(*record) && StagedAreFiles(paths);
+    if (sound && CanFinish(*record, paths)) {
         if (Exists(paths.stagedNames) && std::rename(paths.stagedNames.c_str(), paths.names.c_str()) != 0)
             CannotCreate(paths.names);
         if (Exists(paths.stagedScores) && std::rename(paths.stagedScores.c_str(), paths.scores.c_str()) != 0)
@@ -181,11 +167,12 @@ void RecoverTable(const TablePaths& paths)
         if (!SyncFolder(paths.folder))
             CannotCreate(paths.scores);
     }
-    // Finished, cut short before its record was whole, or overtaken by an
-    // edit: either way nothing of it is left to do.
+    // Finished, void, or overtaken by an edit: either way nothing of it is
+    // left to do.
     RemoveStaged(paths);
-    if (::unlink(paths.record.c_str()) == 0)
+    if (std::remove(paths.record.c_str()) == 0)
         SyncFolder(paths.folder);
+    return sound;
 }
 
 void CommitTable(const TablePaths& paths, const HighScoreTable& table, const CommitHook& afterStep)
@@ -205,7 +192,7 @@ void CommitTable(const TablePaths& paths, const HighScoreTable& table, const Com
     reached(CommitStep::ScoresStaged);
     // The staged files and the record must be on disk, names included,
     // before a rename can be: the record is what a crash is recovered by.
-    if (!WriteDurably(paths.record, FormatCommitRecord(record)) || !SyncFolder(paths.folder))
+    if (!WriteRecord(paths.record, record) || !SyncFolder(paths.folder))
         CannotCreate(paths.record);
     reached(CommitStep::RecordWritten);
 
@@ -220,7 +207,7 @@ void CommitTable(const TablePaths& paths, const HighScoreTable& table, const Com
         CannotCreate(paths.scores);
     reached(CommitStep::FolderSynced);
 
-    if (::unlink(paths.record.c_str()) == 0)
+    if (std::remove(paths.record.c_str()) == 0)
         SyncFolder(paths.folder);
     reached(CommitStep::RecordRemoved);
 }

@@ -41,9 +41,13 @@ enum class CommitStep {
 // the next reader to finish, as a crash there would.
 using CommitHook = std::function<void(CommitStep)>;
 
-// With the table lock held: finishes or drops what a save cut short left.
-// Throws GameError when a save that must be finished can't be.
-void RecoverTable(const TablePaths& paths);
+// With the table lock held: finishes or drops what a save cut short left. A
+// record that cannot be read (not a regular file, a link, too large) or is
+// void (damaged, not a save of ours, or a staged file that is not a regular
+// file) is removed with the staged files and the table kept; the result is
+// then false, for the caller to tell the player. Throws GameError when a save
+// that must be finished can't be.
+bool RecoverTable(const TablePaths& paths);
 
 // With the table lock held: writes both files as one change. A failure up to
 // the first rename leaves both files as they were and nothing beside them;

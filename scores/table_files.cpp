@@ -3,15 +3,17 @@
 
 #include "scores/high_score_table.h"
 
-#include "engine/game_error.h"
+#include "files/file_lock.h"
 #include "scores/name_text.h"
 #include "scores/score_file.h"
 #include "scores/table_commit.h"
-#include "scores/table_lock.h"
 
 namespace tumbaro {
 
 namespace {
+
+// Every player who shares the folder takes turns at the lock file.
+constexpr mode_t LockFileMode = 0666;
 
 // The window shows every line as UTF-8 and has always saved what it shows.
 void AsUtf8(std::vector<std::string>& lines)
@@ -25,23 +27,14 @@ void AsUtf8(std::vector<std::string>& lines)
 void HighScoreTable::Load(const std::string& folder)
 {
     const TablePaths paths(folder);
-    const TableLock lock(paths.lock);
+    const FileLock lock(paths.lock, LockFileMode);
     // Without the lock, as in a folder we may not write, there is no one to
     // take turns with and nothing a save could have left behind.
-    if (lock.Held())
-        RecoverTable(paths);
+    const bool recordSound = !lock.Held() || RecoverTable(paths);
     Names = LoadLines(paths.names);
     Scores = LoadLines(paths.scores);
-}
-
-void HighScoreTable::Save(const std::string& folder) const
-{
-    const TablePaths paths(folder);
-    const TableLock lock(paths.lock);
-    if (!lock.Held())
-        throw GameError("Cannot create file " + paths.names);
-    RecoverTable(paths);
-    CommitTable(paths, *this);
+    if (!recordSound)
+        throw GameError("Cannot open file " + paths.record);
 }
 
 HighScoreTable ReadTable(const std::string& folder)
@@ -60,7 +53,7 @@ EnteredScore EnterScore(const std::string& folder, const std::string& name, int 
                         const CommitHook& afterStep)
 {
     const TablePaths paths(folder);
-    const TableLock lock(paths.lock);
+    const FileLock lock(paths.lock, LockFileMode);
     if (lock.Held())
         RecoverTable(paths);
     EnteredScore entered;
@@ -76,8 +69,10 @@ EnteredScore EnterScore(const std::string& folder, const std::string& name, int 
     AsUtf8(table.Scores);
     // A folder where not even the lock file can be made is one where the
     // table can't be written either.
-    if (!lock.Held())
+    if (lock.Is() == FileLock::State::Unmade)
         throw GameError("Cannot create file " + paths.names);
+    if (!lock.Held())
+        throw TableLockError("Cannot lock file " + paths.lock);
     CommitTable(paths, table, afterStep);
     entered.table = std::move(table);
     return entered;

@@ -2,18 +2,21 @@
 // scheme and sound switch, the failures the player is shown, and a store file
 // that must survive refused writes and damage.
 
-#include "engine/file_bytes.h"
 #include "engine/game_error.h"
+#include "files/read_file.h"
 #include "platform/registry_store.h"
 #include "platform/registry_text.h"
+#include "platform/saved_game_file.h"
 #include "platform/sound_setting.h"
 #include "ui/settings/scheme_setting.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <fstream>
 #include <functional>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -226,6 +229,9 @@ TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
         {"a folder", [this] { fs::create_directories(Store()); }, 1, FailedScheme, ""},
         {"a named pipe", [this] { fs::create_directories(Folder()), ::mkfifo(Store().c_str(), 0644); }, 1, FailedScheme, ""},
         {"over the size limit", [this] { Plant(std::string(MaxFileBytes, '#') + "\n"); }, 1, FailedScheme, ""},
+        {"a link to a good store", [this] {
+             Plant("Scheme=REG_SZ:2\n"), fs::rename(Store(), root_ / "elsewhere"), fs::create_symlink(root_ / "elsewhere", Store());
+         }, 1, FailedScheme, ""},
     };
     for (const auto& c : cases) {
         fs::remove_all(root_);
@@ -244,6 +250,35 @@ TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
         fs::permissions(Store(), fs::perms(0644));
     }
     fs::remove_all(root_);
+}
+
+// What a run killed in the middle of a write left beside the store and the
+// saved game goes at the next start; anything newer than this run, or not
+// such a file, stays.
+TEST_F(RegistryTest, LeftoversOlderThanTheRunGoAtTheStart)
+{
+    fs::create_directories(Folder());
+    const struct { const char* name; char kind; bool old, gone; } cases[] = {
+        {".registry.a1B2c3", 'f', true, true}, {".game.Zz9yY8", 'f', true, true},
+        // Newer than this run: another window's write still under way.
+        {".registry.a1B2c4", 'f', false, false}, {".game.Zz9yY7", 'f', false, false},
+        {".registry.a1B2c", 'f', true, false}, {".game.Zz9-Y8", 'f', true, false}, {"game.Zz9yY8", 'f', true, false},
+        {".notes.a1B2c3", 'f', true, false}, {".game.Folder", 'd', true, false}, {".game.Link01", 'l', true, false},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = Folder() / c.name;
+        if (c.kind == 'd') fs::create_directory(path);
+        else if (c.kind == 'l') fs::create_symlink(Store(), path);
+        else std::ofstream(path) << "x";
+        const timespec when{std::time(nullptr) + (c.old ? -3600 : 60), 0};
+        const timespec times[] = {when, when};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << c.name;
+    }
+    Registry registry(Store());
+    ReadSchemeAtStart(registry);
+    SavedGameFile(SavedGameFile::BesideStore(Store())).Load();
+    for (const auto& c : cases)
+        EXPECT_EQ(fs::exists(fs::symlink_status(Folder() / c.name)), !c.gone) << c.name;
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "game_fixture.h"
 
 #include "engine/board.h"
-#include "play/saved_game_file.h"
+#include "platform/saved_game_file.h"
 
 #include <fstream>
 #include <functional>
@@ -127,6 +127,7 @@ TEST_F(SavedGameTest, ValuesPlayCannotMakeAreRefusedEvenWhenWellFormed)
         {[](SavedGame& g) { g.Score = MaxSavedScore + 1; }, false},
         {[](SavedGame& g) { g.Score = MaxSavedScore; }, true},
         {[](SavedGame& g) { g.UndoScore = g.Score; }, false},
+        {[](SavedGame& g) { g.UndoScore = g.Score = MaxSavedScore; }, true}, // a move at the top scores nothing
         {[&](SavedGame& g) { g.UndoBoard = withLine; }, false},
         {[](SavedGame& g) { g.UndoBoard[5] = 9; }, false},
         // A new deal keeps the last game's undo, which the button no longer reaches.
@@ -138,6 +139,22 @@ TEST_F(SavedGameTest, ValuesPlayCannotMakeAreRefusedEvenWhenWellFormed)
         const auto back = ReadSavedGame(SavedGameText(changed));
         EXPECT_EQ(back.has_value(), cases[i].second) << "case " << i;
         EXPECT_TRUE(!back || back == changed) << "case " << i;
+    }
+}
+
+// A score near the top, as a hand-edited file may hold, stops there: every
+// game kept on the way reads back, undo included.
+TEST_F(SavedGameTest, AScoreStopsAtTheTopAndIsStillKept)
+{
+    ASSERT_TRUE(PlayFirstMove(game));
+    SavedGame nearTop = game.Saved();
+    nearTop.Score = MaxSavedScore - 1;
+    nearTop.UndoScore = MaxSavedScore - 100;
+    game.Resume(nearTop);
+    for (int move = 0; move < 2; ++move) {
+        ASSERT_TRUE(PlayFirstMove(game));
+        EXPECT_EQ(keeper.kept.Score, MaxSavedScore);
+        EXPECT_TRUE(RoundTrips(keeper.kept)) << "after move " << move;
     }
 }
 
@@ -167,6 +184,18 @@ TEST_F(SavedGameTest, TheFileKeepsReplacesAndForgetsTheGame)
     EXPECT_FALSE(file.Load());
     std::ofstream(file.Path(), std::ios::binary) << SavedGameText(game.Saved()) << std::string(1 << 20, ' ');
     EXPECT_FALSE(file.Load()) << "a large file is refused unread";
+
+    // A link in its place is neither read nor written through.
+    const fs::path outside = folder / "elsewhere";
+    const SavedGame before = game.Saved();
+    std::ofstream(outside, std::ios::binary) << SavedGameText(before);
+    fs::remove(file.Path());
+    fs::create_symlink(outside, file.Path());
+    EXPECT_FALSE(file.Load());
+    ASSERT_TRUE(PlayFirstMove(game));
+    EXPECT_EQ(file.Load(), game.Saved());
+    EXPECT_FALSE(fs::is_symlink(file.Path()));
+    EXPECT_EQ(SavedGameFile(outside).Load(), before);
     fs::remove_all(folder);
 }
 

@@ -1,8 +1,11 @@
 // The table as windows share it: two windows entering scores at once, saves
-// cut short at every step or failing on a full disk, and tables edited by
-// hand between saves. Whatever happens, each name keeps its own score.
+// cut short at every step or failing on a full disk, tables edited by hand
+// between saves, and whatever odd or hostile file stands beside the table.
+// Whatever happens, each name keeps its own score.
 
 #include "engine/game_error.h"
+#include "files/read_file.h"
+#include "scores/commit_record.h"
 #include "scores/high_score_table.h"
 #include "scores/table_commit.h"
 
@@ -12,6 +15,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -34,6 +38,12 @@ std::string Bytes(const Lines& lines)
     std::string bytes;
     for (const std::string& line : lines) bytes += line + "\r\n";
     return bytes;
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+std::string ReadAll(const std::string& path)
+{
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
 // Runs `work` in a child process and waits for it; true when it exited 0.
@@ -62,11 +72,8 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
 
     std::string In(const char* name) const { return folder_ + "/" + name; }
-    void WriteFile(const char* name, const std::string& bytes) const { std::ofstream(In(name), std::ios::binary) << bytes; }
-    std::string ReadFile(const char* name) const
-    {
-        return {std::istreambuf_iterator<char>(std::ifstream(In(name), std::ios::binary).rdbuf()), {}};
-    }
+    void WriteFile(const char* name, const std::string& bytes) const { WriteAll(In(name), bytes); }
+    std::string ReadFile(const char* name) const { return ReadAll(In(name)); }
     void Write(const HighScoreTable& table) const { WriteFile("H.dat", Bytes(table.Names)), WriteFile("H2.dat", Bytes(table.Scores)); }
     bool Holds(const HighScoreTable& table) const
     {
@@ -168,7 +175,7 @@ TEST_F(SharedTable, ANewScoreWithoutAPlaceOrAFailingWriteLeavesBothFilesAsTheyWe
     EXPECT_TRUE(Holds(Old));
 
     // Lines past the tenth are saved too; these make the scores file the one
-    // that no longer fits.
+    // that no longer fits on a full disk.
     HighScoreTable big = Old;
     big.Scores.resize(200, "a line kept below the table");
     rlimit unlimited{};
@@ -176,23 +183,32 @@ TEST_F(SharedTable, ANewScoreWithoutAPlaceOrAFailingWriteLeavesBothFilesAsTheyWe
     rlimit diskFull = unlimited;
     diskFull.rlim_cur = 4096;
     std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the test
-    Write(big);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &diskFull), 0);
-    EXPECT_THAT([&] { EnterScore(folder_, "Zed", 95); }, ThrowsMessage<GameError>("Cannot create file " + In("H2.dat")));
-    ::setrlimit(RLIMIT_FSIZE, &unlimited);
-    EXPECT_TRUE(Holds(big));
-    EXPECT_EQ(Files(), TableFiles);
-
-    // Both new files written, and then no room for the record.
-    Write(Old);
-    const auto recordBlocked = [this](CommitStep step) {
+    const CommitHook recordBlocked = [this](CommitStep step) {
         if (step == CommitStep::ScoresStaged) fs::create_directory(In("H.commit"));
     };
-    EXPECT_THAT([&] { EnterScore(folder_, "Zed", 95, recordBlocked); },
-                ThrowsMessage<GameError>("Cannot create file " + In("H.commit")));
-    fs::remove(In("H.commit"));
-    EXPECT_TRUE(Holds(Old));
-    EXPECT_EQ(Files(), TableFiles);
+    const struct { const char* why; int file, folder; const rlimit& limit; CommitHook hook; const char* named; } cases[] = {
+        {"read-only table", 0444, 0755, unlimited, {}, "H.dat"}, {"read-only folder", 0644, 0555, unlimited, {}, "H.dat"},
+        {"disk full mid-write", 0644, 0755, diskFull, {}, "H2.dat"}, {"no room for the record", 0644, 0755, unlimited, recordBlocked, "H.commit"}};
+    for (const auto& c : cases) {
+        Write(big);
+        fs::permissions(In("H.dat"), fs::perms(c.file));
+        fs::permissions(folder_, fs::perms(c.folder));
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &c.limit), 0);
+        EXPECT_THAT([&] { EnterScore(folder_, "Zed", 95, c.hook); }, ThrowsMessage<GameError>("Cannot create file " + In(c.named))) << c.why;
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        fs::permissions(folder_, fs::perms(0755));
+        fs::permissions(In("H.dat"), fs::perms(0644));
+        EXPECT_TRUE(Holds(big)) << c.why;
+        EXPECT_EQ(Files(), TableFiles) << c.why;
+    }
+    // A table an editor saved with a byte order mark takes its entry and is
+    // written back as ever, without the mark, keeping its permissions.
+    Write(Old);
+    WriteFile("H2.dat", "\xEF\xBB\xBF" + Bytes(Old.Scores));
+    fs::permissions(In("H.dat"), fs::perms(0640));
+    EXPECT_EQ(EnterScore(folder_, "Zed", 95).place, 1);
+    EXPECT_TRUE(Holds(New));
+    EXPECT_EQ(fs::status(In("H.dat")).permissions(), fs::perms(0640));
 }
 
 // A save is finished only while the files are as it left them: whatever a
@@ -220,6 +236,69 @@ TEST_F(SharedTable, ATableEditedByHandIsNeverRolledBack)
         EXPECT_TRUE(Holds(c.expected)) << c.when;
         EXPECT_EQ(Files(), TableFiles) << c.when;
     }
+}
+
+// Whatever a hostile or broken run left as the commit record or its staged
+// files, nothing outside the folder is read into the table or changed: the
+// record goes with the staged files, the old table stays, the player is told
+// once, and the next entry is made.
+TEST_F(SharedTable, AnOddCommitRecordIsDroppedAndToldOnce)
+{
+    const std::string outside = folder_ + "-outside";
+    WriteAll(outside, Bytes(Lines(10, "Mallory")));
+    CommitRecord lure{{{"H.dat.new", "H.dat", FingerprintOf(Bytes(Lines(10, "Mallory"))), FingerprintOf(Bytes(Old.Names))},
+                       {"H2.dat.new", "H2.dat", FingerprintOf(Bytes(Old.Scores)), FingerprintOf(Bytes(Old.Scores))}}};
+    const struct { const char* what; std::function<void()> plant; } cases[] = {
+        {"a staged link to a file outside that the record matches", [&] {
+             fs::create_symlink(outside, In("H.dat.new")), WriteFile("H2.dat.new", Bytes(Old.Scores));
+             WriteFile("H.commit", FormatCommitRecord(lure));
+         }},
+        {"a pipe", [&] { ::mkfifo(In("H.commit").c_str(), 0644); }},
+        {"a folder", [&] { fs::create_directory(In("H.commit")); }},
+        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", In("H.commit")); }},
+        {"a record past any size of ours", [&] { WriteFile("H.commit", std::string(MaxFileBytes + 1, '\n')); }},
+        {"damaged, with staged files", [&] { WriteFile("H.dat.new", "x"), WriteFile("H.commit", "table commit 1\n"); }},
+    };
+    ::alarm(20); // a read that blocks on the pipe ends the run instead of hanging it
+    for (const auto& c : cases) {
+        Write(Old);
+        c.plant();
+        EXPECT_THAT([&] { ReadTable(folder_); }, ThrowsMessage<GameError>("Cannot open file " + In("H.commit"))) << c.what;
+        EXPECT_EQ(ReadTable(folder_), Old) << c.what << ": told once";
+        EXPECT_EQ(Files(), TableFiles) << c.what;
+        EXPECT_EQ(EnterScore(folder_, "Zed", 95).place, 1) << c.what;
+        EXPECT_TRUE(Holds(New)) << c.what;
+    }
+    ::alarm(0);
+    EXPECT_EQ(ReadAll(outside), Bytes(Lines(10, "Mallory")));
+    fs::remove(outside);
+}
+
+// Whatever stands at the lock file, nothing is made or changed through it:
+// the table is read, and an entry is refused as what it is.
+TEST_F(SharedTable, ALockFileThatIsNoPlainFileTakesNoEntryAndTouchesNothingElsewhere)
+{
+    const std::string outside = folder_ + "-outside";
+    // What the file outside holds afterwards; "" for none at all.
+    const struct { const char* what; std::function<void()> plant; const char* outsideAfter; } cases[] = {
+        {"a dangling link", [&] { fs::create_symlink(outside, In("H.lock")); }, ""},
+        {"a link to a file", [&] { WriteAll(outside, "mine"), fs::create_symlink(outside, In("H.lock")); }, "mine"},
+        {"a pipe", [&] { ::mkfifo(In("H.lock").c_str(), 0644); }, ""},
+        {"a folder", [&] { fs::create_directory(In("H.lock")); }, ""},
+    };
+    ::alarm(20);
+    for (const auto& c : cases) {
+        Write(Old);
+        fs::remove(In("H.lock"));
+        c.plant();
+        EXPECT_EQ(ReadTable(folder_), Old) << c.what;
+        EXPECT_THAT([&] { EnterScore(folder_, "Zed", 95); }, ThrowsMessage<TableLockError>("Cannot lock file " + In("H.lock"))) << c.what;
+        EXPECT_EQ(EnterScore(folder_, "Low", 5).place, -1) << c.what << ": no place, nothing to lock for";
+        EXPECT_TRUE(Holds(Old)) << c.what;
+        EXPECT_EQ(fs::exists(outside) ? ReadAll(outside) : "", c.outsideAfter) << c.what;
+        fs::remove(outside);
+    }
+    ::alarm(0);
 }
 
 } // namespace

@@ -43,6 +43,7 @@ SchemeAtStart ReadSchemeAtStart(Registry& registry)
 {
     const auto drawable = [](std::int32_t scheme) { return scheme >= 1 && scheme <= 3 ? scheme : 1; };
     SchemeAtStart start;
+    registry.RemoveLeftovers();
     try {
         // A key that can't be opened once the default is in place leaves
         // nothing to read and nothing to say.

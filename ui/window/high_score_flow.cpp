@@ -8,6 +8,7 @@
 #include "scores/name_dialog.h"
 #include "ui/accessibility/game_announcements.h"
 #include "ui/accessibility/spoken_words.h"
+#include "ui/errors/error_display.h"
 #include "ui/table/high_score_model.h"
 #include "ui/window/main_window.h"
 
@@ -69,8 +70,14 @@ void TTumbaro::Timer3Timer()
 
 void TTumbaro::HiScore()
 {
-    if (CompletePendingEntry())
-        PlayAgainOrQuit();
+    // A table that can't be locked takes no entry, and says so; the game goes on.
+    try {
+        if (!CompletePendingEntry())
+            return;
+    } catch (const TableLockError& error) {
+        ShowError(QString::fromUtf8(error.what()));
+    }
+    PlayAgainOrQuit();
 }
 
 void TTumbaro::PlayAgainOrQuit()

@@ -6,9 +6,9 @@
 // through the high-score table.
 
 #include "platform/question_beep.h"
+#include "platform/saved_game_file.h"
 #include "platform/swap_sound.h"
 #include "play/game.h"
-#include "play/saved_game_file.h"
 
 #include <QWidget>
 

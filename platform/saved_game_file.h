@@ -25,7 +25,8 @@ public:
     // when it cannot be written, which leaves the file as it was.
     bool Save(const SavedGame& game);
     // The kept game, or nothing when the file is missing or not a valid saved
-    // game of this version.
+    // game of this version. What saves killed part-way left beside the file
+    // before this run started is removed first.
     std::optional<SavedGame> Load();
     // Removes the file, so the next start deals a new game; but only while it
     // still holds the game this object last saved or loaded. With two windows

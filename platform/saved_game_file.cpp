@@ -1,11 +1,20 @@
-#include "play/saved_game_file.h"
+#include "platform/saved_game_file.h"
 
-#include "engine/file_bytes.h"
-#include "platform/atomic_file.h"
+#include "files/leftovers.h"
+#include "files/new_file.h"
+#include "files/read_file.h"
 
 #include <system_error>
 
 namespace tumbaro {
+
+namespace {
+
+// A saved game is a few hundred bytes: anything else that sits there,
+// however large, is refused without being read in.
+constexpr std::size_t MaxSavedGameBytes = 4096;
+
+} // namespace
 
 std::filesystem::path SavedGameFile::BesideStore(const std::filesystem::path& storeFile)
 {
@@ -18,7 +27,7 @@ bool SavedGameFile::Save(const SavedGame& game)
     if (file_.has_parent_path())
         std::filesystem::create_directories(file_.parent_path(), ignored);
     std::string text = SavedGameText(game);
-    if (!WriteFileAtomically(file_, text))
+    if (!ReplaceFile(file_, text))
         return false;
     mine_ = std::move(text);
     return true;
@@ -26,16 +35,12 @@ bool SavedGameFile::Save(const SavedGame& game)
 
 std::optional<std::string> SavedGameFile::Text() const
 {
-    // A saved game is a few hundred bytes: anything else that sits there,
-    // however large, is refused without being read in.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file_, error) || std::filesystem::file_size(file_, error) > 4096 || error)
-        return std::nullopt;
-    return ReadFileBytes(file_);
+    return ReadFileBytes(file_, MaxSavedGameBytes);
 }
 
 std::optional<SavedGame> SavedGameFile::Load()
 {
+    RemoveLeftovers(file_);
     auto text = Text();
     auto game = text ? ReadSavedGame(*text) : std::nullopt;
     if (game)
