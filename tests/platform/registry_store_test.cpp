@@ -74,29 +74,6 @@ TEST_F(RegistryTest, FirstStartCreatesTheKeyWithSchemeOneAndLaterStartsLeaveItAl
     EXPECT_EQ(ErrorOf([&] { next.WriteString("Scheme", "2"); }), FailedScheme);
 }
 
-// Damaged lines are read around: the rest of the store still counts, and a
-// rewrite keeps what could be read.
-TEST_F(RegistryTest, ReadingTheSchemeWhateverTheStoreHolds)
-{
-    std::string garbage;
-    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
-    const struct { std::string values, scheme, error; } cases[] = {
-        {"", "", ""},
-        {"Scheme=REG_BINARY:0102", "", "Invalid data type for 'Scheme'"},
-        {garbage + "\n[" + GameKey + "]\nScheme=REG_SZ:2\n", "2", ""},
-        {"broken line\n=\n\\q=REG_SZ:x\nScheme=REG_DWORD:x\r\nScheme=REG_SZ:2\r\nOther=REG_SZ:bad\\", "2", ""},
-    };
-    for (const auto& c : cases) {
-        Plant(c.values);
-        Registry registry(Store());
-        ASSERT_TRUE(registry.OpenKey(GameKey, false)) << c.values;
-        std::string read;
-        EXPECT_EQ(ErrorOf([&] { read = registry.ReadString("Scheme"); }), c.error) << c.values;
-        registry.WriteString("Other", "ok");
-        EXPECT_EQ(c.error.empty() ? registry.ReadString("Scheme") : read, c.scheme) << c.values;
-    }
-}
-
 TEST_F(RegistryTest, RefusedWritesLeaveTheStoreAsItWas)
 {
     const struct { int file, folder; bool openFirst; } cases[] = {{0444, 0755, false}, {0644, 0555, true}};
@@ -204,12 +181,14 @@ TEST_F(RegistryTest, TwoProcessesChangingTwoSettingsKeepBoth)
     EXPECT_EQ(registry.ReadString("Sound"), last);
 }
 
-// Whatever is wrong with the stored scheme, the start-up read says so once
-// and the game goes on with scheme 1, written back where the store takes it;
-// the player's other setting survives.
+// Whatever is wrong with the stored scheme or the store, the start-up read
+// says so once and the game goes on with scheme 1, written back where the
+// store takes it; the player's other setting survives.
 TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
 {
     const std::string huge(1'000'000, '7');
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
     const struct {
         const char* what;
         std::function<void()> make;
@@ -219,6 +198,10 @@ TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
         {"no store yet", [] {}, 1, "", "1"},
         {"a good scheme", [this] { Plant("Scheme=REG_SZ:2\nSound=REG_SZ:0\n"); }, 2, "", "2"},
         {"out of range", [this] { Plant("Scheme=REG_SZ:7\nSound=REG_SZ:0\n"); }, 1, "", "7"},
+        // Damaged lines are read around, and the last of a repeated value counts.
+        {"among damaged lines", [&] { Plant(garbage + "\n[" + GameKey + "]\nScheme=REG_SZ:2\nSound=REG_SZ:0\n"); }, 2, "", "2"},
+        {"repeated", [this] { Plant("broken\n=\n\\q=REG_SZ:x\nScheme=REG_DWORD:x\r\nScheme=REG_SZ:2\r\nSound=REG_SZ:0\nX=REG_SZ:bad\\"); },
+         2, "", "2"},
         {"not a number", [this] { Plant("Scheme=REG_SZ:abc\nSound=REG_SZ:0\n"); }, 1, "'abc' is not a valid integer value", "1"},
         {"missing", [this] { Plant("Sound=REG_SZ:0\n"); }, 1, "'' is not a valid integer value", "1"},
         {"wrong type", [this] { Plant("Scheme=REG_DWORD:2\nSound=REG_SZ:0\n"); }, 1, "Invalid data type for 'Scheme'", "1"},
@@ -258,20 +241,19 @@ TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
 TEST_F(RegistryTest, LeftoversOlderThanTheRunGoAtTheStart)
 {
     fs::create_directories(Folder());
-    const struct { const char* name; char kind; bool old, gone; } cases[] = {
-        {".registry.a1B2c3", 'f', true, true}, {".game.Zz9yY8", 'f', true, true},
-        // Newer than this run: another window's write still under way.
-        {".registry.a1B2c4", 'f', false, false}, {".game.Zz9yY7", 'f', false, false},
-        {".registry.a1B2c", 'f', true, false}, {".game.Zz9-Y8", 'f', true, false}, {"game.Zz9yY8", 'f', true, false},
-        {".notes.a1B2c3", 'f', true, false}, {".game.Folder", 'd', true, false}, {".game.Link01", 'l', true, false},
+    // Made this many seconds from now: an hour before the run, or just after its start.
+    const struct { const char* name; char kind; int made; bool gone; } cases[] = {
+        {".registry.a1B2c3", 'f', -3600, true}, {".game.Zz9yY8", 'f', -3600, true},
+        {".registry.a1B2c4", 'f', 60, false}, {".game.Zz9yY7", 'f', 60, false}, // another window's write under way
+        {".registry.a1B2c", 'f', -3600, false}, {".game.Zz9-Y8", 'f', -3600, false}, {"game.Zz9yY8", 'f', -3600, false},
+        {".notes.a1B2c3", 'f', -3600, false}, {".game.Folder", 'd', -3600, false}, {".game.Link01", 'l', -3600, false},
     };
     for (const auto& c : cases) {
         const fs::path path = Folder() / c.name;
         if (c.kind == 'd') fs::create_directory(path);
         else if (c.kind == 'l') fs::create_symlink(Store(), path);
         else std::ofstream(path) << "x";
-        const timespec when{std::time(nullptr) + (c.old ? -3600 : 60), 0};
-        const timespec times[] = {when, when};
+        const timespec times[] = {{std::time(nullptr) + c.made, 0}, {std::time(nullptr) + c.made, 0}};
         ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << c.name;
     }
     Registry registry(Store());

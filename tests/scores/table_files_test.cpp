@@ -82,15 +82,4 @@ TEST_F(TableFiles, OnlyARegularFileOfSaneSizeIsRead)
     EXPECT_EQ(LoadLines("H.dat"), Lines{std::string(MaxFileBytes - 2, 'a')}) << "the limit itself is a table";
 }
 
-// A line end or a NUL inside a line would shift every entry below it: such a
-// table is never staged, and nothing is left beside the old one.
-TEST_F(TableFiles, ALineThatWouldSplitIsNeverWritten)
-{
-    WriteBytes("H.dat", "Ann\r\n");
-    for (const std::string& line : {std::string("Kim\nBo"), std::string("Kim\r"), std::string("K\0m", 3)}) {
-        EXPECT_THAT([&] { StageLines("H.dat", "H.dat.new", {"Ann", line}); }, ThrowsMessage<GameError>("Cannot create file H.dat"));
-        EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1);
-    }
-}
-
 } // namespace

@@ -1,8 +1,10 @@
 // The rules a new score is entered by: the number forms score lines have been
-// written in over the years, where a score goes, and how the table makes room.
+// written in over the years, the text a line holds, where a score goes, and
+// how the table makes room.
 
 #include "engine/game_error.h"
 #include "scores/high_score_table.h"
+#include "scores/name_text.h"
 #include "scores/score_text.h"
 
 #include <gmock/gmock.h>
@@ -44,6 +46,27 @@ TEST(StrToInt, ALongTextIsQuotedInPart)
         try { StrToInt(text); } catch (const GameError& error) { message = error.what(); }
         const std::string shown = text.substr(0, text[0] == 'a' ? 39 : 40);
         EXPECT_EQ(message, "'" + shown + "\u2026' is not a valid integer value") << text.substr(0, 50);
+    }
+}
+
+// UTF-8 when it is, Latin-1 when it is not, so old tables read as they always
+// did and every ASCII line keeps its bytes.
+TEST(LineAsUtf8, UnchangedWhenValidElseReadAsLatin1)
+{
+    const struct { const char* what; std::string bytes, text; } cases[] = {
+        {"ASCII", "Annabell", "Annabell"},
+        {"Polish in UTF-8", "\xC5\x81ukasz", "\xC5\x81ukasz"},
+        {"four-byte character", "\xF0\x9F\x98\x80!", "\xF0\x9F\x98\x80!"},
+        {"Latin-1 umlaut", "J\xFCrgen", "J\xC3\xBCrgen"},
+        {"Latin-1 letters that look like a lead byte", "\xC5\x20", "\xC3\x85\x20"},
+        {"cut-off sequence", "ab\xE2\x82", "ab\xC3\xA2\xC2\x82"},
+        {"surrogate half", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LineAsUtf8(c.bytes), c.text) << c.what;
+        EXPECT_TRUE(IsValidUtf8(LineAsUtf8(c.bytes))) << c.what;
+        EXPECT_EQ(IsValidUtf8(c.bytes), c.bytes == c.text) << c.what;
     }
 }
 

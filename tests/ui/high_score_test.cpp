@@ -4,6 +4,7 @@
 
 #include "window_fixture.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -134,6 +135,19 @@ TEST_F(HighScore, AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen)
     EXPECT_EQ(folder.Read("H2.dat"), Scores) << "H2.dat is not written after H.dat failed";
     EXPECT_EQ(Find<ListBox>("ListBox1")->Lines()[0], "Zed");
     QFile::setPermissions(folder.Path("H.dat"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A table whose lock can't be had takes no entry and says why; the question follows.
+TEST_F(HighScore, ALockThatCannotBeHadIsToldAndTheGameGoesOn)
+{
+    ASSERT_TRUE(QDir().mkdir(folder.Path(QStringLiteral("H.lock"))));
+    Start();
+    watcher.name = QStringLiteral("Zed");
+    watcher.answer = QMessageBox::Yes;
+    End(200);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() == 2; }));
+    EXPECT_EQ(watcher.boxes, (QStringList{"Cannot lock file H.lock.", "Do you want to play again?"}));
+    EXPECT_EQ(folder.Read("H2.dat"), Scores);
 }
 
 } // namespace
