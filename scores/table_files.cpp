@@ -54,6 +54,8 @@ EnteredScore EnterScore(const std::string& folder, const std::string& name, int 
 {
     const TablePaths paths(folder);
     const FileLock lock(paths.lock, LockFileMode);
+    // A void record found only now goes unsaid: the start told of any before,
+    // and what the player waits for here is the entry.
     if (lock.Held())
         RecoverTable(paths);
     EnteredScore entered;
