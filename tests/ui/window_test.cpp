@@ -81,7 +81,7 @@ TEST_F(Window, SchemeButtonsRedrawEverythingAndTheNextStartUsesTheLastChoice)
     }
     EXPECT_EQ(State().GameBoard, board) << "a scheme changes pictures only";
     Restart();
-    EXPECT_EQ(State().Scheme, 2);
+    EXPECT_EQ(Scheme(), 2);
     EXPECT_TRUE(BoardShown(2));
 }
 
@@ -113,9 +113,9 @@ TEST_F(Window, ABadStoredSchemeIsToldOnceAndTheGameGoesOnWithSchemeOne)
         c.make();
         ModalWatcher watcher;
         Start();
-        ASSERT_TRUE(WaitUntil([&] { return State().ExpectFirstPick == 1; })) << c.what;
+        ASSERT_TRUE(WaitUntil([&] { return State().GameBoard != Matrix{}; })) << c.what;
         EXPECT_EQ(watcher.boxes, QStringList{c.message}) << c.what;
-        EXPECT_EQ(State().Scheme, 1) << c.what;
+        EXPECT_EQ(Scheme(), 1) << c.what;
         EXPECT_TRUE(BoardShown(1)) << c.what;
         EXPECT_EQ(Find<ListBox>("ListBox1")->Lines().size(), 10) << c.what;
     }
@@ -143,7 +143,7 @@ TEST_F(Window, AMissingNamesFileLeavesAPlayableGameAndAnEmptyTable)
     Start();
     ASSERT_TRUE(WaitUntil([&] { return !watcher.boxes.empty(); }));
     EXPECT_EQ(watcher.boxes[0], "Cannot open file H.dat.");
-    EXPECT_EQ(State().ExpectFirstPick, 1);
+    EXPECT_FALSE(State().Picked);
     EXPECT_TRUE(BoardShown(1));
     EXPECT_EQ(Find<ListBox>("ListBox1")->Lines().size(), 0);
 }
