@@ -5,7 +5,6 @@
 
 #include "window_fixture.h"
 
-#include <QLabel>
 #include <QListView>
 
 #include "platform/question_beep.h"
@@ -146,27 +145,6 @@ TEST_F(Keyboard, TheOtherShortcutsDoWhatTheirButtonsDo)
     ASSERT_EQ(catcher.pages.size(), 1);
     EXPECT_TRUE(catcher.pages[0].toLocalFile().endsWith(QLatin1String("Help/Vendrask.html")));
     EXPECT_FALSE(ended) << "Q without Ctrl";
-}
-
-// The game itself refuses an undo with nothing to undo: even with the undo
-// command forced on, U after a new game or a second U leaves the board be.
-TEST_F(Keyboard, UndoWithNothingToUndoLeavesTheBoardUnchanged)
-{
-    Start();
-    QAction* undo = window->Commands().Undo();
-    EXPECT_FALSE(undo->isEnabled()) << "nothing to undo after the deal";
-    const Matrix dealt = State().GameBoard;
-    undo->setEnabled(true);
-    Key(Qt::Key_U);
-    EXPECT_EQ(State().GameBoard, dealt);
-    PlayOneMove();
-    Key(Qt::Key_U);
-    ASSERT_EQ(State().GameBoard, OneMove);
-    SetBoard(NoMove); // a kept game without undo: its undo board is no move of its own
-    undo->setEnabled(true);
-    Key(Qt::Key_U);
-    EXPECT_EQ(State().GameBoard, NoMove) << "no stale undo board is restored";
-    EXPECT_EQ(State().Score, 0);
 }
 
 TEST_F(Keyboard, KeysTypedInTheNameDialogStayThere)
