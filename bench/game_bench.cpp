@@ -4,7 +4,7 @@
 
 #include "engine/board.h"
 #include "play/game.h"
-#include "tools/replay/replay_screen.h"
+#include "tools/replay/replay_view.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,10 +34,10 @@ BENCHMARK(BM_FindLine2);
 
 void BM_Newgame(benchmark::State& state)
 {
-    ReplayScreen screen;
-    Game game(screen);
-    game.State().Scheme = 1;
-    game.Random().Seed(1);
+    BlankPainter painter;
+    ReplayEvents events;
+    Game game(painter, events);
+    game.Seed(1);
     for (auto _ : state) {
         game.Newgame();
         benchmark::DoNotOptimize(game.State().GameBoard);
@@ -47,10 +47,10 @@ BENCHMARK(BM_Newgame);
 
 void BM_WholeMove(benchmark::State& state)
 {
-    ReplayScreen screen;
-    Game game(screen);
-    game.State().Scheme = 1;
-    game.Random().Seed(1);
+    BlankPainter painter;
+    ReplayEvents events;
+    Game game(painter, events);
+    game.Seed(1);
     game.Newgame();
     for (auto _ : state) {
         const auto move = FirstMove(game.State().GameBoard);
@@ -63,9 +63,9 @@ void BM_WholeMove(benchmark::State& state)
         game.ButtonClick(second / 8 + 1, second % 8 + 1);
         while (game.Tick()) {
         }
-        if (screen.gameOver) {
-            screen.gameOver = false;
-            game.GameOver();
+        if (events.gameOver) {
+            events.gameOver = false;
+            game.Newgame();
         }
     }
     state.SetItemsProcessed(state.iterations());

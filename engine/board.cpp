@@ -1,7 +1,5 @@
 #include "engine/board.h"
 
-#include <utility>
-
 namespace tumbaro {
 
 namespace {
@@ -12,32 +10,6 @@ bool SameThree(std::int32_t a, std::int32_t b, std::int32_t c)
 {
     return a != EmptyCell && a == b && a == c;
 }
-
-// One way that moving a ball one cell completes a run: the two cells, as
-// offsets from the moving ball, that must already hold its colour.
-struct Pattern {
-    int dr1, dc1, dr2, dc2;
-};
-
-// Every way one ball moved up, down, left or right completes a run of three.
-constexpr Pattern MovePatterns[16] = {
-    {2, 0, 3, 0},     // 1: moves down, run continues the move
-    {0, 2, 0, 3},     // 2: moves right
-    {1, -1, 2, -1},   // 3: moves left, top end of a column run
-    {1, 1, 2, 1},     // 4: moves right, top end of a column run
-    {1, 1, 1, -1},    // 5: moves down into the middle of a row run
-    {-1, -1, -1, 1},  // 6: moves up into the middle of a row run
-    {-1, 1, 1, 1},    // 7: moves right into the middle of a column run
-    {-1, -1, 1, -1},  // 8: moves left into the middle of a column run
-    {1, -1, 1, -2},   // 9: moves down, right end of a row run
-    {-1, -1, -1, -2}, // 10: moves up, right end of a row run
-    {1, 1, 1, 2},     // 11: moves down, left end of a row run
-    {-1, 1, -1, 2},   // 12: moves up, left end of a row run
-    {0, -2, 0, -3},   // 13: moves left, run continues the move
-    {-2, 0, -3, 0},   // 14: moves up, run continues the move
-    {-1, -1, -2, -1}, // 15: moves left, bottom end of a column run
-    {-1, 1, -2, 1},   // 16: moves right, bottom end of a column run
-};
 
 bool OnBoard(int r, int c) { return r >= 0 && r < BoardSize && c >= 0 && c < BoardSize; }
 
@@ -56,36 +28,31 @@ bool FindLine(const Matrix& m)
     return false;
 }
 
-bool FindLine2(const Matrix& m)
-{
-    // The answer is all that is kept, so the search may stop at the first match.
-    for (int r = 0; r < BoardSize; ++r) {
-        for (int c = 0; c < BoardSize; ++c) {
-            const std::int32_t x = m[At(r, c)];
-            for (const Pattern& p : MovePatterns) {
-                const int r1 = r + p.dr1, c1 = c + p.dc1, r2 = r + p.dr2, c2 = c + p.dc2;
-                if (OnBoard(r1, c1) && OnBoard(r2, c2) && m[At(r1, c1)] == x && m[At(r2, c2)] == x)
-                    return true;
-            }
-        }
-    }
-    return false;
-}
-
 namespace {
 
-int RunLength(const Matrix& m, int r, int c, int dr, int dc, std::int32_t colour)
+// The board with cells a and b exchanged, read without copying it.
+struct Swapped {
+    const Matrix& board;
+    int a, b;
+    std::int32_t operator()(int r, int c) const
+    {
+        const int i = At(r, c);
+        return board[i == a ? b : i == b ? a : i];
+    }
+};
+
+int RunLength(const Swapped& m, int r, int c, int dr, int dc, std::int32_t colour)
 {
     int n = 0;
-    for (r += dr, c += dc; OnBoard(r, c) && m[At(r, c)] == colour; r += dr, c += dc)
+    for (r += dr, c += dc; OnBoard(r, c) && m(r, c) == colour; r += dr, c += dc)
         ++n;
     return n;
 }
 
-bool LineThrough(const Matrix& m, int index)
+bool LineThrough(const Swapped& m, int index)
 {
     const int r = index / BoardSize, c = index % BoardSize;
-    const std::int32_t colour = m[index];
+    const std::int32_t colour = m(r, c);
     if (colour == EmptyCell)
         return false;
     return RunLength(m, r, c, 0, -1, colour) + RunLength(m, r, c, 0, 1, colour) >= 2
@@ -96,8 +63,7 @@ bool LineThrough(const Matrix& m, int index)
 
 bool SwapMakesLine(const Matrix& board, int a, int b)
 {
-    Matrix swapped = board;
-    std::swap(swapped[a], swapped[b]);
+    const Swapped swapped{board, a, b};
     return LineThrough(swapped, a) || LineThrough(swapped, b);
 }
 
@@ -111,6 +77,8 @@ std::optional<Swap> FirstMove(const Matrix& board)
     }
     return std::nullopt;
 }
+
+bool FindLine2(const Matrix& board) { return FirstMove(board).has_value(); }
 
 void SortMatrix(Matrix& b, RandomGenerator& random)
 {

@@ -1,10 +1,11 @@
 #pragma once
-// The board model and the one record of all game state, shared by the game
-// logic, the window and the high-score code.
+// The board model and the record of a game in progress: the boards, the
+// score, the pick and the step of the move being played out. Only the game
+// writes it; everyone else reads it.
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <optional>
 
 namespace tumbaro {
 
@@ -28,6 +29,8 @@ struct Pick {
 
 // Element of a 1-based window cell (Ball23 is row 2, column 3, element 10).
 constexpr int CellIndex(int row, int column) { return BoardSize * (row - 1) + (column - 1); }
+constexpr int RowOf(int index) { return index / BoardSize + 1; }
+constexpr int ColumnOf(int index) { return index % BoardSize + 1; }
 
 struct GameState {
     Matrix GameBoard{};   // the settled board the player sees and clicks
@@ -35,14 +38,10 @@ struct GameState {
     Matrix UndoBoard{};   // GameBoard before the last accepted swap
     std::int32_t Score = 0;
     std::int32_t UndoScore = 0;
-    std::uint8_t ExpectFirstPick = 0;
-    std::uint8_t ExpectSecondPick = 0;
-    Pick FirstPick;
+    std::optional<Pick> Picked; // a ball picked and waiting for its partner
+    Pick FirstPick;             // the two balls of the swap last tried
     Pick SecondPick;
-    std::int32_t AnimStep = 0;   // step counter of whichever timed sequence runs
-    std::int32_t LineFound = 0;  // answer of the last line test: 1 = found
-    std::int32_t Scheme = 0;     // 1 to 3 once start-up has read it
-    std::string PlayerName;      // the name typed for a high score
+    std::int32_t AnimStep = 0;  // step counter of the animation that runs
 };
 
 } // namespace tumbaro

@@ -1,44 +1,32 @@
 #include "play/game.h"
 
 #include "engine/board.h"
+#include "engine/fall.h"
 #include "engine/line_scoring.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 namespace tumbaro {
 
-namespace {
-int RowOf(int index) { return index / BoardSize + 1; }
-int ColumnOf(int index) { return index % BoardSize + 1; }
-} // namespace
-
-void Game::DrawCell(int row, int column, std::int32_t colour, CellSize size)
+void Game::DrawCell(const Pick& at, std::int32_t colour, CellSize size)
 {
-    shown_[CellIndex(row, column)] = {colour, size};
-    screen_.DrawCell(row, column, colour, size);
+    painter_.DrawCell(at.Row, at.Column, colour, size);
 }
 
-void Game::ClearCell(int row, int column)
+void Game::SetPhase(Phase phase)
 {
-    shown_[CellIndex(row, column)] = {EmptyCell, CellSize::Normal};
-    screen_.ClearCell(row, column);
-}
-
-void Game::DrawCellAt(int index, std::int32_t colour)
-{
-    DrawCell(RowOf(index), ColumnOf(index), colour, CellSize::Normal);
-}
-
-void Game::ClearCellAt(int index) { ClearCell(RowOf(index), ColumnOf(index)); }
-
-void Game::SetTimer(TimerId timer, bool on)
-{
-    (timer == TimerId::Timer1 ? timer1On_ : timer2On_) = on;
-    screen_.SetTimer(timer, on);
+    const bool was = Animating();
+    phase_ = phase;
+    if (was != Animating())
+        events_.AnimationRunning(Animating());
 }
 
 void Game::SetUndoEnabled(bool enabled)
 {
     undoEnabled_ = enabled;
-    screen_.SetUndoEnabled(enabled);
+    painter_.SetUndoEnabled(enabled);
 }
 
 void Game::Keep()
@@ -52,118 +40,102 @@ SavedGame Game::Saved() const
     return {state_.GameBoard, state_.Score, undoEnabled_, state_.UndoBoard, state_.UndoScore, random_.State()};
 }
 
-void Game::StopAnimation()
+void Game::Redrow()
 {
-    if (timer1On_)
-        SetTimer(TimerId::Timer1, false);
-    if (timer2On_)
-        SetTimer(TimerId::Timer2, false);
+    for (int i = 0; i < CellCount; ++i)
+        painter_.DrawCell(RowOf(i), ColumnOf(i), state_.GameBoard[i], CellSize::Normal);
 }
 
 void Game::Newgame()
 {
-    screen_.LoadBackground();
     // The fall would otherwise copy the old move over the new board.
-    StopAnimation();
+    SetPhase(Phase::Idle);
     SetUndoEnabled(false);
     state_.Score = 0;
-    screen_.ShowScore(0);
-    state_.ExpectFirstPick = 1;
-    state_.ExpectSecondPick = 0;
+    painter_.ShowScore(0);
+    state_.Picked.reset();
+    dealt_ = true;
     DealBoard(state_.GameBoard, random_);
-    for (int i = 0; i < CellCount; ++i)
-        DrawCellAt(i, state_.GameBoard[i]);
-    state_.LineFound = 0;
+    Redrow();
     Keep();
 }
 
 void Game::Resume(const SavedGame& game)
 {
-    screen_.LoadBackground();
-    StopAnimation();
+    SetPhase(Phase::Idle);
     state_.GameBoard = game.Board;
     state_.Score = game.Score;
     state_.UndoBoard = game.UndoBoard;
     state_.UndoScore = game.UndoScore;
     random_.SetState(game.Random);
-    state_.ExpectFirstPick = 1;
-    state_.ExpectSecondPick = 0;
+    state_.Picked.reset();
     state_.AnimStep = 0;
-    state_.LineFound = 0;
+    dealt_ = true;
     SetUndoEnabled(game.UndoPossible);
-    screen_.ShowScore(state_.Score);
-    for (int i = 0; i < CellCount; ++i)
-        DrawCellAt(i, state_.GameBoard[i]);
+    painter_.ShowScore(state_.Score);
+    Redrow();
 }
 
 void Game::ButtonClick(int row, int column)
 {
     // The animations read FirstPick, SecondPick and WorkBoard until the board
     // settles, so a click meanwhile must not touch them.
-    if (Animating())
+    if (Animating() || !dealt_)
         return;
-    if (state_.ExpectFirstPick == 1) {
-        state_.FirstPick = {row, column};
-        state_.ExpectFirstPick = 0;
-        state_.ExpectSecondPick = 1;
-        DrawCell(row, column, state_.GameBoard[CellIndex(row, column)], CellSize::Small);
+    const Pick at{row, column};
+    if (!state_.Picked) {
+        state_.Picked = at;
+        DrawCell(at, state_.GameBoard[CellIndex(row, column)], CellSize::Small);
         return;
     }
-    if (state_.ExpectSecondPick != 1)
-        return; // no game set up yet
-    state_.ExpectFirstPick = 1;
-    state_.ExpectSecondPick = 0;
-    state_.SecondPick = {row, column};
-    const Pick first = state_.FirstPick;
-    DrawCell(first.Row, first.Column, state_.GameBoard[CellIndex(first.Row, first.Column)],
-             CellSize::Normal);
-    const bool sideBySide = (row == first.Row - 1 || row == first.Row + 1 || column == first.Column + 1
-                             || column == first.Column - 1)
-        && (row == first.Row || column == first.Column);
+    const Pick first = *std::exchange(state_.Picked, std::nullopt);
+    state_.FirstPick = first;
+    state_.SecondPick = at;
+    DrawCell(first, state_.GameBoard[CellIndex(first.Row, first.Column)], CellSize::Normal);
+    const bool sideBySide = std::abs(row - first.Row) + std::abs(column - first.Column) == 1;
     if (sideBySide)
-        DellLine(row, column);
+        DellLine();
     else
-        Refuse(Refusal::NotNeighbours);
-}
-
-std::optional<Pick> Game::PendingPick() const
-{
-    if (state_.ExpectSecondPick != 1)
-        return std::nullopt;
-    return state_.FirstPick;
+        events_.MoveRefused(Refusal::NotNeighbours);
 }
 
 void Game::DropPick()
 {
-    if (Animating() || state_.ExpectSecondPick != 1)
+    if (Animating() || !state_.Picked)
         return;
-    state_.ExpectFirstPick = 1;
-    state_.ExpectSecondPick = 0;
-    const Pick first = state_.FirstPick;
-    DrawCell(first.Row, first.Column, state_.GameBoard[CellIndex(first.Row, first.Column)], CellSize::Normal);
+    const Pick first = *std::exchange(state_.Picked, std::nullopt);
+    DrawCell(first, state_.GameBoard[CellIndex(first.Row, first.Column)], CellSize::Normal);
 }
 
-void Game::DellLine(int row, int column)
+void Game::DellLine()
 {
     const int first = CellIndex(state_.FirstPick.Row, state_.FirstPick.Column);
-    const int second = CellIndex(row, column);
+    const int second = CellIndex(state_.SecondPick.Row, state_.SecondPick.Column);
     state_.WorkBoard = state_.GameBoard;
-    state_.WorkBoard[second] = state_.GameBoard[first];
-    state_.WorkBoard[first] = state_.GameBoard[second];
-    state_.LineFound = FindLine(state_.WorkBoard) ? 1 : 0;
-    if (state_.LineFound != 1) {
-        Refuse(Refusal::NoLine);
+    std::swap(state_.WorkBoard[first], state_.WorkBoard[second]);
+    if (!FindLine(state_.WorkBoard)) {
+        events_.MoveRefused(Refusal::NoLine);
         return;
     }
     SetUndoEnabled(true);
     state_.UndoScore = state_.Score;
     state_.UndoBoard = state_.GameBoard;
-    state_.LineFound = 0;
     state_.AnimStep = 0;
     // Cleared, not replaced: the list keeps its room from move to move.
     lastMove_.Lines.clear();
     lastMove_.Cascades = 0;
-    SetTimer(TimerId::Timer2, true);
+    SetPhase(Phase::Swap);
+}
+
+bool Game::Tick()
+{
+    if (phase_ == Phase::Swap)
+        Timer2Timer();
+    else if (phase_ == Phase::Fall)
+        Timer1Timer();
+    else
+        return false;
+    return true;
 }
 
 void Game::Timer2Timer()
@@ -172,57 +144,35 @@ void Game::Timer2Timer()
     const Pick b = state_.SecondPick;
     const int ia = CellIndex(a.Row, a.Column);
     const int ib = CellIndex(b.Row, b.Column);
-    switch (state_.AnimStep) {
+    // Both balls shrink, change places small, grow back; the fourth tick
+    // hands the swapped board to the line removal.
+    switch (state_.AnimStep++) {
     case 0:
-        DrawCell(a.Row, a.Column, state_.GameBoard[ia], CellSize::Small);
-        DrawCell(b.Row, b.Column, state_.GameBoard[ib], CellSize::Small);
-        state_.AnimStep = 1;
+        DrawCell(a, state_.GameBoard[ia], CellSize::Small);
+        DrawCell(b, state_.GameBoard[ib], CellSize::Small);
         break;
     case 1:
-        DrawCell(a.Row, a.Column, state_.WorkBoard[ia], CellSize::Small);
-        DrawCell(b.Row, b.Column, state_.WorkBoard[ib], CellSize::Small);
-        state_.AnimStep = 2;
+        DrawCell(a, state_.WorkBoard[ia], CellSize::Small);
+        DrawCell(b, state_.WorkBoard[ib], CellSize::Small);
         break;
     case 2:
-        DrawCell(a.Row, a.Column, state_.WorkBoard[ia], CellSize::Normal);
-        DrawCell(b.Row, b.Column, state_.WorkBoard[ib], CellSize::Normal);
-        state_.AnimStep = 3;
-        screen_.PlaySwapSound();
+        DrawCell(a, state_.WorkBoard[ia], CellSize::Normal);
+        DrawCell(b, state_.WorkBoard[ib], CellSize::Normal);
+        events_.SwapLanded();
         break;
-    case 3:
-        SetTimer(TimerId::Timer2, false);
+    default:
         state_.GameBoard = state_.WorkBoard;
         state_.AnimStep = 0;
         Chenge();
         break;
-    default:
-        break;
     }
-}
-
-bool Game::Tick()
-{
-    if (timer2On_)
-        Timer2Timer();
-    else if (timer1On_)
-        Timer1Timer();
-    else
-        return false;
-    return true;
-}
-
-void Game::Refuse(Refusal why)
-{
-    screen_.QuestionBeep();
-    if (listener_)
-        listener_->MoveRefused(why);
 }
 
 void Game::FindLines(int length, std::int32_t points)
 {
     RemoveLines(state_.WorkBoard, length, points, state_.Score, [&](std::int32_t score, std::int32_t colour) {
         lastMove_.Lines.push_back({colour, length, points, lastMove_.Cascades});
-        screen_.ShowScore(score);
+        painter_.ShowScore(score);
     });
 }
 
@@ -237,77 +187,56 @@ void Game::Chenge()
     FindFiveBalls();
     FindFourBalls();
     FindThreeBalls();
-    SetTimer(TimerId::Timer1, true);
-}
-
-void Game::FallPass()
-{
-    Matrix& w = state_.WorkBoard;
-    for (int i = CellCount - 1; i >= 0; --i) {
-        if (w[i] != EmptyCell)
-            continue;
-        if (i >= BoardSize) {
-            const int above = i - BoardSize;
-            if (w[above] != EmptyCell) {
-                w[i] = w[above];
-                w[above] = EmptyCell;
-                DrawCellAt(i, w[i]);
-                ClearCellAt(above);
-            }
-        } else {
-            w[i] = random_.RandomColour();
-            DrawCellAt(i, w[i]);
-        }
-    }
+    SetPhase(Phase::Fall);
 }
 
 void Game::Timer1Timer()
 {
+    Matrix& work = state_.WorkBoard;
     if (state_.AnimStep == 0) {
+        // The removed lines vanish first; the fall starts on the next tick.
         for (int i = 0; i < CellCount; ++i)
-            if (state_.WorkBoard[i] == EmptyCell)
-                ClearCellAt(i);
+            if (work[i] == EmptyCell)
+                painter_.ClearCell(RowOf(i), ColumnOf(i));
         state_.AnimStep = 1;
-    } else if (state_.AnimStep == 1) {
-        FallPass();
+        if (std::find(work.begin(), work.end(), EmptyCell) == work.end())
+            SettleStep();
+        return;
     }
-    for (std::int32_t cell : state_.WorkBoard)
-        if (cell == EmptyCell)
-            return;
-    SettleStep();
+    const FallStep step = Fall(work, random_);
+    for (int k = 0; k < step.Count; ++k) {
+        const CellChange& cell = step.Changes[k];
+        if (cell.Colour == EmptyCell)
+            painter_.ClearCell(RowOf(cell.Index), ColumnOf(cell.Index));
+        else
+            painter_.DrawCell(RowOf(cell.Index), ColumnOf(cell.Index), cell.Colour, CellSize::Normal);
+    }
+    work = step.Board;
+    if (step.Settled)
+        SettleStep();
 }
 
 void Game::SettleStep()
 {
     state_.GameBoard = state_.WorkBoard;
-    SetTimer(TimerId::Timer1, false);
-    state_.LineFound = FindLine(state_.WorkBoard) ? 1 : 0;
-    if (state_.LineFound == 1) {
-        state_.LineFound = 0;
+    if (FindLine(state_.WorkBoard)) {
+        // A cascade plays out as the swap did, from its first tick.
         state_.AnimStep = 0;
         ++lastMove_.Cascades;
-        SetTimer(TimerId::Timer2, true);
+        SetPhase(Phase::Swap);
         return;
     }
-    state_.LineFound = FindLine2(state_.WorkBoard) ? 1 : 0;
-    if (listener_)
-        listener_->MoveSettled(lastMove_.Lines, state_.Score);
-    if (state_.LineFound == 1) {
+    SetPhase(Phase::Idle);
+    const bool moveLeft = FindLine2(state_.WorkBoard);
+    events_.MoveSettled(lastMove_.Lines, state_.Score);
+    if (moveLeft) {
         Keep();
         return;
     }
     // Dropped first: the end may go straight on to a new deal, which is kept.
     if (keeper_)
         keeper_->Drop();
-    screen_.EndOfGame();
-}
-
-void Game::GameOver()
-{
-    if (screen_.AskPlayAgain())
-        Newgame();
-    else
-        screen_.Terminate();
+    events_.GameEnded(state_.Score);
 }
 
 void Game::Undo()
@@ -317,40 +246,15 @@ void Game::Undo()
     if (!undoEnabled_)
         return;
     // A fall left running would copy the undone move back over the board.
-    StopAnimation();
-    // The full redraw shows the picked ball unpicked, so the pick goes too.
-    if (state_.ExpectSecondPick == 1) {
-        state_.ExpectFirstPick = 1;
-        state_.ExpectSecondPick = 0;
-    }
+    SetPhase(Phase::Idle);
+    // The board is drawn afresh with the picked ball unpicked, so the pick goes too.
+    state_.Picked.reset();
     SetUndoEnabled(false);
     state_.GameBoard = state_.UndoBoard;
     state_.Score = state_.UndoScore;
-    screen_.ShowScore(state_.Score);
+    painter_.ShowScore(state_.Score);
     Redrow();
     Keep();
-}
-
-void Game::Redrow()
-{
-    screen_.LoadBackground();
-    if (Animating()) {
-        // Mid-move the cells show the move as it stands, not GameBoard, which
-        // still holds the balls being removed.
-        for (int i = 0; i < CellCount; ++i) {
-            const ShownCell cell = shown_[i];
-            if (cell.Colour == EmptyCell)
-                ClearCellAt(i);
-            else
-                DrawCell(RowOf(i), ColumnOf(i), cell.Colour, cell.Size);
-        }
-        return;
-    }
-    const bool pickPending = state_.ExpectSecondPick == 1;
-    const int picked = CellIndex(state_.FirstPick.Row, state_.FirstPick.Column);
-    for (int i = 0; i < CellCount; ++i)
-        DrawCell(RowOf(i), ColumnOf(i), state_.GameBoard[i],
-                 pickPending && i == picked ? CellSize::Small : CellSize::Normal);
 }
 
 } // namespace tumbaro

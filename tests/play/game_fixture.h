@@ -1,92 +1,76 @@
 #pragma once
-// A game on a recording screen with a board chosen by the test. The screen
-// logs every call in order and keeps what each cell shows, so a move can be
-// checked draw by draw without a window.
+// A game with a recording painter and listener and a board chosen by the
+// test. Every drawn cell, score, undo state and report goes into one log in
+// the order it happened, so a move can be checked step by step without a
+// window.
 
 #include "board_strings.h"
 #include "play/game.h"
-#include "play/move_report.h"
-#include "play/screen.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace tumbaro::test {
 
-class RecordingScreen final : public Screen {
-public:
-    struct Cell {
-        std::int32_t Colour = EmptyCell;
-        CellSize Size = CellSize::Normal;
-    };
+// "45:7" a ball drawn normal, "45:7s" small, "45:-" a cell cleared.
+inline std::string Drawn(int cell, std::int32_t colour, bool small = false)
+{
+    return std::to_string(cell) + ":" + (colour == EmptyCell ? "-" : std::to_string(colour)) + (small ? "s" : "");
+}
 
+class Recorder final : public Painter, public GameEvents, public GameKeeper {
+public:
     void DrawCell(int row, int column, std::int32_t colour, CellSize size) override
     {
-        Log("draw " + std::to_string(row * 10 + column) + " " + std::to_string(colour) + (size == CellSize::Small ? " small" : ""));
+        log.push_back(Drawn(row * 10 + column, colour, size == CellSize::Small));
         cells[CellIndex(row, column)] = {colour, size};
     }
     void ClearCell(int row, int column) override
     {
-        Log("clear " + std::to_string(row * 10 + column));
-        cells[CellIndex(row, column)] = {};
+        log.push_back(Drawn(row * 10 + column, EmptyCell));
+        cells[CellIndex(row, column)] = {EmptyCell, CellSize::Normal};
     }
-    void LoadBackground() override {}
-    void ShowScore(std::int32_t score) override { Log("score " + (scoreText = std::to_string(score))); }
-    void SetUndoEnabled(bool enabled) override { Log((undoEnabled = enabled) ? "undo on" : "undo off"); }
-    void SetTimer(TimerId timer, bool on) override
-    {
-        const bool first = timer == TimerId::Timer1;
-        (first ? timer1 : timer2) = on;
-        Log(std::string(first ? "timer1" : "timer2") + (on ? " on" : " off"));
-    }
-    void PlaySwapSound() override { Log("sound"); }
-    void QuestionBeep() override { Log("beep"); }
-    bool AskPlayAgain() override { return Log("ask"), true; }
-    void Terminate() override { Log("terminate"); }
-    void EndOfGame() override { ++endOfGameCalls; timer1OffAtEnd = !timer1; }
+    void ShowScore(std::int32_t score) override { log.push_back("score " + (scoreText = std::to_string(score))); }
+    void SetUndoEnabled(bool enabled) override { log.push_back((undoEnabled = enabled) ? "undo on" : "undo off"); }
 
-    // The calls since the last Take().
+    void AnimationRunning(bool on) override { log.push_back((ticking = on) ? "tick on" : "tick off"); }
+    void SwapLanded() override { log.push_back("sound"); }
+    void MoveRefused(Refusal why) override { refused.push_back(why); }
+    void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score) override
+    {
+        log.push_back("settled " + std::to_string(score));
+        settled.push_back(lines);
+    }
+    void GameEnded(std::int32_t score) override
+    {
+        log.push_back("ended " + std::to_string(score));
+        ++endOfGameCalls;
+    }
+
+    void Keep(const SavedGame&) override { log.push_back("keep"); }
+    void Drop() override { log.push_back("drop"); }
+
+    // The log since the last Take().
     std::vector<std::string> Take() { return std::exchange(log, {}); }
 
     bool ShowsNormal(const Matrix& board) const
     {
         for (int i = 0; i < CellCount; ++i)
-            if (cells[i].Colour != board[i] || cells[i].Size != CellSize::Normal)
+            if (cells[i].first != board[i] || cells[i].second != CellSize::Normal)
                 return false;
         return true;
     }
 
-    std::array<Cell, CellCount> cells{};
+    std::array<std::pair<std::int32_t, CellSize>, CellCount> cells{};
     std::vector<std::string> log;
     std::string scoreText;
-    bool undoEnabled = false, timer1 = false, timer2 = false;
+    bool undoEnabled = false, ticking = false;
     int endOfGameCalls = 0;
-    bool timer1OffAtEnd = false;
-
-private:
-    void Log(std::string entry) { log.push_back(std::move(entry)); }
-};
-
-// What the game reports of each move, in order, with the screen's log length
-// at the time, so a test sees whether a report came before the end of a game.
-class RecordingListener final : public MoveListener {
-public:
-    struct Settled {
-        std::vector<RemovedLine> lines;
-        std::int32_t score;
-    };
-    void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score) override
-    {
-        settled.push_back({lines, score});
-    }
-    void MoveRefused(Refusal why) override { refused.push_back(why); }
-
-    std::vector<Settled> settled;
     std::vector<Refusal> refused;
+    std::vector<std::vector<RemovedLine>> settled;
 };
 
 // 7 at (4,5) and 6 at (4,6): the exchange makes 6 6 6 in row 4, columns 3-5.
@@ -95,44 +79,40 @@ inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--66
 
 class GameTest : public ::testing::Test {
 protected:
-    GameTest() : game(screen)
+    GameTest() : game(screen, screen)
     {
-        game.State().Scheme = 1;
-        game.Random().Seed(12345);
+        game.Seed(12345);
         game.Newgame();
-        game.ReportTo(&listener);
+        game.KeepIn(&screen);
         screen.Take();
     }
 
-    // Put a settled board on the table, as if dealt and drawn.
-    void SetBoard(const Matrix& board)
+    // Put a settled board on the table, as a kept game comes back.
+    void SetBoard(const Matrix& board, std::int32_t score = 0)
     {
-        game.State().GameBoard = board;
-        game.Redrow();
+        game.Resume({board, score, false, {}, 0, game.Random().State()});
         screen.Take();
     }
 
     void Click(int cell) { game.ButtonClick(cell / 10, cell % 10); }
 
-    // Run the timers until the board settles; returns the ticks of each.
-    std::pair<int, int> Settle()
+    // Ticks until the move has played out; returns the ticks. A board that
+    // never settles fails here, showing where it got to.
+    int Settle()
     {
-        int ticks1 = 0, ticks2 = 0;
-        while (screen.timer1 || screen.timer2) {
-            EXPECT_FALSE(screen.timer1 && screen.timer2) << "both animations running";
-            if (screen.timer2) {
-                game.Timer2Timer();
-                ++ticks2;
-            } else {
-                game.Timer1Timer();
-                ++ticks1;
+        int ticks = 0;
+        for (; game.Animating(); game.Tick()) {
+            EXPECT_TRUE(screen.ticking) << "the window's timer would not tick it";
+            if (++ticks > 1000) {
+                ADD_FAILURE() << "the move never settles; work board " << TextOf(game.State().WorkBoard);
+                break;
             }
         }
-        return {ticks1, ticks2};
+        EXPECT_FALSE(screen.ticking);
+        return ticks;
     }
 
-    RecordingScreen screen;
-    RecordingListener listener;
+    Recorder screen;
     Game game;
 };
 

@@ -58,7 +58,7 @@ TEST_F(SavedGameTest, KeptAtEveryRestAndDroppedWhenTheGameEnds)
         }
     }
     ASSERT_EQ(screen.endOfGameCalls, 1) << "the seeded game runs to its end";
-    game.GameOver(); // Yes: the new deal is the game kept now
+    game.Newgame(); // played again: the new deal is the game kept now
     EXPECT_EQ(keeper.log, (Log{"drop", "keep 0"}));
     EXPECT_TRUE(RoundTrips(keeper.kept));
 }
@@ -69,16 +69,16 @@ TEST_F(SavedGameTest, AResumedGameShowsPlaysAndUndoesAsTheKeptOne)
         ASSERT_TRUE(PlayFirstMove(game));
     const SavedGame kept = *ReadSavedGame(SavedGameText(game.Saved()));
 
-    RecordingScreen otherScreen;
-    Game other(otherScreen);
-    other.Random().Seed(999);
+    Recorder otherScreen;
+    Game other(otherScreen, otherScreen);
+    other.Seed(999);
     other.Newgame();
     other.ButtonClick(1, 1); // a pick pending on the game it replaces
     other.Resume(kept);
     EXPECT_TRUE(otherScreen.ShowsNormal(game.State().GameBoard));
     EXPECT_EQ(otherScreen.scoreText, std::to_string(game.State().Score));
     EXPECT_TRUE(otherScreen.undoEnabled);
-    EXPECT_EQ(other.State().ExpectFirstPick, 1) << "the first click after a resume picks";
+    EXPECT_FALSE(other.PendingPick()) << "the first click after a resume picks";
 
     // The refills go on as they would have in the game that was kept.
     ASSERT_TRUE(PlayFirstMove(game) && PlayFirstMove(other));

@@ -45,7 +45,7 @@ TEST_F(Accessibility, EveryControlAndCellHasAName)
     EXPECT_TRUE(iface->state().selectable && iface->state().selected);
     ClickCell(35);
     EXPECT_FALSE(iface->state().selected);
-    window->ClearCell(3, 5);
+    window->Board().ClearCell(3, 5);
     EXPECT_EQ(Name(cell), "Row 3, column 5: empty");
 }
 

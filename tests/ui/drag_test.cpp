@@ -38,8 +38,7 @@ TEST_F(Drag, ABallDraggedOntoItsNeighbourSwapsAsTwoClicksWould)
     const Matrix byClicks = State().GameBoard;
     const std::int32_t score = State().Score;
 
-    window->GameLogic().Random().Seed(1);
-    State().Score = 0;
+    window->GameLogic().Seed(1);
     SetBoard(OneMove);
     // Just past the middle of the gap between the two cells the move is made,
     // before the button is let go.
@@ -50,18 +49,17 @@ TEST_F(Drag, ABallDraggedOntoItsNeighbourSwapsAsTwoClicksWould)
     EXPECT_EQ(State().GameBoard, byClicks);
     EXPECT_EQ(State().Score, score);
     EXPECT_TRUE(Find(QStringLiteral("Image15"))->isEnabled()) << "and it can be undone";
-    EXPECT_EQ(State().ExpectFirstPick, 1) << "the release picked nothing";
+    EXPECT_FALSE(State().Picked) << "the release picked nothing";
 
     // A pair that makes no line is refused and leaves nothing picked.
     SetBoard(OneMove);
     DragBall(44, Centre(34));
     EXPECT_FALSE(window->GameLogic().Animating());
     EXPECT_EQ(State().GameBoard, OneMove);
-    EXPECT_EQ(State().ExpectFirstPick, 1);
+    EXPECT_FALSE(State().Picked);
 
     // A drag from another ball than the one picked moves the dragged one.
-    window->GameLogic().Random().Seed(1);
-    State().Score = 0;
+    window->GameLogic().Seed(1);
     SetBoard(OneMove);
     ClickCell(11);
     DragBall(46, Centre(45));
@@ -101,7 +99,7 @@ TEST_F(Drag, APressAndReleaseStaysAClickAndADragToNowhereLeavesTheBallPicked)
     DragBall(45, Centre(45) + QPoint(10, 10)); // a shaky click
     EXPECT_TRUE(Picked(45));
     ClickCell(45);
-    EXPECT_EQ(State().ExpectFirstPick, 1) << "a click on the picked ball drops it, as always";
+    EXPECT_FALSE(State().Picked) << "a click on the picked ball drops it, as always";
 
     // Diagonally, in one flick two cells on, and straight off the board.
     const struct { int from; QPoint to; int steps; } nowhere[] = {{45, Centre(56), 8}, {45, Centre(47), 1}, {41, QPoint(20, 200), 8}};
@@ -120,7 +118,7 @@ TEST_F(Drag, APressAndReleaseStaysAClickAndADragToNowhereLeavesTheBallPicked)
     const Matrix during = State().GameBoard;
     DragBall(11, Centre(12));
     Settle();
-    EXPECT_EQ(State().ExpectFirstPick, 1);
+    EXPECT_FALSE(State().Picked);
     EXPECT_NE(State().GameBoard, during);
     SetBoard(OneMove);
     ClickCell(45);

@@ -16,23 +16,17 @@ const QByteArray Scores = "100\r\n90\r\n80\r\n70\r\n60\r\n50\r\n40\r\n30\r\n20\r
 class HighScore : public WindowTest {
 protected:
     void SetUp() override { folder.Write("H2.dat", Scores); }
-    // Settles a board with no move left and `score` on it, which ends the
-    // game, and waits for the message that follows.
+    // Ends the game with `score` and waits for the message that follows.
     void End(std::int32_t score)
     {
         const auto seen = watcher.boxes.size();
-        SetBoard(NoMove);
-        State().WorkBoard = NoMove;
-        State().AnimStep = 0;
-        State().Score = score;
-        window->ShowScore(score);
-        window->GameLogic().Chenge();
+        EndGame(score);
         ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() > seen; }));
     }
     // Types each character as a key press carrying it, as a keyboard in that script would.
     void Type(const QString& text)
     {
-        auto* edit = window->NameDialog()->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        auto* edit = window->Ending().NameDialog()->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         edit->clear();
         for (const uint code : text.toUcs4()) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
@@ -89,10 +83,7 @@ TEST_F(HighScore, AnEarnedEntryIsMadeHoweverTheGameIsLeft)
     folder.Write("H.dat", "Ann\r\nBo\r\nCy\r\nDi\r\nEd\r\nFlo\r\nGus\r\nHal\r\nIvy\r\nJo\r\n");
     // Ends the game with a place and waits until the name dialog is done with.
     const auto endTheGame = [this](std::int32_t score, const std::function<bool()>& done) {
-        SetBoard(NoMove);
-        State().WorkBoard = NoMove;
-        State().Score = score;
-        window->GameLogic().Chenge();
+        EndGame(score);
         ASSERT_TRUE(WaitUntil(done));
     };
     const auto waiting = [this] { return Find<QTimer>(QStringLiteral("Timer3"))->isActive(); };

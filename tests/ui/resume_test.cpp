@@ -34,14 +34,12 @@ TEST_F(Resume, TheNextStartResumesTheGameLeftUnlessItEnded)
         std::ofstream(saved, std::ios::binary | std::ios::trunc) << damage;
         Restart();
         EXPECT_NE(State().GameBoard, OneMove) << "a new deal for '" << damage << "'";
-        EXPECT_EQ(State().ExpectFirstPick, 1);
+        EXPECT_FALSE(State().Picked);
     }
 
     // An ended game is not kept: the question's No ends the program, and
     // the next start deals anew.
-    SetBoard(NoMove);
-    State().WorkBoard = NoMove;
-    window->GameLogic().Chenge();
+    EndGame(0);
     ASSERT_TRUE(WaitUntil([&] { return !watcher.boxes.isEmpty(); }));
     EXPECT_FALSE(std::filesystem::exists(saved));
     Restart();

@@ -43,19 +43,19 @@ TEST_F(SwapTiming, TheFirstAndSecondSwapsTickOnTheirGrid)
 {
     Start();
     EXPECT_TRUE(window->findChild<SwapSound*>()->children().isEmpty()) << "a window only looked at loads no sound";
-    auto* swap = Find<QTimer>(QStringLiteral("Timer2"));
+    auto* timer = Find<QTimer>(QStringLiteral("AnimationTimer"));
     for (int move = 1; move <= 2; ++move) {
         SetBoard(OneMove);
         ClickCell(45);
-        TickClock ticks(swap);
+        TickClock ticks(timer);
         ClickCell(46);
-        ASSERT_TRUE(WaitUntil([&] { return !swap->isActive(); }));
-        ASSERT_EQ(ticks.starts.size(), 4u);
-        for (std::size_t k = 0; k < ticks.starts.size(); ++k) {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
+        // The swap's four ticks, the first of the one timer's ticks.
+        ASSERT_GE(ticks.starts.size(), 6u);
+        for (std::size_t k = 0; k < 4; ++k) {
             EXPECT_NEAR(ticks.starts[k] - ticks.starts[0], 100.0 * static_cast<double>(k), 10.0) << "move " << move << " tick " << k;
             EXPECT_LT(ticks.lengths[k], 10.0) << "move " << move << " tick " << k;
         }
-        ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
     }
 }
 

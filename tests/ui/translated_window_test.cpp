@@ -84,7 +84,7 @@ TEST_F(GermanWindow, SaysNothingInEnglish)
     ClickCell(35);
     EXPECT_EQ(cell->text(QAccessible::Name), "Zeile 3, Spalte 5: rosa Kugel, ausgewählt");
     ClickCell(35);
-    window->ClearCell(3, 5);
+    window->Board().ClearCell(3, 5);
     EXPECT_EQ(cell->text(QAccessible::Name), "Zeile 3, Spalte 5: leer");
     EXPECT_EQ(cell->actionInterface()->localizedActionName(QAccessibleActionInterface::pressAction()), "Drücken");
 }
@@ -105,7 +105,8 @@ TEST_F(GermanWindow, AsksForAnotherGameInGerman)
         }
     });
     answer.start(5);
-    EXPECT_FALSE(window->AskPlayAgain());
+    EndGame(0);
+    EXPECT_FALSE(window->isVisible()) << "No ends the program";
     EXPECT_EQ(title, "       Spiel vorbei!!!");
     EXPECT_EQ(question, "Möchtest du noch einmal spielen?");
     buttons.sort();

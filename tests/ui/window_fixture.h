@@ -5,7 +5,9 @@
 
 #include "board_strings.h"
 #include "scores/name_dialog.h"
+#include "ui/board/board_view.h"
 #include "ui/controls/list_box.h"
+#include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
 #include "ui/controls/picture_control.h"
 #include "ui/pictures/picture_list.h"
@@ -34,6 +36,34 @@ namespace tumbaro::test {
 // 7 at (4,5) and 6 at (4,6): swapping them makes 6 6 6 in row 4, for 15 points.
 inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--6676--",
                                        "--------", "--------", "--------", "--------"});
+
+// A last move that leaves no move: swapping (1,5) and (1,6) makes 6 6 6 in
+// row 1, and the generator's state is one whose new balls make no move.
+inline SavedGame LastMove(std::int32_t score)
+{
+    struct : Painter {
+        void DrawCell(int, int, std::int32_t, CellSize) override {}
+        void ClearCell(int, int) override {}
+        void ShowScore(std::int32_t) override {}
+        void SetUndoEnabled(bool) override {}
+    } blank;
+    struct : GameEvents {
+        void GameEnded(std::int32_t) override { ended = true; }
+        bool ended = false;
+    } events;
+    SavedGame last{Overlay({"--6676--", "--------", "--------", "--------", "--------", "--------", "--------",
+                            "--------"}), score};
+    for (last.Random = 1; !events.ended; ++last.Random) {
+        Game game(blank, events);
+        game.Resume(last);
+        game.ButtonClick(1, 5);
+        game.ButtonClick(1, 6);
+        while (game.Tick()) {
+        }
+    }
+    --last.Random;
+    return last;
+}
 
 // Runs the event loop until `done` holds or `ms` pass; returns done().
 inline bool WaitUntil(const std::function<bool()>& done, int ms = 10000)
@@ -130,19 +160,33 @@ protected:
         window->show();
         ASSERT_TRUE(WaitUntil([&] { return window->Activated(); }));
         // The start seeded from the clock; the tests want the same refills every run.
-        window->GameLogic().Random().Seed(1);
+        window->GameLogic().Seed(1);
     }
     void TearDown() override { window.reset(); }
     // A new run of the game in the same folder, reading what the last one stored.
     void Restart() { TearDown(); Start(); }
 
-    GameState& State() { return window->GameLogic().State(); }
+    const GameState& State() { return window->GameLogic().State(); }
+    int Scheme() { return window->Board().Scheme(); }
     template <class T = PictureControl>
     T* Find(const QString& name) const { return window->findChild<T*>(name); }
     PictureControl* Cell(int row, int column) const { return Find(QStringLiteral("Ball%1%2").arg(row).arg(column)); }
     const PictureList* List(const QString& name) const { return Find<PictureList>(name); }
 
-    void SetBoard(const Matrix& board) { State().GameBoard = board; window->Redrow(); }
+    // Put a settled board on the table, as a kept game comes back.
+    void SetBoard(const Matrix& board)
+    {
+        window->GameLogic().Resume({board, 0, false, {}, 0, window->GameLogic().Random().State()});
+    }
+    // Ends the game with `score` by its last move, played out.
+    void EndGame(std::int32_t score)
+    {
+        window->GameLogic().Resume(LastMove(score - 15));
+        ClickCell(15);
+        ClickCell(16);
+        while (window->GameLogic().Tick()) {
+        }
+    }
 
     // Clicks at a point of the window, routed to whatever lies there.
     void ClickCell(int cell) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, CellPosition(cell / 10, cell % 10) + QPoint(25, 25)); }
@@ -173,7 +217,7 @@ protected:
 
     bool Idle()
     {
-        return !Find<QTimer>(QStringLiteral("Timer1"))->isActive() && !Find<QTimer>(QStringLiteral("Timer2"))->isActive();
+        return !Find<QTimer>(QStringLiteral("AnimationTimer"))->isActive();
     }
 
     WorkFolder folder;

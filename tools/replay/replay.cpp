@@ -2,7 +2,7 @@
 
 #include "engine/board.h"
 #include "play/game.h"
-#include "tools/replay/replay_screen.h"
+#include "tools/replay/replay_view.h"
 #ifdef TUMBARO_CHECK_INVARIANTS
 #include "tools/replay/invariants.h"
 #endif
@@ -22,12 +22,11 @@ struct Totals {
 
 class Replay {
 public:
-    Replay(const ReplayArgs& args, std::ostream& out) : args_(args), out_(out), game_(screen_) {}
+    Replay(const ReplayArgs& args, std::ostream& out) : args_(args), out_(out), game_(painter_, events_) {}
 
     void Run()
     {
-        game_.State().Scheme = 1;
-        game_.Random().Seed(args_.Seed);
+        game_.Seed(args_.Seed);
         Deal();
         if (args_.AutoMoves)
             PlayAuto(*args_.AutoMoves);
@@ -67,10 +66,10 @@ private:
     // Two clicks, then every timer tick until the board has settled.
     void Play(Pick first, Pick second, const std::string& text)
     {
-        screen_.beeped = false;
+        events_.refused = false;
         game_.ButtonClick(first.Row, first.Column);
         game_.ButtonClick(second.Row, second.Column);
-        if (screen_.beeped || !game_.Animating()) {
+        if (events_.refused || !game_.Animating()) {
             if (!args_.Summary)
                 out_ << "refused " << text << '\n';
             return;
@@ -87,13 +86,13 @@ private:
                  << " cascades " << game_.LastMove().Cascades << '\n';
             PrintBoard();
         }
-        if (screen_.gameOver) {
-            screen_.gameOver = false;
+        if (events_.gameOver) {
+            events_.gameOver = false;
             ++totals_.Games;
             totals_.EndedGamePoints += state.Score;
             if (!args_.Summary)
                 out_ << "game over score " << state.Score << '\n';
-            game_.GameOver();
+            game_.Newgame(); // as a player who always plays again
             if (!args_.Summary) {
                 out_ << "deal\n";
                 PrintBoard();
@@ -123,7 +122,8 @@ private:
 
     const ReplayArgs& args_;
     std::ostream& out_;
-    ReplayScreen screen_;
+    BlankPainter painter_;
+    ReplayEvents events_;
     Game game_;
     Totals totals_;
 };

@@ -168,7 +168,7 @@ BoardAccessibility::BoardAccessibility(const Game& game, BoardView& board, QWidg
 {
     setObjectName(QStringLiteral("BoardAccessibility"));
     Windows().insert(window, this);
-    shown_.fill(EmptyCell);
+    connect(&board, &BoardView::CellDrawn, this, &BoardAccessibility::CellDrawn);
     static const bool installed = [] {
         QAccessible::installFactory(PictureFactory);
         return true;
@@ -218,9 +218,11 @@ int BoardAccessibility::PickedCell() const
 
 bool BoardAccessibility::Picked(int row, int column) const { return PickedCell() == CellIndex(row, column); }
 
+int BoardAccessibility::Scheme() const { return board_.Scheme(); }
+
 QString BoardAccessibility::CellName(int row, int column) const
 {
-    const QString ball = BallName(game_.State().Scheme, shown_[CellIndex(row, column)]);
+    const QString ball = BallName(board_.Scheme(), board_.ShownAt(CellIndex(row, column)).Colour);
     if (ball.isEmpty())
         return Translated(QT_TRANSLATE_NOOP("Accessibility", "Row %1, column %2: empty")).arg(row).arg(column);
     //: %3 is the ball, as "pink sphere".
@@ -234,9 +236,8 @@ QString BoardAccessibility::CellDescription() const
     return focusSteps_ <= 1 ? Translated(CellHowTo) : QString();
 }
 
-void BoardAccessibility::CellDrawn(int row, int column, std::int32_t colour)
+void BoardAccessibility::CellDrawn()
 {
-    shown_[CellIndex(row, column)] = colour;
     const int picked = PickedCell();
     if (picked == picked_)
         return;
@@ -255,18 +256,18 @@ void BoardAccessibility::FocusCell(int row, int column)
 {
     focus_ = CellIndex(row, column);
     ++focusSteps_;
-    readColour_ = shown_[focus_];
-    readScheme_ = game_.State().Scheme;
+    readColour_ = board_.ShownAt(focus_).Colour;
+    readScheme_ = board_.Scheme();
     QAccessibleEvent event(board_.Cell(row, column), QAccessible::Focus);
     sink_(&event);
 }
 
 QString BoardAccessibility::FocusCellIfChanged()
 {
-    if (focus_ < 0 || (shown_[focus_] == readColour_ && game_.State().Scheme == readScheme_))
+    if (focus_ < 0 || (board_.ShownAt(focus_).Colour == readColour_ && board_.Scheme() == readScheme_))
         return {};
-    readColour_ = shown_[focus_];
-    readScheme_ = game_.State().Scheme;
+    readColour_ = board_.ShownAt(focus_).Colour;
+    readScheme_ = board_.Scheme();
     return CellName(focus_ / BoardSize + 1, focus_ % BoardSize + 1);
 }
 

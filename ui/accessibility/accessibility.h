@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <array>
 #include <functional>
 
 class QAccessibleEvent;
@@ -39,9 +38,10 @@ public:
     // The window's own, for the controls on `window`.
     static const BoardAccessibility* Of(const QWidget* window);
 
-    // What the cell shows now, as drawn; EmptyCell for an empty one. A pick
-    // made or let go is told as the cell's selection.
-    void CellDrawn(int row, int column, std::int32_t colour);
+    // A cell was drawn: a pick made or let go is told as the cell's selection.
+    void CellDrawn();
+    // The scheme the balls are named in.
+    int Scheme() const;
     // "Row 3, column 5: pink sphere", "Row 3, column 5: empty".
     QString CellName(int row, int column) const;
     // The ball picked and waiting for its partner, once the board is at rest.
@@ -72,7 +72,6 @@ private:
     BoardView& board_;
     QWidget* window_;
     QHash<const QWidget*, QPointer<QAction>> presses_;
-    std::array<std::int32_t, CellCount> shown_;
     int focus_ = -1; // the cursor's cell as an element number; -1 before the first step
     int focusSteps_ = 0;
     std::int32_t readColour_ = EmptyCell; // what the cursor's cell showed when last read

@@ -25,7 +25,7 @@ void GameAnnouncements::Say(QString text)
 
 void GameAnnouncements::MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score)
 {
-    Say(spoken::MoveReport(game_.State().Scheme, lines, score));
+    Say(spoken::MoveReport(board_.Scheme(), lines, score));
 }
 
 void GameAnnouncements::MoveRefused(Refusal why) { Say(spoken::Refused(why)); }

@@ -5,7 +5,7 @@
 // cursor has changed meanwhile, the sentence ends with that cell, so the
 // player hears it without moving.
 
-#include "play/move_report.h"
+#include "play/game_events.h"
 
 #include <QObject>
 
@@ -17,13 +17,13 @@ class Announcer;
 class BoardAccessibility;
 class Game;
 
-class GameAnnouncements : public QObject, public MoveListener {
+class GameAnnouncements : public QObject {
     Q_OBJECT
 public:
     GameAnnouncements(const Game& game, BoardAccessibility& board, QWidget* window);
 
-    void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score) override;
-    void MoveRefused(Refusal why) override;
+    void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score);
+    void MoveRefused(Refusal why);
     void Undone();
     void NewGame();
     void SchemeChosen(int scheme);

@@ -4,7 +4,7 @@
 // and the end of a game. Kept short: a blind player hears each one after
 // every move.
 
-#include "play/move_report.h"
+#include "play/game_events.h"
 
 #include <QString>
 

@@ -1,8 +1,10 @@
 #include "ui/board/board_view.h"
 
 #include "ui/controls/picture_control.h"
+#include "ui/controls/score_box.h"
 #include "ui/pictures/picture_list.h"
 
+#include <QAction>
 #include <QWidget>
 
 namespace tumbaro {
@@ -24,12 +26,34 @@ PictureControl* BoardView::MakeCell(int row, int column, const QRect& geometry, 
     return cell;
 }
 
-void BoardView::Draw(int row, int column, std::int32_t colour, CellSize size, int scheme)
+void BoardView::DrawCell(int row, int column, std::int32_t colour, CellSize size)
 {
-    const PictureList* list = balls_[(scheme - 1) + (size == CellSize::Small ? 3 : 0)];
+    shown_[CellIndex(row, column)] = {colour, size};
+    const PictureList* list = balls_[(scheme_ - 1) + (size == CellSize::Small ? 3 : 0)];
     Cell(row, column)->CopyFromList(list, colour);
+    emit CellDrawn(row, column);
 }
 
-void BoardView::Clear(int row, int column) { Cell(row, column)->ClearPicture(); }
+void BoardView::ClearCell(int row, int column)
+{
+    shown_[CellIndex(row, column)] = {};
+    Cell(row, column)->ClearPicture();
+    emit CellDrawn(row, column);
+}
+
+void BoardView::ShowScore(std::int32_t score) { score_->SetText(QString::number(score)); }
+
+void BoardView::SetUndoEnabled(bool enabled) { undo_->setEnabled(enabled); }
+
+void BoardView::Redraw()
+{
+    for (int i = 0; i < CellCount; ++i) {
+        const Shown cell = shown_[i];
+        if (cell.Colour == EmptyCell)
+            ClearCell(RowOf(i), ColumnOf(i));
+        else
+            DrawCell(RowOf(i), ColumnOf(i), cell.Colour, cell.Size);
+    }
+}
 
 } // namespace tumbaro

@@ -5,8 +5,8 @@
 
 namespace tumbaro {
 
-HintBlink::HintBlink(const Game& game, Screen& screen, QObject* parent)
-    : QObject(parent), game_(game), screen_(screen), timer_(this)
+HintBlink::HintBlink(const Game& game, Painter& painter, QObject* parent)
+    : QObject(parent), game_(game), painter_(painter), timer_(this)
 {
     setObjectName(QStringLiteral("HintBlink"));
     timer_.setInterval(PhaseInterval);
@@ -16,10 +16,9 @@ HintBlink::HintBlink(const Game& game, Screen& screen, QObject* parent)
 bool HintBlink::Start()
 {
     Cancel();
-    const GameState& state = game_.State();
-    if (game_.Animating() || state.ExpectFirstPick != 1)
+    if (game_.Animating() || game_.PendingPick())
         return false;
-    const auto move = FirstMove(state.GameBoard);
+    const auto move = FirstMove(game_.State().GameBoard);
     if (!move)
         return false;
     first_ = move->First;
@@ -53,7 +52,7 @@ void HintBlink::Draw(bool small)
 {
     const Matrix& board = game_.State().GameBoard;
     for (const int cell : {first_, second_})
-        screen_.DrawCell(cell / BoardSize + 1, cell % BoardSize + 1, board[cell],
+        painter_.DrawCell(RowOf(cell), ColumnOf(cell), board[cell],
                          small ? CellSize::Small : CellSize::Normal);
 }
 

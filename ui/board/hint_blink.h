@@ -9,7 +9,7 @@
 namespace tumbaro {
 
 class Game;
-class Screen;
+class Painter;
 
 class HintBlink : public QObject {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     static constexpr int PhaseInterval = 200; // ms; six phases make the blink
     static constexpr int Phases = 6;
 
-    HintBlink(const Game& game, Screen& screen, QObject* parent);
+    HintBlink(const Game& game, Painter& painter, QObject* parent);
 
     // Starts blinking the move the engine's search finds first; false, and
     // nothing shown, during a move, while a ball is picked, or with no move.
@@ -34,7 +34,7 @@ private:
     void Draw(bool small);
 
     const Game& game_;
-    Screen& screen_;
+    Painter& painter_;
     QTimer timer_;
     int first_ = -1;
     int second_ = -1;

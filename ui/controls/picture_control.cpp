@@ -26,12 +26,6 @@ void PictureControl::ClearPicture()
     update();
 }
 
-void PictureControl::SetPicture(const QImage& picture)
-{
-    source_ = nullptr;
-    ShowPicture(picture);
-}
-
 void PictureControl::SetPictureSource(PictureSource source)
 {
     ShowPicture(source(devicePixelRatioF()));

@@ -25,7 +25,6 @@ public:
     using PictureSource = std::function<QImage(qreal ratio)>;
 
     void ClearPicture();
-    void SetPicture(const QImage& picture);
     // Shows the picture `source` draws for this control's screen, and asks it
     // again whenever Redraw is called.
     void SetPictureSource(PictureSource source);

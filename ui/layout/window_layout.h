@@ -17,10 +17,13 @@ inline constexpr int WindowHeight = 572;
 inline constexpr unsigned WindowColour = 0xB9D1EA;
 
 enum class ControlKind { Background, Picture, Cell, Memo, ListBox };
+// What a control does for the player, for those that do more than show a picture.
+enum class ControlRole { None, Exit, Help, Undo, NewGame, Scheme1, Scheme2, Scheme3, Names, Scores };
 
 struct ControlSpec {
     QString name;
     ControlKind kind;
+    ControlRole role;
     QRect geometry;
     int pictureOptions; // PictureControl::Option flags
     const char* hint; // in English, translated where it is shown; may be null

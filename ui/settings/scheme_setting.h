@@ -1,5 +1,5 @@
 #pragma once
-// The one setting the game keeps: the chosen scheme, a string value "Scheme"
+// The scheme setting: the chosen scheme, a string value "Scheme"
 // of one key in the settings store.
 
 #include "platform/registry_store.h"

@@ -5,6 +5,7 @@
 #include "platform/registry_store.h"
 #include "ui/languages/language.h"
 #include "ui/errors/error_display.h"
+#include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char** argv)
@@ -25,7 +26,7 @@ int main(int argc, char** argv)
         // the player has earned.
         tumbaro::QuitSignals quitSignals;
         QObject::connect(&quitSignals, &tumbaro::QuitSignals::Received, &window, &tumbaro::TTumbaro::QuitOnSignal);
-        const tumbaro::ExitGuard exitGuard([&window] { window.CompletePendingEntryOrLog(false); });
+        const tumbaro::ExitGuard exitGuard([&window] { window.Ending().CompletePendingEntryOrLog(false); });
         window.show();
         QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
         QApplication::exec();

@@ -3,7 +3,6 @@
 #include "platform/registry_store.h"
 #include "ui/accessibility/accessibility.h"
 #include "ui/accessibility/game_announcements.h"
-#include "ui/accessibility/spoken_words.h"
 #include "ui/board/board_view.h"
 #include "ui/board/hint_blink.h"
 #include "ui/commands/game_commands.h"
@@ -13,19 +12,19 @@
 #include "ui/controls/score_box.h"
 #include "ui/errors/error_display.h"
 #include "ui/input/drag_swap.h"
-#include "ui/input/shortcuts.h"
+#include "ui/input/keyboard_play.h"
 #include "ui/layout/window_layout.h"
 #include "ui/pictures/picture_density.h"
-#include "ui/pictures/picture_list.h"
 #include "ui/pictures/stored_pictures.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
 #include "ui/table/high_score_model.h"
+#include "ui/window/button_looks.h"
+#include "ui/window/end_of_game.h"
 #include "ui/window/pixel_ratio_follower.h"
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -36,7 +35,6 @@ namespace tumbaro {
 namespace {
 
 constexpr int AnimationInterval = 100; // ms, swap and fall ticks
-constexpr int NameWaitInterval = 1000; // ms, the wait after the name dialog closes
 
 QIcon WindowIcon(qreal ratio)
 {
@@ -56,8 +54,9 @@ QFont WindowFont(const char* family, int pixelSize)
 } // namespace
 
 TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game_(*this), settingsFile_(std::move(settingsFile)),
-      savedGame_(SavedGameFile::BesideStore(settingsFile_)), swapSound_(this), questionBeep_(this)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), board_(new BoardView(this)), game_(*board_, *this),
+      settingsFile_(std::move(settingsFile)), savedGame_(SavedGameFile::BesideStore(settingsFile_)),
+      swapSound_(this), questionBeep_(this)
 {
     setObjectName(QStringLiteral("Tumbaro"));
     setWindowTitle(QStringLiteral("Tumbaro"));
@@ -71,29 +70,33 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     setWindowIcon(WindowIcon(devicePixelRatioF()));
     commands_ = new GameCommands(this);
     table_ = new HighScoreModel(this);
-    board_ = new BoardView(this);
     accessibility_ = new BoardAccessibility(game_, *board_, this);
     announcements_ = new GameAnnouncements(game_, *accessibility_, this);
+    looks_ = new ButtonLooks(this);
     BuildControls();
-    accessibility_->NameControls(Memo1, ListBox1, ListBox2);
+    board_->ShowOn(Memo1, commands_->Undo());
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
-    hint_ = new HintBlink(game_, *this, this);
+    hint_ = new HintBlink(game_, *board_, this);
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
     new DragSwap(*board_, game_);
-    ratio_ = new PixelRatioFollower(this, [this] { Handle([this] { RedrawPictures(); }); });
-    ConnectButtons();
+    ratio_ = new PixelRatioFollower(this, [this] { ShowErrors([this] { RedrawPictures(); }); });
+    ending_ = new EndOfGame(this, *table_,
+                            {[this] {
+                                 Newgame();
+                                 announcements_->NewGame();
+                             },
+                             [this] { Terminate(); }});
+    looks_->Connect(*commands_, *accessibility_);
     ConnectCommands();
     game_.KeepIn(&savedGame_);
-    game_.ReportTo(announcements_);
 }
 
 TTumbaro::~TTumbaro() = default;
 
 void TTumbaro::BuildControls()
 {
-    ImageList1 = new PictureList(QStringLiteral("ImageList1"), this);
-    ImageList2 = new PictureList(QStringLiteral("ImageList2"), this);
-
+    QWidget* names = nullptr;
+    QWidget* scores = nullptr;
     for (const ControlSpec& entry : MainWindowLayout()) {
         QWidget* widget = nullptr;
         switch (entry.kind) {
@@ -102,17 +105,7 @@ void TTumbaro::BuildControls()
             if (!entry.storedPicture.isEmpty())
                 picture->SetPictureSource(
                     [name = entry.storedPicture](qreal ratio) { return StoredPicture(name, ratio); });
-            if (entry.name == QLatin1String("Exit"))
-                Exit = picture;
-            else if (entry.name == QLatin1String("Help"))
-                Help = picture;
-            else if (entry.name == QLatin1String("Image15"))
-                Image15 = picture;
-            else if (entry.name == QLatin1String("Image16"))
-                Image16 = picture;
-            for (int scheme = 1; scheme <= 3; ++scheme)
-                if (entry.name == QStringLiteral("Image1%1").arg(scheme))
-                    SchemeButtons[static_cast<std::size_t>(scheme - 1)] = picture;
+            looks_->Take(entry.role, picture);
             widget = picture;
             pictures_.push_back(picture);
             break;
@@ -132,9 +125,9 @@ void TTumbaro::BuildControls()
         case ControlKind::ListBox: {
             auto* list = new ListBox(this);
             list->setFont(WindowFont("Comic Sans MS", 19));
-            const bool names = entry.name == QLatin1String("ListBox1");
-            list->setModel(names ? table_->Names() : table_->Scores());
-            (names ? ListBox1 : ListBox2) = list;
+            const bool isNames = entry.role == ControlRole::Names;
+            list->setModel(isNames ? table_->Names() : table_->Scores());
+            (isNames ? names : scores) = list;
             widget = list;
             break;
         }
@@ -144,49 +137,32 @@ void TTumbaro::BuildControls()
         if (entry.hint && *entry.hint)
             widget->setToolTip(QCoreApplication::translate("Hints", entry.hint));
     }
-    setTabOrder(Memo1, ListBox1);
-    setTabOrder(ListBox1, ListBox2);
+    setTabOrder(Memo1, names);
+    setTabOrder(names, scores);
+    accessibility_->NameControls(Memo1, names, scores);
 
-    auto makeTimer = [this](const char* name, int interval) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(name));
-        timer->setInterval(interval);
-        return timer;
-    };
-    Timer1 = makeTimer("Timer1", AnimationInterval);
-    Timer2 = makeTimer("Timer2", AnimationInterval);
+    AnimationTimer = new QTimer(this);
+    AnimationTimer->setObjectName(QStringLiteral("AnimationTimer"));
+    AnimationTimer->setInterval(AnimationInterval);
     // A coarse timer may slip a tick by up to 5 %, and the slips add up
     // along a move; the animations keep their 100 ms beat.
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer2->setTimerType(Qt::PreciseTimer);
-    Timer3 = makeTimer("Timer3", NameWaitInterval);
-    connect(Timer1, &QTimer::timeout, this, [this] { Handle([this] { game_.Timer1Timer(); }); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Handle([this] { game_.Timer2Timer(); }); });
-    connect(Timer3, &QTimer::timeout, this, [this] { Handle([this] { Timer3Timer(); }); });
+    AnimationTimer->setTimerType(Qt::PreciseTimer);
+    connect(AnimationTimer, &QTimer::timeout, this, [this] { ShowErrors([this] { game_.Tick(); }); });
+    connect(Background, &PictureControl::MouseDown, this,
+            [this](Qt::MouseButton pressed, QPoint at) { ShowErrors([=, this] { BackgroundMouseDown(pressed, at); }); });
     connect(board_, &BoardView::CellClicked, this, [this](int row, int column) {
-        Handle([=, this] {
+        // Catching here, before the error would cross Qt's own event
+        // delivery, keeps Qt's bookkeeping intact.
+        ShowErrors([=, this] {
             PrepareSounds();
             game_.ButtonClick(row, column);
         });
     });
 }
 
-void TTumbaro::Handle(const std::function<void()>& handler)
-{
-    // Catching here, before the error would cross Qt's own event delivery,
-    // keeps Qt's bookkeeping intact.
-    ShowErrors(handler);
-}
-
 void TTumbaro::OnTriggered(QAction* action, std::function<void()> handler)
 {
-    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Handle(handler); });
-}
-
-int TTumbaro::DrawnScheme() const
-{
-    const int scheme = game_.State().Scheme;
-    return scheme >= 1 && scheme <= 3 ? scheme : 1;
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { ShowErrors(handler); });
 }
 
 void TTumbaro::showEvent(QShowEvent* event)
@@ -220,40 +196,33 @@ void TTumbaro::FormActivate()
     // A bad stored scheme is told once; the game goes on with scheme 1.
     if (const auto error = LoadScheme())
         ShowError(QString::fromStdString(*error));
-    game_.Random().Seed(static_cast<std::int64_t>(std::time(nullptr)));
+    game_.Seed(static_cast<std::int64_t>(std::time(nullptr)));
+    LoadBackground();
     if (const auto saved = savedGame_.Load())
         game_.Resume(*saved);
     else
         game_.Newgame();
-    LoadHighScores();
+    table_->Load();
 }
 
 std::optional<std::string> TTumbaro::LoadScheme()
 {
     Registry registry(settingsFile_);
     SchemeAtStart start = ReadSchemeAtStart(registry);
-    game_.State().Scheme = start.scheme;
+    board_->SetScheme(start.scheme);
     return std::move(start.error);
-}
-
-// ---- Screen ----
-
-void TTumbaro::DrawCell(int row, int column, std::int32_t colour, CellSize size)
-{
-    accessibility_->CellDrawn(row, column, colour);
-    board_->Draw(row, column, colour, size, DrawnScheme());
-}
-
-void TTumbaro::ClearCell(int row, int column)
-{
-    board_->Clear(row, column);
-    accessibility_->CellDrawn(row, column, EmptyCell);
 }
 
 void TTumbaro::LoadBackground()
 {
-    const QString file = QStringLiteral("b%1.jpg").arg(DrawnScheme());
+    const QString file = QStringLiteral("b%1.jpg").arg(board_->Scheme());
     Background->SetPictureSource([file](qreal ratio) { return LoadJpegForScreen(file, ratio); });
+}
+
+void TTumbaro::Newgame()
+{
+    LoadBackground();
+    game_.Newgame();
 }
 
 void TTumbaro::RedrawPictures()
@@ -263,21 +232,35 @@ void TTumbaro::RedrawPictures()
         control->Redraw();
 }
 
-void TTumbaro::ShowScore(std::int32_t score)
-{
-    Memo1->SetText(QString::number(score));
-}
+// ---- what the game reports ----
 
-void TTumbaro::SetUndoEnabled(bool enabled) { commands_->Undo()->setEnabled(enabled); }
-
-void TTumbaro::SetTimer(TimerId timer, bool on)
+void TTumbaro::AnimationRunning(bool running)
 {
-    QTimer* t = timer == TimerId::Timer1 ? Timer1 : Timer2;
-    if (on)
-        t->start();
+    if (running)
+        AnimationTimer->start();
     else
-        t->stop();
+        AnimationTimer->stop();
 }
+
+void TTumbaro::SwapLanded()
+{
+    if (soundSwitch_->On())
+        swapSound_.Play();
+}
+
+void TTumbaro::MoveRefused(Refusal why)
+{
+    if (soundSwitch_->On())
+        questionBeep_.Play();
+    announcements_->MoveRefused(why);
+}
+
+void TTumbaro::MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score)
+{
+    announcements_->MoveSettled(lines, score);
+}
+
+void TTumbaro::GameEnded(std::int32_t score) { ending_->GameEnded(score); }
 
 void TTumbaro::PrepareSounds()
 {
@@ -291,42 +274,13 @@ void TTumbaro::PrepareSounds()
     questionBeep_.Prepare();
 }
 
-void TTumbaro::PlaySwapSound()
-{
-    if (soundSwitch_->On())
-        swapSound_.Play();
-}
-
-void TTumbaro::QuestionBeep()
-{
-    if (soundSwitch_->On())
-        questionBeep_.Play();
-}
-
-bool TTumbaro::AskPlayAgain()
-{
-    //: The leading blanks centre the title; keep them.
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("GameOver", "       Game Over!!!"),
-                    QCoreApplication::translate("GameOver", "Do you want to play again?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    // Read by a screen reader as the end of the game, score included; the
-    // title on screen stays as it is.
-    box.setAccessibleName(spoken::GameOverTitle());
-    box.setAccessibleDescription(spoken::GameEnd(pendingScore_, endPlace_));
-    return box.exec() == QMessageBox::Yes;
-}
-
 void TTumbaro::Terminate()
 {
-    CompletePendingEntry();
-    Timer1->stop();
-    Timer2->stop();
-    Timer3->stop();
+    ending_->CompletePendingEntry();
+    AnimationTimer->stop();
     hide();
     emit Terminated();
     QCoreApplication::quit();
 }
-
-void TTumbaro::EndOfGame() { HightScore(); }
 
 } // namespace tumbaro

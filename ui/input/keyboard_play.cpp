@@ -1,4 +1,4 @@
-#include "ui/input/shortcuts.h"
+#include "ui/input/keyboard_play.h"
 
 #include "ui/accessibility/accessibility.h"
 #include "ui/board/board_view.h"

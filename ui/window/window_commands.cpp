@@ -1,0 +1,97 @@
+// What the player's commands do, whichever way they come (a button, a key, a
+// screen reader), and the ways out of the program other than the question:
+// the exit button, the window closed by the desktop, SIGTERM or SIGHUP. None
+// of them loses an entry the player has earned; the unfinished game is
+// already kept.
+
+#include "platform/help_page.h"
+#include "platform/registry_store.h"
+#include "ui/accessibility/game_announcements.h"
+#include "ui/board/board_view.h"
+#include "ui/board/hint_blink.h"
+#include "ui/commands/game_commands.h"
+#include "ui/settings/scheme_setting.h"
+#include "ui/settings/sound_switch.h"
+#include "ui/window/button_looks.h"
+#include "ui/window/end_of_game.h"
+#include "ui/window/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QWindow>
+
+namespace tumbaro {
+
+void TTumbaro::ConnectCommands()
+{
+    OnTriggered(commands_->NewGame(), [this] {
+        looks_->ShowReleased(ControlRole::NewGame);
+        // An entry still waiting is made first, and no question follows it.
+        ending_->CompletePendingEntry();
+        Newgame();
+        announcements_->NewGame();
+    });
+    OnTriggered(commands_->Undo(), [this] {
+        looks_->ShowReleased(ControlRole::Undo);
+        game_.Undo();
+        announcements_->Undone();
+    });
+    for (int scheme = 1; scheme <= 3; ++scheme)
+        OnTriggered(commands_->Scheme(scheme), [this, scheme] { SchemeClick(scheme); });
+    OnTriggered(commands_->Help(), [this] {
+        // A click's order: the page first, then the released look.
+        OpenHelpPage();
+        looks_->ShowReleased(ControlRole::Help);
+    });
+    OnTriggered(commands_->Quit(), [this] { Terminate(); });
+    OnTriggered(commands_->Hint(), [this] {
+        if (hint_->Start())
+            announcements_->HintShown(hint_->First(), hint_->Second());
+    });
+    OnTriggered(commands_->Sound(), [this] {
+        soundSwitch_->Toggle();
+        announcements_->SoundSwitched(soundSwitch_->On());
+    });
+}
+
+void TTumbaro::SchemeClick(int scheme)
+{
+    Registry registry(settingsFile_);
+    StoreScheme(registry, scheme);
+    const auto button = static_cast<ControlRole>(static_cast<int>(ControlRole::Scheme1) + scheme - 1);
+    looks_->ShowReleased(button);
+    // A background that can't be loaded is told, and the cells keep their
+    // pictures until they are next drawn, in the new scheme.
+    board_->SetScheme(scheme);
+    LoadBackground();
+    board_->Redraw();
+    announcements_->SchemeChosen(scheme);
+}
+
+void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)
+{
+    // The background reaches 8 pixels left of and 24 above the window, so
+    // every point of the window lies strictly inside it.
+    if (position.x() <= 0 || position.x() >= 800 || position.y() <= 0 || position.y() >= 600)
+        return;
+    if (button == Qt::LeftButton) {
+        if (QWindow* window = windowHandle())
+            window->startSystemMove();
+    } else if (button == Qt::RightButton) {
+        showMinimized();
+    }
+}
+
+void TTumbaro::closeEvent(QCloseEvent* event)
+{
+    ending_->CompletePendingEntryOrLog(true);
+    QWidget::closeEvent(event);
+}
+
+void TTumbaro::QuitOnSignal()
+{
+    ending_->CompletePendingEntryOrLog(true);
+    Terminate();
+}
+
+} // namespace tumbaro
