@@ -20,6 +20,7 @@
 #include "ui/pictures/stored_pictures.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/symbols_switch.h"
 #include "ui/table/high_score_model.h"
 #include "ui/window/pixel_ratio_follower.h"
 
@@ -77,6 +78,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     BuildControls();
     accessibility_->NameControls(Memo1, ListBox1, ListBox2);
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
+    symbolsSwitch_ = new SymbolsSwitch(settingsFile_, this);
     hint_ = new HintBlink(game_, *this, this);
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
     new DragSwap(*board_, game_);

@@ -38,6 +38,7 @@ class PictureList;
 class PixelRatioFollower;
 class ScoreBox;
 class SoundSwitch;
+class SymbolsSwitch;
 class THScore;
 
 class TTumbaro : public QWidget, public Screen {
@@ -143,6 +144,7 @@ private:
     BoardAccessibility* accessibility_ = nullptr;
     GameAnnouncements* announcements_ = nullptr;
     SoundSwitch* soundSwitch_ = nullptr;
+    SymbolsSwitch* symbolsSwitch_ = nullptr;
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     PixelRatioFollower* ratio_ = nullptr;

@@ -13,6 +13,7 @@
 #include "ui/pictures/picture_list.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/symbols_switch.h"
 #include "ui/window/main_window.h"
 
 #include <QAction>
@@ -85,6 +86,11 @@ void TTumbaro::ConnectCommands()
     OnTriggered(commands_->Sound(), [this] {
         soundSwitch_->Toggle();
         announcements_->SoundSwitched(soundSwitch_->On());
+    });
+    OnTriggered(commands_->Symbols(), [this] {
+        symbolsSwitch_->Toggle();
+        Redrow();
+        announcements_->SymbolsSwitched(symbolsSwitch_->On());
     });
 }
 
