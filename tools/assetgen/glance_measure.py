@@ -10,7 +10,8 @@ pixel in CIELAB; two designs are as far apart as the 90th percentile of
 those differences. Prints the closest pair of each scheme, size and vision,
 for the plain pictures and for those with symbols.
 
-Usage: glance_measure.py [ASSET_DIR]   (default: the assets beside this tool)
+Usage: glance_measure.py [--sharp] [ASSET_DIR]   (default: the assets beside this tool)
+  --sharp measures the "@2x" pictures of a doubled screen, with twice the blur.
 """
 import math
 import os
@@ -130,14 +131,18 @@ def apart(a, b):
 
 
 def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..", "assets")
+    args = sys.argv[1:]
+    sharp = "--sharp" in args
+    args = [a for a in args if a != "--sharp"]
+    root = args[0] if args else os.path.join(os.path.dirname(__file__), "..", "..", "assets")
+    suffix, density = ("@2x", 2) if sharp else ("", 1)
     worst = {}
     print("set      scheme size   vision        closest pair  distance")
     for label, folder in (("plain", root), ("symbols", os.path.join(root, "symbols"))):
         for scheme in (1, 2, 3):
             for size, sigma in BLUR.items():
-                pictures = [blurred(on_cell(os.path.join(folder, f"Sxema{scheme}{size}", f"{k}.png"), scheme), sigma)
-                            for k in range(8)]
+                pictures = [blurred(on_cell(os.path.join(folder, f"Sxema{scheme}{size}", f"{k}{suffix}.png"), scheme),
+                                    sigma * density) for k in range(8)]
                 for vision, matrix in VISIONS.items():
                     views = [seen(p, matrix) for p in pictures]
                     d, a, b = min((apart(views[a], views[b]), a, b) for a in range(8) for b in range(a + 1, 8))
