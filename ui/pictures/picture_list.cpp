@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace tumbaro {
 
 namespace {
