@@ -62,7 +62,7 @@ install(PROGRAMS "${DebOut}/tumbaro"
 install(FILES ${TumbaroRuntimeFiles}
   DESTINATION "${DebDataDir}"
   COMPONENT ${DebComponent} EXCLUDE_FROM_ALL)
-install(FILES "${TumbaroRuntime}/Help/Vendrask.html" "${TumbaroRuntime}/Help/Vendrask.de.html"
+install(FILES ${TumbaroHelpPages}
   DESTINATION "${DebDataDir}/Help"
   COMPONENT ${DebComponent} EXCLUDE_FROM_ALL)
 

@@ -25,6 +25,10 @@ QFont PixelFont(const char* family, int pixelSize)
     return font;
 }
 
+// Room kept free at each side of a widened line, so its first and last
+// letters never touch the dialog's edges.
+constexpr int LabelMargin = 4;
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const char* text,
                   int pixelSize)
 {
@@ -32,15 +36,21 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
     auto* label = new QLabel(shown, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
+    QFont font = PixelFont("Comic Sans MS", pixelSize);
     // A translation longer than the English words widens its line, kept in
-    // the middle of the dialog; the English lines stay as they always were.
+    // the middle of the dialog; one too long even for the dialog's width is
+    // drawn a little smaller, so that it is read whole. The English lines
+    // stay as they always were.
     if (shown != QLatin1String(text)) {
-        const int needed = QFontMetrics(PixelFont("Comic Sans MS", pixelSize)).horizontalAdvance(shown) + 4;
-        const int width = std::max(geometry.width(), needed);
+        const int room = parent->width() - 2 * LabelMargin;
+        auto needed = [&] { return QFontMetrics(font).horizontalAdvance(shown) + 4; };
+        while (needed() > room && font.pixelSize() > 9)
+            font.setPixelSize(font.pixelSize() - 1);
+        const int width = std::min(std::max(geometry.width(), needed()), room);
         if (width > geometry.width())
             label->setGeometry((parent->width() - width) / 2, geometry.y(), width, geometry.height());
     }
-    label->setFont(PixelFont("Comic Sans MS", pixelSize));
+    label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }

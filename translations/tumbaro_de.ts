@@ -246,6 +246,10 @@
       <source>Failed to set data for '%1'</source>
       <translation>Die Daten für „%1“ ließen sich nicht speichern</translation>
     </message>
+    <message>
+      <source>Invalid name for the high-score table</source>
+      <translation>Ungültiger Name für die Bestenliste</translation>
+    </message>
   </context>
   <context>
     <name>GameOver</name>
@@ -309,6 +313,11 @@
     <message>
       <source>Exit Game</source>
       <translation>Spiel beenden</translation>
+    </message>
+    <message>
+      <source>Symbols</source>
+      <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
+      <translation>Symbole</translation>
     </message>
   </context>
   <context>
@@ -420,6 +429,38 @@
       <source>Shift</source>
       <translation>Umschalt</translation>
     </message>
+    <message>
+      <source>Space</source>
+      <translation>Leertaste</translation>
+    </message>
+    <message>
+      <source>Return</source>
+      <translation>Eingabe</translation>
+    </message>
+    <message>
+      <source>Enter</source>
+      <translation>Enter</translation>
+    </message>
+    <message>
+      <source>Backspace</source>
+      <translation>Rücktaste</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Links</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Rechts</translation>
+    </message>
+    <message>
+      <source>Up</source>
+      <translation>Hoch</translation>
+    </message>
+    <message>
+      <source>Down</source>
+      <translation>Runter</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -509,6 +550,14 @@
     <message>
       <source>Game over</source>
       <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+      <source>Symbols on.</source>
+      <translation>Symbole an.</translation>
+    </message>
+    <message>
+      <source>Symbols off.</source>
+      <translation>Symbole aus.</translation>
     </message>
   </context>
   <context>

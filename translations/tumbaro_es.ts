@@ -246,6 +246,10 @@
       <source>Failed to set data for '%1'</source>
       <translation>No se pudieron guardar los datos de «%1»</translation>
     </message>
+    <message>
+      <source>Invalid name for the high-score table</source>
+      <translation>Nombre no válido para la tabla de récords</translation>
+    </message>
   </context>
   <context>
     <name>GameOver</name>
@@ -263,7 +267,7 @@
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
-      <translation>Help/Vendrask.html</translation>
+      <translation>Help/Vendrask.es.html</translation>
     </message>
   </context>
   <context>
@@ -309,6 +313,11 @@
     <message>
       <source>Exit Game</source>
       <translation>Salir del juego</translation>
+    </message>
+    <message>
+      <source>Symbols</source>
+      <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
+      <translation>Símbolos</translation>
     </message>
   </context>
   <context>
@@ -420,6 +429,38 @@
       <source>Shift</source>
       <translation>Mayús</translation>
     </message>
+    <message>
+      <source>Space</source>
+      <translation>Espacio</translation>
+    </message>
+    <message>
+      <source>Return</source>
+      <translation>Retorno</translation>
+    </message>
+    <message>
+      <source>Enter</source>
+      <translation>Intro</translation>
+    </message>
+    <message>
+      <source>Backspace</source>
+      <translation>Retroceso</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Izquierda</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Derecha</translation>
+    </message>
+    <message>
+      <source>Up</source>
+      <translation>Arriba</translation>
+    </message>
+    <message>
+      <source>Down</source>
+      <translation>Abajo</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -509,6 +550,14 @@
     <message>
       <source>Game over</source>
       <translation>Fin de la partida</translation>
+    </message>
+    <message>
+      <source>Symbols on.</source>
+      <translation>Con símbolos.</translation>
+    </message>
+    <message>
+      <source>Symbols off.</source>
+      <translation>Sin símbolos.</translation>
     </message>
   </context>
   <context>

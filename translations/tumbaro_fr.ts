@@ -246,6 +246,10 @@
       <source>Failed to set data for '%1'</source>
       <translation>Impossible d’enregistrer les données de « %1 »</translation>
     </message>
+    <message>
+      <source>Invalid name for the high-score table</source>
+      <translation>Nom non valable pour le tableau des records</translation>
+    </message>
   </context>
   <context>
     <name>GameOver</name>
@@ -263,7 +267,7 @@
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
-      <translation>Help/Vendrask.html</translation>
+      <translation>Help/Vendrask.fr.html</translation>
     </message>
   </context>
   <context>
@@ -309,6 +313,11 @@
     <message>
       <source>Exit Game</source>
       <translation>Quitter le jeu</translation>
+    </message>
+    <message>
+      <source>Symbols</source>
+      <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
+      <translation>Symboles</translation>
     </message>
   </context>
   <context>
@@ -420,6 +429,38 @@
       <source>Shift</source>
       <translation>Maj</translation>
     </message>
+    <message>
+      <source>Space</source>
+      <translation>Espace</translation>
+    </message>
+    <message>
+      <source>Return</source>
+      <translation>Retour</translation>
+    </message>
+    <message>
+      <source>Enter</source>
+      <translation>Entrée</translation>
+    </message>
+    <message>
+      <source>Backspace</source>
+      <translation>Effacement</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Gauche</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Droite</translation>
+    </message>
+    <message>
+      <source>Up</source>
+      <translation>Haut</translation>
+    </message>
+    <message>
+      <source>Down</source>
+      <translation>Bas</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -509,6 +550,14 @@
     <message>
       <source>Game over</source>
       <translation>Partie terminée</translation>
+    </message>
+    <message>
+      <source>Symbols on.</source>
+      <translation>Symboles affichés.</translation>
+    </message>
+    <message>
+      <source>Symbols off.</source>
+      <translation>Symboles masqués.</translation>
     </message>
   </context>
   <context>

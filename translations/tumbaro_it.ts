@@ -246,6 +246,10 @@
       <source>Failed to set data for '%1'</source>
       <translation>Impossibile salvare i dati di «%1»</translation>
     </message>
+    <message>
+      <source>Invalid name for the high-score table</source>
+      <translation>Nome non valido per la classifica</translation>
+    </message>
   </context>
   <context>
     <name>GameOver</name>
@@ -263,7 +267,7 @@
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
-      <translation>Help/Vendrask.html</translation>
+      <translation>Help/Vendrask.it.html</translation>
     </message>
   </context>
   <context>
@@ -309,6 +313,11 @@
     <message>
       <source>Exit Game</source>
       <translation>Esci dal gioco</translation>
+    </message>
+    <message>
+      <source>Symbols</source>
+      <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
+      <translation>Simboli</translation>
     </message>
   </context>
   <context>
@@ -420,6 +429,38 @@
       <source>Shift</source>
       <translation>Maiusc</translation>
     </message>
+    <message>
+      <source>Space</source>
+      <translation>Spazio</translation>
+    </message>
+    <message>
+      <source>Return</source>
+      <translation>Invio</translation>
+    </message>
+    <message>
+      <source>Enter</source>
+      <translation>Enter</translation>
+    </message>
+    <message>
+      <source>Backspace</source>
+      <translation>Backspace</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Sinistra</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Destra</translation>
+    </message>
+    <message>
+      <source>Up</source>
+      <translation>Su</translation>
+    </message>
+    <message>
+      <source>Down</source>
+      <translation>Giù</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -509,6 +550,14 @@
     <message>
       <source>Game over</source>
       <translation>Partita finita</translation>
+    </message>
+    <message>
+      <source>Symbols on.</source>
+      <translation>Simboli attivi.</translation>
+    </message>
+    <message>
+      <source>Symbols off.</source>
+      <translation>Simboli spenti.</translation>
     </message>
   </context>
   <context>

@@ -246,6 +246,10 @@
       <source>Failed to set data for '%1'</source>
       <translation>Kan de gegevens voor ‘%1’ niet opslaan</translation>
     </message>
+    <message>
+      <source>Invalid name for the high-score table</source>
+      <translation>Ongeldige naam voor de scoretabel</translation>
+    </message>
   </context>
   <context>
     <name>GameOver</name>
@@ -263,7 +267,7 @@
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
-      <translation>Help/Vendrask.html</translation>
+      <translation>Help/Vendrask.nl.html</translation>
     </message>
   </context>
   <context>
@@ -309,6 +313,11 @@
     <message>
       <source>Exit Game</source>
       <translation>Spel afsluiten</translation>
+    </message>
+    <message>
+      <source>Symbols</source>
+      <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
+      <translation>Symbolen</translation>
     </message>
   </context>
   <context>
@@ -420,6 +429,38 @@
       <source>Shift</source>
       <translation>Shift</translation>
     </message>
+    <message>
+      <source>Space</source>
+      <translation>Spatie</translation>
+    </message>
+    <message>
+      <source>Return</source>
+      <translation>Return</translation>
+    </message>
+    <message>
+      <source>Enter</source>
+      <translation>Enter</translation>
+    </message>
+    <message>
+      <source>Backspace</source>
+      <translation>Backspace</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Links</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Rechts</translation>
+    </message>
+    <message>
+      <source>Up</source>
+      <translation>Omhoog</translation>
+    </message>
+    <message>
+      <source>Down</source>
+      <translation>Omlaag</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -509,6 +550,14 @@
     <message>
       <source>Game over</source>
       <translation>Spel afgelopen</translation>
+    </message>
+    <message>
+      <source>Symbols on.</source>
+      <translation>Symbolen aan.</translation>
+    </message>
+    <message>
+      <source>Symbols off.</source>
+      <translation>Symbolen uit.</translation>
     </message>
   </context>
   <context>

@@ -246,6 +246,10 @@
       <source>Failed to set data for '%1'</source>
       <translation>Nie udało się zapisać danych dla „%1”</translation>
     </message>
+    <message>
+      <source>Invalid name for the high-score table</source>
+      <translation>Nieprawidłowe imię dla tabeli wyników</translation>
+    </message>
   </context>
   <context>
     <name>GameOver</name>
@@ -263,7 +267,7 @@
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
-      <translation>Help/Vendrask.html</translation>
+      <translation>Help/Vendrask.pl.html</translation>
     </message>
   </context>
   <context>
@@ -309,6 +313,11 @@
     <message>
       <source>Exit Game</source>
       <translation>Zakończ grę</translation>
+    </message>
+    <message>
+      <source>Symbols</source>
+      <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
+      <translation>Symbole</translation>
     </message>
   </context>
   <context>
@@ -420,6 +429,38 @@
       <source>Shift</source>
       <translation>Shift</translation>
     </message>
+    <message>
+      <source>Space</source>
+      <translation>Spacja</translation>
+    </message>
+    <message>
+      <source>Return</source>
+      <translation>Return</translation>
+    </message>
+    <message>
+      <source>Enter</source>
+      <translation>Enter</translation>
+    </message>
+    <message>
+      <source>Backspace</source>
+      <translation>Backspace</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Lewo</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Prawo</translation>
+    </message>
+    <message>
+      <source>Up</source>
+      <translation>Góra</translation>
+    </message>
+    <message>
+      <source>Down</source>
+      <translation>Dół</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -509,6 +550,14 @@
     <message>
       <source>Game over</source>
       <translation>Koniec gry</translation>
+    </message>
+    <message>
+      <source>Symbols on.</source>
+      <translation>Symbole włączone.</translation>
+    </message>
+    <message>
+      <source>Symbols off.</source>
+      <translation>Symbole wyłączone.</translation>
     </message>
   </context>
   <context>

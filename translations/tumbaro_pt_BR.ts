@@ -246,6 +246,10 @@
       <source>Failed to set data for '%1'</source>
       <translation>Não foi possível salvar os dados de “%1”</translation>
     </message>
+    <message>
+      <source>Invalid name for the high-score table</source>
+      <translation>Nome inválido para a tabela de recordes</translation>
+    </message>
   </context>
   <context>
     <name>GameOver</name>
@@ -263,7 +267,7 @@
     <name>HelpPage</name>
     <message>
       <source>Help/Vendrask.html</source>
-      <translation>Help/Vendrask.html</translation>
+      <translation>Help/Vendrask.pt_BR.html</translation>
     </message>
   </context>
   <context>
@@ -309,6 +313,11 @@
     <message>
       <source>Exit Game</source>
       <translation>Sair do jogo</translation>
+    </message>
+    <message>
+      <source>Symbols</source>
+      <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
+      <translation>Símbolos</translation>
     </message>
   </context>
   <context>
@@ -420,6 +429,38 @@
       <source>Shift</source>
       <translation>Shift</translation>
     </message>
+    <message>
+      <source>Space</source>
+      <translation>Espaço</translation>
+    </message>
+    <message>
+      <source>Return</source>
+      <translation>Return</translation>
+    </message>
+    <message>
+      <source>Enter</source>
+      <translation>Enter</translation>
+    </message>
+    <message>
+      <source>Backspace</source>
+      <translation>Backspace</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Esquerda</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Direita</translation>
+    </message>
+    <message>
+      <source>Up</source>
+      <translation>Cima</translation>
+    </message>
+    <message>
+      <source>Down</source>
+      <translation>Baixo</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -509,6 +550,14 @@
     <message>
       <source>Game over</source>
       <translation>Fim de jogo</translation>
+    </message>
+    <message>
+      <source>Symbols on.</source>
+      <translation>Símbolos ligados.</translation>
+    </message>
+    <message>
+      <source>Symbols off.</source>
+      <translation>Símbolos desligados.</translation>
     </message>
   </context>
   <context>

@@ -28,7 +28,8 @@ SKIP = 77
 FROZEN = "2026-03-01 12:00:00"
 APP_ID = "io.github.tumbaro.Tumbaro"
 RUNTIME_FILES = ["b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "b2@2x.jpg", "b3@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat",
-                 "Help/Vendrask.html", "Help/Vendrask.de.html"]
+                 "Help/Vendrask.html", *(f"Help/Vendrask.{code}.html" for code in ("de", "es", "fr", "it", "nl", "pl",
+                                                                                    "pt_BR", "ru"))]
 ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
 # Every file of the package and its mode; anything more or less is a fault.
 PROGRAMS = ["usr/games/tumbaro", "usr/lib/games/tumbaro/tumbaro"]

@@ -222,6 +222,21 @@ TEST_F(Keyboard, MSilencesBothSoundsAndIsRemembered)
 
 }
 
+TEST_F(Keyboard, SDrawsASymbolOnEveryBallAndIsRemembered)
+{
+    Start();
+    const auto pink = [&] { return List(QStringLiteral("Sxema1Small"))->Picture(7); };
+    const QImage plain = pink();
+    Key(Qt::Key_S);
+    EXPECT_TRUE(!pink().isNull() && pink() != plain);
+    EXPECT_TRUE(BoardShown(1)) << "the board is drawn again at once";
+    Restart();
+    EXPECT_TRUE(!pink().isNull() && pink() != plain) << "a new run starts with symbols";
+    Key(Qt::Key_S);
+    EXPECT_EQ(pink(), plain);
+    EXPECT_TRUE(BoardShown(1));
+}
+
 } // namespace
 } // namespace tumbaro::test
 

@@ -2,6 +2,7 @@
 
 #include "app_icons.h"
 #include "ball_designs.h"
+#include "ball_symbols.h"
 #include "button_looks.h"
 #include "jpeg_writer.h"
 #include "picture_words.h"
@@ -68,6 +69,13 @@ void WriteBalls(const QString& root, int density)
         }
         WriteList(root, QString("Sxema%1Big").arg(scheme), bigs, density);
         WriteList(root, QString("Sxema%1Small").arg(scheme), smalls, density);
+        // The same lists with each design's symbol on it, under "symbols/".
+        for (size_t k = 0; k < bigs.size(); ++k) {
+            bigs[k] = WithSymbol(bigs[k], static_cast<int>(k), density);
+            smalls[k] = WithSymbol(smalls[k], static_cast<int>(k), density);
+        }
+        WriteList(root + "/symbols", QString("Sxema%1Big").arg(scheme), bigs, density);
+        WriteList(root + "/symbols", QString("Sxema%1Small").arg(scheme), smalls, density);
     }
 }
 

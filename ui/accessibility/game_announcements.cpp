@@ -43,5 +43,6 @@ void GameAnnouncements::HintShown(int first, int second)
 }
 
 void GameAnnouncements::SoundSwitched(bool on) { Say(spoken::Sound(on)); }
+void GameAnnouncements::SymbolsSwitched(bool on) { Say(spoken::Symbols(on)); }
 
 } // namespace tumbaro

@@ -30,6 +30,7 @@ public:
     // The two cells of the hint, as element numbers.
     void HintShown(int first, int second);
     void SoundSwitched(bool on);
+    void SymbolsSwitched(bool on);
 
 private:
     void Say(QString text);

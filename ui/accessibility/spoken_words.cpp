@@ -72,6 +72,11 @@ QString Sound(bool on)
     return on ? Translated(QT_TRANSLATE_NOOP("Spoken", "Sound on.")) : Translated(QT_TRANSLATE_NOOP("Spoken", "Sound off."));
 }
 
+QString Symbols(bool on)
+{
+    return on ? Translated(QT_TRANSLATE_NOOP("Spoken", "Symbols on.")) : Translated(QT_TRANSLATE_NOOP("Spoken", "Symbols off."));
+}
+
 QString GameEnd(std::int32_t score, int place)
 {
     if (place < 1)

@@ -22,6 +22,7 @@ QString Scheme(int scheme);
 // The two cells of a possible move, named as the cursor reads them.
 QString Hint(const QString& first, const QString& second);
 QString Sound(bool on);
+QString Symbols(bool on);
 
 // The end of a game: `place` 1..10 in the table, 0 for none.
 QString GameEnd(std::int32_t score, int place);

@@ -28,6 +28,8 @@ GameCommands::GameCommands(QObject* parent)
       hint_(MakeAction(this, "Hint", QT_TRANSLATE_NOOP("Hints", "Hint"))),
       //: The command that switches the sound off or on.
       sound_(MakeAction(this, "Sound", QT_TRANSLATE_NOOP("Hints", "Sound"))),
+      //: The command that shows or hides a symbol on each ball.
+      symbols_(MakeAction(this, "Symbols", QT_TRANSLATE_NOOP("Hints", "Symbols"))),
       quit_(MakeAction(this, "Quit", QT_TRANSLATE_NOOP("Hints", "Exit Game")))
 {
     setObjectName(QStringLiteral("GameCommands"));

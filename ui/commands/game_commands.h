@@ -23,6 +23,7 @@ public:
     QAction* Help() const { return help_; }
     QAction* Hint() const { return hint_; }
     QAction* Sound() const { return sound_; }
+    QAction* Symbols() const { return symbols_; }
     QAction* Quit() const { return quit_; }
 
 private:
@@ -32,6 +33,7 @@ private:
     QAction* help_;
     QAction* hint_;
     QAction* sound_;
+    QAction* symbols_;
     QAction* quit_;
 };
 

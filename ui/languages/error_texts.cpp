@@ -18,14 +18,27 @@ constexpr const char* Forms[] = {
     QT_TRANSLATE_NOOP("Errors", "List index out of bounds (%1)"),
     QT_TRANSLATE_NOOP("Errors", "Invalid data type for '%1'"),
     QT_TRANSLATE_NOOP("Errors", "Failed to set data for '%1'"),
+    QT_TRANSLATE_NOOP("Errors", "Invalid name for the high-score table"),
 };
 
+// The English form as a pattern: its words taken literally, each %N a
+// capture. The words are escaped piece by piece between the placeholders,
+// since escaping the whole form would escape the placeholders' % as well.
+// A capture takes as little as it can: a picture's name ends at the first
+// ": ", since the decoder's reason after it may hold one of its own ("Not a
+// JPEG file: starts with ...").
 QRegularExpression Pattern(const QString& form)
 {
-    QString pattern = QRegularExpression::escape(form);
-    pattern.replace(QStringLiteral("%1"), QStringLiteral("(.*)")).replace(QStringLiteral("%2"), QStringLiteral("(.*)"));
-    return QRegularExpression(QStringLiteral("^") + pattern + QStringLiteral("$"),
-                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression placeholder(QStringLiteral("%[12]"));
+    QString pattern = QStringLiteral("^");
+    qsizetype from = 0;
+    for (auto it = placeholder.globalMatch(form); it.hasNext();) {
+        const QRegularExpressionMatch found = it.next();
+        pattern += QRegularExpression::escape(form.mid(from, found.capturedStart() - from)) + QStringLiteral("(.*?)");
+        from = found.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(form.mid(from)) + QStringLiteral("$");
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Qt's own words in the game's windows: the message boxes' buttons, the
-// name box's right-click menu with its shortcut keys, and the action a
-// screen reader offers on a button. Qt looks them up under its own
+// name box's right-click menu with its shortcut keys, the names of the
+// game's own keys as the help page gives them, and the action a screen
+// reader offers on a button. Qt looks them up under its own
 // contexts, so naming them here puts them in the game's translations and
 // they follow the player's language even where the desktop carries no
 // translation of Qt itself; where it does, Qt's own takes precedence.
@@ -28,6 +29,14 @@ namespace {
     QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
     QT_TRANSLATE_NOOP("QShortcut", "Ctrl"),
     QT_TRANSLATE_NOOP("QShortcut", "Shift"),
+    QT_TRANSLATE_NOOP("QShortcut", "Space"),
+    QT_TRANSLATE_NOOP("QShortcut", "Return"),
+    QT_TRANSLATE_NOOP("QShortcut", "Enter"),
+    QT_TRANSLATE_NOOP("QShortcut", "Backspace"),
+    QT_TRANSLATE_NOOP("QShortcut", "Left"),
+    QT_TRANSLATE_NOOP("QShortcut", "Right"),
+    QT_TRANSLATE_NOOP("QShortcut", "Up"),
+    QT_TRANSLATE_NOOP("QShortcut", "Down"),
     QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Press"),
     QT_TRANSLATE_NOOP("QAccessibleActionInterface", "SetFocus"),
     QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Triggers the action"),

@@ -6,10 +6,15 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace tumbaro {
 
 namespace {
-QString PicturePath(const QString& list, int k) { return QStringLiteral(":/lists/%1/%2.png").arg(list).arg(k); }
+QString PicturePath(const QString& list, int k, const QString& folder = {})
+{
+    return QStringLiteral(":/lists/%1%2/%3.png").arg(folder, list).arg(k);
+}
 } // namespace
 
 PictureList::PictureList(const QString& name, QObject* parent) : QObject(parent)
@@ -36,7 +41,7 @@ QImage PictureList::Picture(int k, qreal ratio) const
         QImage& sharp = sharp_[static_cast<std::size_t>(k)];
         if (sharp.isNull()) {
             RegisterSharpPictures();
-            sharp = MaskedPicture(ReadPng(SharpName(InPictureLanguage(PicturePath(objectName(), k)))));
+            sharp = MaskedPicture(ReadPng(SharpName(InPictureLanguage(PicturePath(objectName(), k, folder_)))));
             sharp.setDevicePixelRatio(SharpDensity);
         }
         if (!sharp.isNull())
@@ -44,8 +49,17 @@ QImage PictureList::Picture(int k, qreal ratio) const
     }
     QImage& picture = pictures_[static_cast<std::size_t>(k)];
     if (picture.isNull())
-        picture = TransparentByBottomLeft(ReadPng(InPictureLanguage(PicturePath(objectName(), k))));
+        picture = TransparentByBottomLeft(ReadPng(InPictureLanguage(PicturePath(objectName(), k, folder_))));
     return picture;
+}
+
+void PictureList::SetFolder(const QString& folder)
+{
+    if (folder == folder_)
+        return;
+    folder_ = folder;
+    std::fill(pictures_.begin(), pictures_.end(), QImage());
+    std::fill(sharp_.begin(), sharp_.end(), QImage());
 }
 
 } // namespace tumbaro

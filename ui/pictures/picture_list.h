@@ -30,6 +30,11 @@ public:
     // it has one), or the plain one where that is missing.
     QImage Picture(int k, qreal ratio = 1.0) const;
 
+    // Draws from the same list under the resource folder `folder` ("symbols/"),
+    // or from the list itself for an empty one: the same pictures with
+    // something drawn on them, of the same count and size.
+    void SetFolder(const QString& folder);
+
 private:
     // Each decoded and masked on its first use, then kept: a start-up draws
     // from two of the eight lists, and drawing then costs nothing extra. A
@@ -37,6 +42,7 @@ private:
     mutable std::vector<QImage> pictures_;
     mutable std::vector<QImage> sharp_;
     QSize size_;
+    QString folder_;
 };
 
 } // namespace tumbaro

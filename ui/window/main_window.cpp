@@ -18,6 +18,7 @@
 #include "ui/pictures/stored_pictures.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/symbols_switch.h"
 #include "ui/table/high_score_model.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
@@ -76,6 +77,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     BuildControls();
     board_->ShowOn(Memo1, commands_->Undo());
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
+    symbolsSwitch_ = new SymbolsSwitch(settingsFile_, this);
     hint_ = new HintBlink(game_, *board_, this);
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
     new DragSwap(*board_, game_);

@@ -37,6 +37,7 @@ class PictureControl;
 class PixelRatioFollower;
 class ScoreBox;
 class SoundSwitch;
+class SymbolsSwitch;
 
 class TTumbaro : public QWidget, private GameEvents {
     Q_OBJECT
@@ -115,6 +116,7 @@ private:
     BoardAccessibility* accessibility_ = nullptr;
     GameAnnouncements* announcements_ = nullptr;
     SoundSwitch* soundSwitch_ = nullptr;
+    SymbolsSwitch* symbolsSwitch_ = nullptr;
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     PixelRatioFollower* ratio_ = nullptr;

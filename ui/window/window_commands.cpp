@@ -12,6 +12,7 @@
 #include "ui/commands/game_commands.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/symbols_switch.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
@@ -51,6 +52,11 @@ void TTumbaro::ConnectCommands()
     OnTriggered(commands_->Sound(), [this] {
         soundSwitch_->Toggle();
         announcements_->SoundSwitched(soundSwitch_->On());
+    });
+    OnTriggered(commands_->Symbols(), [this] {
+        symbolsSwitch_->Toggle();
+        board_->Redraw();
+        announcements_->SymbolsSwitched(symbolsSwitch_->On());
     });
 }
 

@@ -1,0 +1,142 @@
+// Every language's own words where the game shows them: each error message
+// with what it names in place, the name box's lines whole inside the box,
+// and a help page, the one F1 opens, that names every key of the game as
+// the game's translation names it.
+
+#include "engine/game_error.h"
+#include "scores/name_dialog.h"
+#include "ui/languages/error_texts.h"
+#include "ui/pictures/jpeg_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMetaEnum>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+namespace {
+
+QStringList Languages() { return QDir(QStringLiteral(":/languages")).entryList(QDir::Dirs); }
+
+// One language's translation over the German one the tests start with.
+class InLanguage {
+public:
+    explicit InLanguage(const QString& code)
+    {
+        if (translation_.load(QStringLiteral(":/languages/%1/tumbaro.qm").arg(code)))
+            QCoreApplication::installTranslator(&translation_);
+    }
+    ~InLanguage() { QCoreApplication::removeTranslator(&translation_); }
+
+private:
+    QTranslator translation_;
+};
+
+QString Read(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+QString Filled(QString form)
+{
+    // A name full of a pattern's own signs, and a reason with a ": " in it.
+    return form.replace(QStringLiteral("%1"), QStringLiteral("C:\\Spiele (alt)/b1+[2].jpg"))
+        .replace(QStringLiteral("%2"), QStringLiteral("Not a JPEG file: starts with 0x89 0x50"));
+}
+
+TEST(TranslatedErrors, EveryMessageIsShownInEveryLanguageWithWhatItNames)
+{
+    static const QRegularExpression message(QStringLiteral("<source>(.*)</source>\\s*<translation>(.*)</translation>"));
+    ASSERT_GE(Languages().size(), 8);
+    for (const QString& code : Languages()) {
+        InLanguage language(code);
+        const QString ts = Read(QStringLiteral(TUMBARO_SOURCE_DIR "/translations/tumbaro_%1.ts").arg(code));
+        const QString errors = ts.section(QStringLiteral("<name>Errors</name>"), 1).section(QStringLiteral("</context>"), 0, 0);
+        int forms = 0;
+        for (auto it = message.globalMatch(errors); it.hasNext(); ++forms) {
+            const QRegularExpressionMatch m = it.next();
+            EXPECT_EQ(tumbaro::TranslatedError(Filled(m.captured(1))).toStdString(), Filled(m.captured(2)).toStdString());
+        }
+        EXPECT_GE(forms, 10) << code.toStdString();
+    }
+    // As a missing background is really reported.
+    const QString before = QDir::currentPath();
+    QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
+    for (const auto& [code, expected] : {std::pair{"de", "Die Datei b1.jpg lässt sich nicht öffnen"},
+                                         std::pair{"ru", "Не удаётся открыть файл b1.jpg"}}) {
+        InLanguage language(QString::fromLatin1(code));
+        try {
+            tumbaro::LoadJpegFile(QStringLiteral("b1.jpg"));
+            ADD_FAILURE() << "b1.jpg opened";
+        } catch (const tumbaro::GameError& error) {
+            EXPECT_EQ(tumbaro::TranslatedError(QString::fromUtf8(error.what())).toStdString(), expected);
+        }
+    }
+    QDir::setCurrent(before);
+}
+
+TEST(TranslatedDialogs, EveryLineOfTheNameBoxIsWholeInEveryLanguage)
+{
+    for (const QString& code : Languages()) {
+        InLanguage language(code);
+        std::string name;
+        tumbaro::THScore box(name);
+        for (const QLabel* label : box.findChildren<QLabel*>()) {
+            const std::string what = code.toStdString() + " " + label->text().toStdString();
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width()) << what;
+            EXPECT_TRUE(box.rect().contains(label->geometry())) << what;
+        }
+        const auto* ok = box.findChild<QPushButton*>(QStringLiteral("Button1"));
+        EXPECT_LT(ok->fontMetrics().horizontalAdvance(ok->text()), ok->width() - 8) << code.toStdString();
+    }
+}
+
+// The game's key table, read from where the game keeps it.
+QList<QKeySequence> GameKeys()
+{
+    const QString source = Read(QStringLiteral(TUMBARO_SOURCE_DIR "/ui/input/keyboard_play.cpp"));
+    const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
+    QList<QKeySequence> found;
+    static const QRegularExpression binding(QStringLiteral(R"(\{Qt::(Key_\w+), (true|false), Action::)"));
+    for (auto it = binding.globalMatch(source); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const auto key = static_cast<Qt::Key>(keys.keyToValue(m.captured(1).toLatin1()));
+        found.append(QKeySequence(QKeyCombination(m.captured(2) == u"true" ? Qt::ControlModifier : Qt::NoModifier, key)));
+    }
+    return found;
+}
+
+TEST(HelpPages, EveryLanguageHasItsPageAndItNamesEveryKey)
+{
+    const QList<QKeySequence> keys = GameKeys();
+    ASSERT_GE(keys.size(), 20) << "the key table has moved";
+    QStringList codes = Languages();
+    codes.prepend(QString()); // English, whose words are Qt's own
+    for (const QString& code : codes) {
+        InLanguage language(code);
+        const QString page = code.isEmpty() ? QStringLiteral("Help/Vendrask.html")
+                                            : QCoreApplication::translate("HelpPage", "Help/Vendrask.html");
+        const QString lang = code.isEmpty() ? QStringLiteral("en") : QString(code).replace('_', '-');
+        EXPECT_EQ(page.toStdString(), QStringLiteral("Help/Vendrask%1.html").arg(code.isEmpty() ? "" : "." + code).toStdString());
+        const QString text = Read(QStringLiteral(TUMBARO_SOURCE_DIR "/assets/runtime/") + page);
+        EXPECT_TRUE(text.contains(QStringLiteral("<html lang=\"%1\">").arg(lang))) << page.toStdString();
+        for (const QKeySequence& key : keys) {
+            const QString name = key.toString(code.isEmpty() ? QKeySequence::PortableText : QKeySequence::NativeText);
+            EXPECT_TRUE(text.contains(QStringLiteral("<kbd>%1</kbd>").arg(name.toHtmlEscaped())))
+                << page.toStdString() << " never names " << name.toStdString();
+        }
+    }
+}
+
+} // namespace
