@@ -1,0 +1,158 @@
+#include "ui/statistics/statistics_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QScatterSeries>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace tumbaro {
+
+namespace {
+
+constexpr int ChartWidth = 640;
+constexpr int ChartHeight = 320;
+constexpr qreal BestMarkSize = 12;
+
+QString Number(std::int64_t value) { return QLocale().toString(qlonglong(value)); }
+QString Decimal(double value) { return QLocale().toString(value, 'f', 1); }
+
+} // namespace
+
+QString StatisticsWindow::WayTitle(Way way)
+{
+    switch (way) {
+    case Way::Timed: return tr("Timed");
+    case Way::Zen: return tr("Zen");
+    default: return tr("Classic");
+    }
+}
+
+StatisticsWindow::StatisticsWindow(const std::vector<WaySummary>& summaries, std::optional<DealNumber> today,
+                                   QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeTable(summaries, today));
+    layout->addWidget(MakeChart(summaries), 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summaries, std::optional<DealNumber> today)
+{
+    const QStringList figures{tr("Games"), tr("Best score"), tr("Average score"), tr("Median score"),
+                              tr("Longest cascade"), tr("Today's deal"), tr("Last ten scores")};
+    auto* table = new QTableWidget(int(figures.size()), int(summaries.size()), this);
+    table->setObjectName(QStringLiteral("StatisticsTable"));
+    table->setAccessibleName(tr("Figures of each way to play"));
+    table->setVerticalHeaderLabels(figures);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(true);
+    const QString todayNumber = today ? QString::number(*today) : QString();
+    for (int column = 0; column < int(summaries.size()); ++column) {
+        const WaySummary& s = summaries[std::size_t(column)];
+        table->setHorizontalHeaderItem(column, new QTableWidgetItem(WayTitle(s.Played)));
+        QStringList lastTen;
+        for (const GameRecord& game : s.LastTen)
+            lastTen << Number(game.Score);
+        const bool any = s.Games > 0;
+        const QString none = tr("none yet");
+        QString todayText = s.Today ? tr("%1 on deal %2").arg(Number(s.Today->Score), todayNumber)
+                                    : tr("not played (deal %1)").arg(todayNumber);
+        const QString cells[] = {Number(s.Games),
+                                 any ? Number(s.Best) : none,
+                                 any ? Decimal(s.Average) : none,
+                                 any ? Decimal(s.Median) : none,
+                                 any ? Number(s.LongestCascade) : none,
+                                 today ? todayText : QString(),
+                                 any ? QLocale().createSeparatedList(lastTen) : none};
+        for (int row = 0; row < int(std::size(cells)); ++row)
+            table->setItem(row, column, new QTableWidgetItem(cells[row]));
+    }
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->resizeRowsToContents();
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return table;
+}
+
+QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries)
+{
+    auto* chart = new QChart;
+    chart->setTitle(tr("Scores of the last hundred games"));
+    auto* axisX = new QValueAxis;
+    axisX->setTitleText(tr("Game"));
+    axisX->setLabelFormat(QStringLiteral("%d"));
+    auto* axisY = new QValueAxis;
+    axisY->setTitleText(tr("Score"));
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    std::int64_t top = 0;
+    std::size_t longest = 0;
+    QStringList text;
+    for (const WaySummary& s : summaries) {
+        text << ChartText(s);
+        if (s.Chart.empty())
+            continue;
+        auto* line = new QLineSeries;
+        line->setName(WayTitle(s.Played));
+        for (std::size_t i = 0; i < s.Chart.size(); ++i)
+            line->append(qreal(i + 1), qreal(s.Chart[i].Score));
+        auto* best = new QScatterSeries;
+        best->setName(tr("Best, %1").arg(WayTitle(s.Played)));
+        best->setMarkerSize(BestMarkSize);
+        best->append(qreal(s.ChartBest + 1), qreal(s.Chart[s.ChartBest].Score));
+        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line), static_cast<QAbstractSeries*>(best)}) {
+            chart->addSeries(series);
+            series->attachAxis(axisX);
+            series->attachAxis(axisY);
+        }
+        best->setColor(line->color());
+        top = std::max(top, s.Chart[s.ChartBest].Score);
+        longest = std::max(longest, s.Chart.size());
+    }
+    axisX->setRange(1, qreal(std::max<std::size_t>(longest, 2)));
+    axisX->setTickCount(int(std::min<std::size_t>(std::max<std::size_t>(longest, 2), 11)));
+    axisY->setRange(0, qreal(std::max<std::int64_t>(top, 1)));
+    axisY->applyNiceNumbers();
+
+    auto* view = new QChartView(chart, this);
+    view->setObjectName(QStringLiteral("StatisticsChart"));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(ChartWidth, ChartHeight);
+    view->setFocusPolicy(Qt::StrongFocus); // so that a screen reader can reach its text by the keyboard
+    view->setAccessibleName(chart->title());
+    view->setAccessibleDescription(text.join(QLatin1Char('\n')));
+    return view;
+}
+
+QString StatisticsWindow::ChartText(const WaySummary& s) const
+{
+    if (s.Chart.empty())
+        return tr("%1: no games yet.").arg(WayTitle(s.Played));
+    QStringList scores;
+    for (const GameRecord& game : s.Chart)
+        scores << Number(game.Score);
+    const auto [low, high] = std::minmax_element(s.Chart.begin(), s.Chart.end(),
+        [](const GameRecord& a, const GameRecord& b) { return a.Score < b.Score; });
+    return tr("%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.", nullptr,
+              int(s.Chart.size()))
+        .arg(WayTitle(s.Played), Number(low->Score), Number(high->Score), QString::number(s.ChartBest + 1),
+             scores.join(QStringLiteral(", ")));
+}
+
+} // namespace tumbaro
