@@ -55,7 +55,9 @@ TEST(StatisticsWindow, OpensOnTenThousandGamesWithItsFiguresAndAChartAScreenRead
         games += QLocale().toLongLong(model->index(0, way).data().toString());
     EXPECT_EQ(games, 10000);
     EXPECT_EQ(model->index(1, 0).data().toString(), QLocale().toString(300 + (9991 * 7919) % 2500 + 3000));
-    EXPECT_TRUE(model->index(5, 0).data().toString().contains(QString::number(today)));
+    EXPECT_TRUE(model->headerData(5, Qt::Vertical).toString().contains(QString::number(today)));
+    EXPECT_EQ(model->index(5, 0).data().toString(), QStringLiteral("not played"));
+    EXPECT_EQ(model->index(5, 1).data().toString(), QLocale().toString(300 + (9996 * 7919) % 2500));
 
     QWidget* chart = window->findChild<QWidget*>(QStringLiteral("StatisticsChart"));
     ASSERT_NE(chart, nullptr);

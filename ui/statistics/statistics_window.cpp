@@ -4,7 +4,6 @@
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QScatterSeries>
@@ -13,6 +12,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tumbaro {
 
@@ -23,7 +23,12 @@ constexpr int ChartHeight = 320;
 constexpr qreal BestMarkSize = 12;
 
 QString Number(std::int64_t value) { return QLocale().toString(qlonglong(value)); }
-QString Decimal(double value) { return QLocale().toString(value, 'f', 1); }
+// An average or a median: whole, or to a tenth.
+QString Decimal(double value)
+{
+    const double whole = std::round(value);
+    return std::abs(value - whole) < 0.05 ? QLocale().toString(whole, 'f', 0) : QLocale().toString(value, 'f', 1);
+}
 
 } // namespace
 
@@ -53,15 +58,15 @@ StatisticsWindow::StatisticsWindow(const std::vector<WaySummary>& summaries, std
 
 QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summaries, std::optional<DealNumber> today)
 {
+    const QString todayTitle = today ? tr("Today's deal, %1").arg(*today) : tr("Today's deal");
     const QStringList figures{tr("Games"), tr("Best score"), tr("Average score"), tr("Median score"),
-                              tr("Longest cascade"), tr("Today's deal"), tr("Last ten scores")};
+                              tr("Longest cascade"), todayTitle, tr("Last ten scores, newest first")};
     auto* table = new QTableWidget(int(figures.size()), int(summaries.size()), this);
     table->setObjectName(QStringLiteral("StatisticsTable"));
     table->setAccessibleName(tr("Figures of each way to play"));
     table->setVerticalHeaderLabels(figures);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(true);
-    const QString todayNumber = today ? QString::number(*today) : QString();
     for (int column = 0; column < int(summaries.size()); ++column) {
         const WaySummary& s = summaries[std::size_t(column)];
         table->setHorizontalHeaderItem(column, new QTableWidgetItem(WayTitle(s.Played)));
@@ -70,8 +75,7 @@ QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summari
             lastTen << Number(game.Score);
         const bool any = s.Games > 0;
         const QString none = tr("none yet");
-        QString todayText = s.Today ? tr("%1 on deal %2").arg(Number(s.Today->Score), todayNumber)
-                                    : tr("not played (deal %1)").arg(todayNumber);
+        const QString todayText = s.Today ? Number(s.Today->Score) : tr("not played");
         const QString cells[] = {Number(s.Games),
                                  any ? Number(s.Best) : none,
                                  any ? Decimal(s.Average) : none,
@@ -82,11 +86,18 @@ QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summari
         for (int row = 0; row < int(std::size(cells)); ++row)
             table->setItem(row, column, new QTableWidgetItem(cells[row]));
     }
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Rows sized for the columns as wide as they will be beside the chart.
+    const int columnWidth = (ChartWidth - table->verticalHeader()->sizeHint().width()) / std::max(1, table->columnCount());
+    for (int column = 0; column < table->columnCount(); ++column)
+        table->setColumnWidth(column, columnWidth);
     table->resizeRowsToContents();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+    for (int row = 0; row < table->rowCount(); ++row)
+        height += table->rowHeight(row);
+    table->setFixedHeight(height);
     return table;
 }
 
@@ -101,6 +112,10 @@ QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries
     axisY->setTitleText(tr("Score"));
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
+    auto* best = new QScatterSeries;
+    best->setName(tr("Best score"));
+    best->setMarkerSize(BestMarkSize);
+    best->setColor(Qt::black);
     std::int64_t top = 0;
     std::size_t longest = 0;
     QStringList text;
@@ -112,23 +127,22 @@ QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries
         line->setName(WayTitle(s.Played));
         for (std::size_t i = 0; i < s.Chart.size(); ++i)
             line->append(qreal(i + 1), qreal(s.Chart[i].Score));
-        auto* best = new QScatterSeries;
-        best->setName(tr("Best, %1").arg(WayTitle(s.Played)));
-        best->setMarkerSize(BestMarkSize);
         best->append(qreal(s.ChartBest + 1), qreal(s.Chart[s.ChartBest].Score));
-        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line), static_cast<QAbstractSeries*>(best)}) {
-            chart->addSeries(series);
-            series->attachAxis(axisX);
-            series->attachAxis(axisY);
-        }
-        best->setColor(line->color());
+        chart->addSeries(line);
+        line->attachAxis(axisX);
+        line->attachAxis(axisY);
         top = std::max(top, s.Chart[s.ChartBest].Score);
         longest = std::max(longest, s.Chart.size());
     }
+    // Added last, so the marks lie over the lines.
+    chart->addSeries(best);
+    best->attachAxis(axisX);
+    best->attachAxis(axisY);
     axisX->setRange(1, qreal(std::max<std::size_t>(longest, 2)));
     axisX->setTickCount(int(std::min<std::size_t>(std::max<std::size_t>(longest, 2), 11)));
     axisY->setRange(0, qreal(std::max<std::int64_t>(top, 1)));
     axisY->applyNiceNumbers();
+    axisY->setLabelFormat(QStringLiteral("%d"));
 
     auto* view = new QChartView(chart, this);
     view->setObjectName(QStringLiteral("StatisticsChart"));
