@@ -64,8 +64,11 @@ std::optional<std::filesystem::path> GameLogPath()
 std::optional<LogProblem> GameLog::Record(const GameRecord& record)
 {
     std::error_code folderError;
-    std::filesystem::create_directories(file_.parent_path(), folderError);
-    const int error = Append(file_, LogLine(record));
+    int error = ENOENT;
+    if (!file_.empty()) {
+        std::filesystem::create_directories(file_.parent_path(), folderError);
+        error = Append(file_, LogLine(record));
+    }
     if (error == 0) {
         failing_ = false;
         return std::nullopt;

@@ -25,6 +25,9 @@ struct LogProblem {
 class GameLog {
 public:
     explicit GameLog(std::filesystem::path file) : file_(std::move(file)) {}
+    // The player's own log at GameLogPath(); without a home folder every
+    // game is a failure to write, said once like any other.
+    static GameLog ForUser() { return GameLog(GameLogPath().value_or(std::filesystem::path())); }
 
     // Appends the game in one write, so its line is whole or absent whatever
     // stops the program; a line left torn by an earlier crash is first closed

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <fstream>
 
 namespace tumbaro {
@@ -26,14 +25,8 @@ protected:
         fs::create_directories(folder_);
         log_ = folder_ / "games.log";
     }
-    void TearDown() override
-    {
-        fs::remove_all(folder_);
-    }
-    void Write(const std::string& bytes)
-    {
-        std::ofstream(log_, std::ios::binary) << bytes;
-    }
+    void TearDown() override { fs::remove_all(folder_); }
+    void Write(const std::string& bytes) { std::ofstream(log_, std::ios::binary) << bytes; }
 
     fs::path folder_;
     fs::path log_;
@@ -52,56 +45,49 @@ TEST(GameLogLine, EveryGameReadsBackAndNoLineCutShortReadsAsAGame)
     EXPECT_EQ(LogLine(Game(1230)), "2026-12-08T20:20:30Z classic 20261208 1230 45 60 4 312 no-undo replaced\n");
 }
 
-TEST_F(GameLogTest, OnlySoundLinesAreRead)
+TEST_F(GameLogTest, OnlySoundLinesAreReadAndSoonFromAnyLog)
 {
     const std::string a = LogLine(Game(10)), b = LogLine(Game(20)), c = LogLine(Game(30));
-    struct Case {
+    std::string many;
+    for (int i = 0; i < 100000; ++i)
+        many += LogLine(Game(i));
+    const struct {
         const char* what;
         std::string bytes;
         std::size_t games;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"missing", "", 0},
         {"whole", a + b + c, 3},
         {"torn last line", a + b + c.substr(0, 30), 2},
         {"torn line closed off", a + c.substr(0, 30) + "\n" + b, 2},
         {"garbage among them", a + "garbage\n\n\0\0\0\n"s + b + "\xff\xfe\n", 2},
         {"a field out of range", a + "2026-13-08T16:59:51Z classic 1 2 3 4 5 6 no-undo ended\n" + b, 2},
-        {"a carriage return", a.substr(0, a.size() - 1) + "\r\n" + b, 1},
         {"a million-character line", a + std::string(1000000, '7') + "\n" + b, 2},
+        {"a hundred thousand games", many, 100000},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         fs::remove(log_);
         if (!c.bytes.empty())
             Write(c.bytes);
+        const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(ReadGameLog(log_).size(), c.games) << c.what;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.what;
     }
 }
 
-TEST_F(GameLogTest, AnAppendAfterATornLineIsWholeAndAHundredThousandLinesReadInASecond)
+TEST_F(GameLogTest, AnAppendIsWholeAndALogThatCannotBeWrittenIsSaidOnce)
 {
+    GameLog fresh(folder_ / "new" / "tumbaro" / "games.log");
+    EXPECT_EQ(fresh.Record(Game(1)), std::nullopt) << "the folders are made";
+    EXPECT_EQ(ReadGameLog(fresh.File()).size(), 1U);
+
     Write(LogLine(Game(10)) + LogLine(Game(20)).substr(0, 25));
     GameLog log(log_);
     EXPECT_EQ(log.Record(Game(30)), std::nullopt);
-    EXPECT_EQ(ReadGameLog(log_), (std::vector<GameRecord>{Game(10), Game(30)}));
+    EXPECT_EQ(ReadGameLog(log_), (std::vector<GameRecord>{Game(10), Game(30)})) << "the torn line spoils nothing";
 
-    std::string many;
-    for (int i = 0; i < 100000; ++i)
-        many += LogLine(Game(i));
-    Write(many);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ReadGameLog(log_).size(), 100000U);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-}
-
-TEST_F(GameLogTest, ALogThatCannotBeWrittenIsSaidOnceAndTheFolderIsMade)
-{
-    GameLog fresh(folder_ / "new" / "tumbaro" / "games.log");
-    EXPECT_EQ(fresh.Record(Game(1)), std::nullopt);
-    EXPECT_EQ(ReadGameLog(fresh.File()).size(), 1U);
-
+    fs::remove(log_);
     fs::create_directory(log_); // a folder where the file should be
-    GameLog log(log_);
     const auto problem = log.Record(Game(1));
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->File, log_);
@@ -112,19 +98,6 @@ TEST_F(GameLogTest, ALogThatCannotBeWrittenIsSaidOnceAndTheFolderIsMade)
     fs::remove(log_);
     fs::create_directory(log_);
     EXPECT_TRUE(log.Record(Game(4))) << "a new failure after a game was written is news again";
-}
-
-TEST(GameLogPlace, IsTheUsersDataFolder)
-{
-    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::setenv("HOME", "/home/ann", 1);
-    ::setenv("XDG_DATA_HOME", "/data", 1);
-    EXPECT_EQ(GameLogPath(), fs::path("/data/tumbaro/games.log"));
-    ::setenv("XDG_DATA_HOME", "relative", 1);
-    EXPECT_EQ(GameLogPath(), fs::path("/home/ann/.local/share/tumbaro/games.log"));
-    ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(GameLogPath(), fs::path("/home/ann/.local/share/tumbaro/games.log"));
-    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 } // namespace
