@@ -69,6 +69,7 @@ TEST(StatisticsWindow, OpensOnTenThousandGamesWithItsFiguresAndAChartAScreenRead
 
 int main(int argc, char** argv)
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
