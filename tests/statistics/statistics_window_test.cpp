@@ -1,7 +1,6 @@
 #include "stats/game_log.h"
 #include "ui/statistics/statistics_opener.h"
 
-#include <QAbstractItemModel>
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>

@@ -33,7 +33,6 @@ TEST(WaySummary, EachWayHasItsOwnFigures)
 
     EXPECT_EQ(summaries[1].Games, 0);
     EXPECT_EQ(summaries[2].LongestCascade, 7);
-    EXPECT_FALSE(Summarise(games, std::nullopt)[0].Today);
 }
 
 TEST(WaySummary, TheMedianOfAnEvenCountAndTheRecentGamesOfALongLog)
