@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPen>
 #include <QScatterSeries>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -21,6 +22,7 @@ namespace {
 constexpr int ChartWidth = 640;
 constexpr int ChartHeight = 320;
 constexpr qreal BestMarkSize = 12;
+constexpr std::size_t FewGames = 20;
 
 QString Number(std::int64_t value) { return QLocale().toString(qlonglong(value)); }
 // An average or a median: whole, or to a tenth.
@@ -115,7 +117,9 @@ QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries
     auto* best = new QScatterSeries;
     best->setName(tr("Best score"));
     best->setMarkerSize(BestMarkSize);
-    best->setColor(Qt::black);
+    // A ring round the way's own point, so the point keeps its colour.
+    best->setBrush(Qt::NoBrush);
+    best->setPen(QPen(Qt::black, 2));
     std::int64_t top = 0;
     std::size_t longest = 0;
     QStringList text;
@@ -125,6 +129,7 @@ QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries
             continue;
         auto* line = new QLineSeries;
         line->setName(WayTitle(s.Played));
+        line->setPointsVisible(s.Chart.size() < FewGames); // a game or two make no line
         for (std::size_t i = 0; i < s.Chart.size(); ++i)
             line->append(qreal(i + 1), qreal(s.Chart[i].Score));
         best->append(qreal(s.ChartBest + 1), qreal(s.Chart[s.ChartBest].Score));
@@ -138,8 +143,11 @@ QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries
     chart->addSeries(best);
     best->attachAxis(axisX);
     best->attachAxis(axisY);
-    axisX->setRange(1, qreal(std::max<std::size_t>(longest, 2)));
-    axisX->setTickCount(int(std::min<std::size_t>(std::max<std::size_t>(longest, 2), 11)));
+    // A margin of one game each side, so no point sits on the frame.
+    axisX->setRange(0, qreal(longest + 1));
+    axisX->setTickType(QValueAxis::TicksDynamic);
+    axisX->setTickAnchor(0);
+    axisX->setTickInterval(longest <= 10 ? 1 : 10);
     axisY->setRange(0, qreal(std::max<std::int64_t>(top, 1)));
     axisY->applyNiceNumbers();
     axisY->setLabelFormat(QStringLiteral("%d"));
