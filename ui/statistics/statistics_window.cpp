@@ -23,6 +23,8 @@ constexpr int ChartWidth = 640;
 constexpr int ChartHeight = 320;
 constexpr qreal BestMarkSize = 12;
 constexpr std::size_t FewGames = 20;
+// Between scores in a list: a comma is a digit group separator in many languages.
+const QLatin1String ScoreSeparator("; ");
 
 QString Number(std::int64_t value) { return QLocale().toString(qlonglong(value)); }
 // An average or a median: whole, or to a tenth.
@@ -84,7 +86,7 @@ QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summari
                                  any ? Decimal(s.Median) : none,
                                  any ? Number(s.LongestCascade) : none,
                                  today ? todayText : QString(),
-                                 any ? QLocale().createSeparatedList(lastTen) : none};
+                                 any ? lastTen.join(ScoreSeparator) : none};
         for (int row = 0; row < int(std::size(cells)); ++row)
             table->setItem(row, column, new QTableWidgetItem(cells[row]));
     }
@@ -174,7 +176,7 @@ QString StatisticsWindow::ChartText(const WaySummary& s) const
     return tr("%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.", nullptr,
               int(s.Chart.size()))
         .arg(WayTitle(s.Played), Number(low->Score), Number(high->Score), QString::number(s.ChartBest + 1),
-             scores.join(QStringLiteral(", ")));
+             scores.join(ScoreSeparator));
 }
 
 } // namespace tumbaro
