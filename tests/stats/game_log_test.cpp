@@ -1,0 +1,102 @@
+#include "stats/game_log.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+namespace tumbaro {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+GameRecord Game(std::int64_t score, Way way = Way::Classic)
+{
+    return {1796760000 + score, way, 20261208U, score, 45, 60, 4, 312, score % 2 != 0, score % 3 != 0};
+}
+
+class GameLogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("tumbaro-log-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        log_ = folder_ / "games.log";
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    void Write(const std::string& bytes) { std::ofstream(log_, std::ios::binary) << bytes; }
+
+    fs::path folder_;
+    fs::path log_;
+};
+
+TEST(GameLogLine, EveryGameReadsBackAndNoLineCutShortReadsAsAGame)
+{
+    for (const GameRecord& game : {Game(0), Game(1230, Way::Zen), Game(7, Way::Timed),
+                                   GameRecord{-62135596800, Way::Classic, 4294967295U, 1, 2, 3, 4, 5, true, false}}) {
+        const std::string line = LogLine(game);
+        ASSERT_EQ(line.back(), '\n');
+        EXPECT_EQ(ReadLogLine(std::string_view(line).substr(0, line.size() - 1)), game) << line;
+        for (std::size_t cut = 0; cut + 1 < line.size(); ++cut)
+            EXPECT_EQ(ReadLogLine(std::string_view(line).substr(0, cut)), std::nullopt) << line.substr(0, cut);
+    }
+    EXPECT_EQ(LogLine(Game(1230)), "2026-12-08T20:20:30Z classic 20261208 1230 45 60 4 312 no-undo replaced\n");
+}
+
+TEST_F(GameLogTest, OnlySoundLinesAreReadAndSoonFromAnyLog)
+{
+    const std::string a = LogLine(Game(10)), b = LogLine(Game(20)), c = LogLine(Game(30));
+    std::string many;
+    for (int i = 0; i < 100000; ++i)
+        many += LogLine(Game(i));
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::size_t games;
+    } cases[] = {
+        {"missing", "", 0},
+        {"whole", a + b + c, 3},
+        {"torn last line", a + b + c.substr(0, 30), 2},
+        {"torn line closed off", a + c.substr(0, 30) + "\n" + b, 2},
+        {"garbage among them", a + "garbage\n\n\0\0\0\n"s + b + "\xff\xfe\n", 2},
+        {"a field out of range", a + "2026-13-08T16:59:51Z classic 1 2 3 4 5 6 no-undo ended\n" + b, 2},
+        {"a million-character line", a + std::string(1000000, '7') + "\n" + b, 2},
+        {"a hundred thousand games", many, 100000},
+    };
+    for (const auto& c : cases) {
+        fs::remove(log_);
+        if (!c.bytes.empty())
+            Write(c.bytes);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(ReadGameLog(log_).size(), c.games) << c.what;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.what;
+    }
+}
+
+TEST_F(GameLogTest, AnAppendIsWholeAndALogThatCannotBeWrittenIsSaidOnce)
+{
+    GameLog fresh(folder_ / "new" / "tumbaro" / "games.log");
+    EXPECT_EQ(fresh.Record(Game(1)), std::nullopt) << "the folders are made";
+
+    Write(LogLine(Game(10)) + LogLine(Game(20)).substr(0, 25));
+    GameLog log(log_);
+    EXPECT_EQ(log.Record(Game(30)), std::nullopt);
+    EXPECT_EQ(ReadGameLog(log_), (std::vector<GameRecord>{Game(10), Game(30)})) << "the torn line spoils nothing";
+
+    fs::remove(log_);
+    fs::create_directory(log_); // a folder where the file should be
+    const auto problem = log.Record(Game(1));
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->File, log_);
+    EXPECT_EQ(log.Record(Game(2)), std::nullopt);
+    fs::remove(log_);
+    EXPECT_EQ(log.Record(Game(3)), std::nullopt);
+    fs::remove(log_);
+    fs::create_directory(log_);
+    EXPECT_TRUE(log.Record(Game(4))) << "a new failure after a game was written is news again";
+}
+
+} // namespace
+} // namespace tumbaro
