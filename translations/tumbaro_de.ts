@@ -219,6 +219,10 @@
       <translation>Die Datei %1 lässt sich nicht anlegen</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Die Datei %1 lässt sich nicht sperren</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Das Bild %1 lässt sich nicht lesen: keine JPEG-Bibliothek</translation>
     </message>
@@ -558,6 +562,92 @@
     <message>
       <source>Symbols off.</source>
       <translation>Symbole aus.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>Auf Zeit</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Klassisch</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistik</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Spiel des Tages, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Spiel des Tages</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Spiele</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Bester Punktestand</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Durchschnitt</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Median</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Längste Kaskade</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Die letzten zehn, neueste zuerst</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Zahlen jeder Spielart</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>noch keine</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>nicht gespielt</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Punkte der letzten hundert Spiele</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Spiel</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Punkte</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: noch keine Spiele.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n Spiel, Punkte von %2 bis %3; das beste ist Spiel %4. Älteste zuerst: %5.</numerusform>
+        <numerusform>%1: %n Spiele, Punkte von %2 bis %3; das beste ist Spiel %4. Älteste zuerst: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

@@ -219,6 +219,10 @@
       <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>No se puede bloquear el archivo %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>No se puede leer la imagen %1: falta la biblioteca JPEG</translation>
     </message>
@@ -558,6 +562,92 @@
     <message>
       <source>Symbols off.</source>
       <translation>Sin símbolos.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>Contrarreloj</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Clásico</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Estadísticas</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Reparto del día, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Reparto del día</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Partidas</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Mejor puntuación</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Puntuación media</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Puntuación mediana</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Cascada más larga</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Últimas diez puntuaciones, la más reciente primero</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Cifras de cada modo de juego</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>ninguna aún</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>sin jugar</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Puntuaciones de las últimas cien partidas</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partida</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Puntuación</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: aún no hay partidas.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n partida, puntuaciones de %2 a %3; la mejor es la partida %4. Las más antiguas primero: %5.</numerusform>
+        <numerusform>%1: %n partidas, puntuaciones de %2 a %3; la mejor es la partida %4. Las más antiguas primero: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

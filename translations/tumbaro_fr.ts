@@ -219,6 +219,10 @@
       <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Impossible de verrouiller le fichier %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Impossible de lire l’image %1 : bibliothèque JPEG absente</translation>
     </message>
@@ -558,6 +562,92 @@
     <message>
       <source>Symbols off.</source>
       <translation>Symboles masqués.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>Chronométré</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Classique</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistiques</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Donne du jour, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Donne du jour</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Parties</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Meilleur score</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Score moyen</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Score médian</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Plus longue cascade</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Dix derniers scores, le plus récent d&apos;abord</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Chiffres de chaque mode de jeu</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>aucun pour l&apos;instant</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>pas jouée</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Scores des cent dernières parties</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partie</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Score</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1 : aucune partie pour l&apos;instant.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1 : %n partie, scores de %2 à %3 ; la meilleure est la partie %4. Plus anciennes d&apos;abord : %5.</numerusform>
+        <numerusform>%1 : %n parties, scores de %2 à %3 ; la meilleure est la partie %4. Plus anciennes d&apos;abord : %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

@@ -219,6 +219,10 @@
       <translation>Impossibile creare il file %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Impossibile bloccare il file %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Impossibile leggere l’immagine %1: manca la libreria JPEG</translation>
     </message>
@@ -558,6 +562,92 @@
     <message>
       <source>Symbols off.</source>
       <translation>Simboli spenti.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>A tempo</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Classica</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistiche</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Partita del giorno, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Partita del giorno</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Partite</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Punteggio migliore</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Punteggio medio</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Punteggio mediano</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Cascata più lunga</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Ultimi dieci punteggi, il più recente prima</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Dati di ogni modo di gioco</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>ancora nessuno</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>non giocata</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Punteggi delle ultime cento partite</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partita</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Punteggio</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: ancora nessuna partita.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n partita, punteggi da %2 a %3; la migliore è la partita %4. Le più vecchie prima: %5.</numerusform>
+        <numerusform>%1: %n partite, punteggi da %2 a %3; la migliore è la partita %4. Le più vecchie prima: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

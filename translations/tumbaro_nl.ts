@@ -219,6 +219,10 @@
       <translation>Kan bestand %1 niet aanmaken</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Kan bestand %1 niet vergrendelen</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Kan afbeelding %1 niet lezen: geen JPEG-bibliotheek</translation>
     </message>
@@ -558,6 +562,92 @@
     <message>
       <source>Symbols off.</source>
       <translation>Symbolen uit.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>Op tijd</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Klassiek</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistieken</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Spel van de dag, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Spel van de dag</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Spellen</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Beste score</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Gemiddelde score</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Mediaanscore</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Langste cascade</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Laatste tien scores, nieuwste eerst</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Cijfers per speelwijze</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>nog geen</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>niet gespeeld</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Scores van de laatste honderd spellen</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Spel</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Score</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: nog geen spellen.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n spel, scores van %2 tot %3; het beste is spel %4. Oudste eerst: %5.</numerusform>
+        <numerusform>%1: %n spellen, scores van %2 tot %3; het beste is spel %4. Oudste eerst: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

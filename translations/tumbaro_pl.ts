@@ -219,6 +219,10 @@
       <translation>Nie można utworzyć pliku %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Nie można zablokować pliku %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Nie można odczytać obrazu %1: brak biblioteki JPEG</translation>
     </message>
@@ -558,6 +562,93 @@
     <message>
       <source>Symbols off.</source>
       <translation>Symbole wyłączone.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>Na czas</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Klasyczna</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Statystyki</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Rozdanie dnia, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Rozdanie dnia</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Gry</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Najlepszy wynik</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Średni wynik</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Mediana wyników</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Najdłuższa kaskada</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Ostatnie dziesięć wyników, najnowszy pierwszy</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Liczby dla każdego trybu gry</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>jeszcze brak</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>nie rozegrano</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Wyniki ostatnich stu gier</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Gra</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Wynik</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: jeszcze brak gier.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n gra, wyniki od %2 do %3; najlepsza jest gra %4. Najstarsze najpierw: %5.</numerusform>
+        <numerusform>%1: %n gry, wyniki od %2 do %3; najlepsza jest gra %4. Najstarsze najpierw: %5.</numerusform>
+        <numerusform>%1: %n gier, wyniki od %2 do %3; najlepsza jest gra %4. Najstarsze najpierw: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

@@ -219,6 +219,10 @@
       <translation>Não foi possível criar o arquivo %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Não é possível bloquear o arquivo %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Não foi possível ler a imagem %1: biblioteca JPEG ausente</translation>
     </message>
@@ -558,6 +562,92 @@
     <message>
       <source>Symbols off.</source>
       <translation>Símbolos desligados.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>Cronometrado</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Clássico</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Estatísticas</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Jogo do dia, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Jogo do dia</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Partidas</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Melhor pontuação</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Pontuação média</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Pontuação mediana</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Cascata mais longa</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Últimas dez pontuações, a mais recente primeiro</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Números de cada modo de jogo</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>nenhuma ainda</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>não jogado</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Pontuações das últimas cem partidas</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partida</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Pontuação</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: nenhuma partida ainda.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n partida, pontuações de %2 a %3; a melhor é a partida %4. As mais antigas primeiro: %5.</numerusform>
+        <numerusform>%1: %n partidas, pontuações de %2 a %3; a melhor é a partida %4. As mais antigas primeiro: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

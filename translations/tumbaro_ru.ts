@@ -219,6 +219,10 @@
       <translation>Не удаётся создать файл %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Не удаётся заблокировать файл %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Не удаётся прочитать картинку %1: нет библиотеки JPEG</translation>
     </message>
@@ -558,6 +562,93 @@
     <message>
       <source>Symbols off.</source>
       <translation>Символы выключены.</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatisticsWindow</name>
+    <message>
+      <source>Timed</source>
+      <translation>На время</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Дзен</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Классика</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Статистика</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Расклад дня, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Расклад дня</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Игры</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Лучший счёт</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Средний счёт</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Медианный счёт</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Самый длинный каскад</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Последние десять результатов, сначала новые</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Показатели каждого режима игры</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>пока нет</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>не сыграно</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Счёт последних ста игр</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Игра</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Счёт</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: игр пока нет.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n игра, счёт от %2 до %3; лучшая — игра %4. Сначала старые: %5.</numerusform>
+        <numerusform>%1: %n игры, счёт от %2 до %3; лучшая — игра %4. Сначала старые: %5.</numerusform>
+        <numerusform>%1: %n игр, счёт от %2 до %3; лучшая — игра %4. Сначала старые: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

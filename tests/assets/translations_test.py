@@ -29,10 +29,14 @@ def problems(path):
             what = f"{name}: {source!r}"
             if translation.get("type"):
                 found.append(f"{what} is {translation.get('type')}")
-            elif not (translation.text or "").strip():
-                found.append(f"{what} is empty")
-            elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(translation.text)):
-                found.append(f"{what} loses or gains a placeholder: {translation.text!r}")
+                continue
+            # A text with a count has one form per plural of the language.
+            forms = [f.text or "" for f in translation.iter("numerusform")] or [translation.text or ""]
+            for form in forms:
+                if not form.strip():
+                    found.append(f"{what} is empty")
+                elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(form)):
+                    found.append(f"{what} loses or gains a placeholder: {form!r}")
     return found
 
 
