@@ -7,40 +7,21 @@ release, as a mouse or a finger gives them.
 
 Usage: drag_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
-import calendar
 import os
 import sys
 import tempfile
-import time
 
-from xdisplay import Program, Screen, frozen, game_env, load_picture, prepare_work, private_display, run, samples
+from xdisplay import (Program, Screen, ball_samples, frozen, game_env, makes_line, prepare_work, private_display,
+                      replay_moves, run)
 
 # The first deal of this second has moves left after its first two.
 FROZEN = "2026-03-01 12:00:00"
 
 
-def two_moves(replay, when):
-    """The deal, and each of the first two moves with the board it settles to."""
-    lines = run([replay, str(calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))), "--auto", "2"]).splitlines()
-    board = lambda rows: [[int(ch) for ch in row] for row in rows]
-    assert lines[9].startswith("accepted") and lines[18].startswith("accepted"), lines
-    return board(lines[1:9]), [(lines[9].split()[1], board(lines[10:18])), (lines[18].split()[1], board(lines[19:27]))]
-
-
-def has_line(board):
-    rows = any(board[r][c] == board[r][c + 1] == board[r][c + 2] for r in range(8) for c in range(6))
-    return rows or any(board[r][c] == board[r + 1][c] == board[r + 2][c] for r in range(6) for c in range(8))
-
-
 def refused_pair(board):
     """The first pair of side by side cells whose swap makes no line."""
-    for r in range(8):
-        for c in range(7):
-            swapped = [row[:] for row in board]
-            swapped[r][c], swapped[r][c + 1] = swapped[r][c + 1], swapped[r][c]
-            if not has_line(swapped):
-                return f"{r + 1}{c + 1}-{r + 1}{c + 2}"
-    raise AssertionError("every swap makes a line")
+    r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(board, (r, c), (r, c + 1)))
+    return f"{r + 1}{c + 1}-{r + 1}{c + 2}"
 
 
 def drag(screen, move):
@@ -56,9 +37,9 @@ def drag(screen, move):
 
 def main():
     game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
-    deal, [(first, settled), (second, settled_again)] = two_moves(replay, FROZEN)
+    deal, [(first, settled), (second, settled_again)], _ = replay_moves(replay, FROZEN, 2)
     refused = refused_pair(deal)
-    balls = [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}.png"))) for k in range(8)]
+    balls = ball_samples(source)
     with tempfile.TemporaryDirectory(prefix="tumbaro-e2e-") as work, private_display() as display:
         prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV", "H.dat", "H2.dat"])
         env = game_env(display, work)

@@ -20,8 +20,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from xdisplay import (CLOSE, Program, Screen, first_move, frozen, game_env, load_picture,  # noqa: E402
-                      private_display, run, samples, wait_for)
+from xdisplay import (CLOSE, Program, Screen, ball_samples, frozen, game_env, load_picture,  # noqa: E402
+                      private_display, replay_moves, run, wait_for)
 
 SKIP = 77
 # Frozen, not started at: the game seeds from this very second.
@@ -93,8 +93,8 @@ def check_manual(root):
 def play(game, env, source, replay, module):
     """The first start: the deal, a move by clicks, the swap sound played by
     the package's own module, U and Ctrl+Q."""
-    balls = [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}.png"))) for k in range(8)]
-    deal, move, settled, _ = first_move(replay, FROZEN)
+    balls = ball_samples(source)
+    deal, [(move, settled)], _ = replay_moves(replay, FROZEN)
     screen = Screen(game)
     screen.wait_board(balls, deal, "the deal of the frozen second")
     screen.play(move, balls)
