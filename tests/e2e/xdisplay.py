@@ -289,7 +289,7 @@ def ball_samples(source):
     return [samples(ball) for ball in ball_pictures(source)]
 
 
-def sharp_error(screen, shot, r, c, ball, back, step=1):
+def sharp_error(screen, shot, r, c, ball, back, step=2):
     """How far a cell of `shot` is from its sharp `ball` laid over the sharp
     background `back`, as a mean colour difference over every `step`-th
     pixel each way: the ordinary pictures enlarged miss by far more."""
