@@ -685,4 +685,24 @@
       <translation>Trägt den Namen in die Bestenliste ein</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Tempo: Schnell</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Tempo: Sofort</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Tempo: Normal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Tempo</translation>
+    </message>
+  </context>
 </TS>

@@ -685,4 +685,24 @@
       <translation>Anota el nombre en la tabla de récords</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Velocidad: rápida</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Velocidad: instantánea</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Velocidad: normal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Velocidad</translation>
+    </message>
+  </context>
 </TS>

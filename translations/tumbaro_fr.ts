@@ -685,4 +685,24 @@
       <translation>Inscrit le nom dans le tableau des records</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Vitesse : rapide</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Vitesse : instantanée</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Vitesse : normale</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Vitesse</translation>
+    </message>
+  </context>
 </TS>

@@ -685,4 +685,24 @@
       <translation>Inserisce il nome in classifica</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Velocità: veloce</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Velocità: istantanea</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Velocità: normale</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Velocità</translation>
+    </message>
+  </context>
 </TS>

@@ -685,4 +685,24 @@
       <translation>Zet de naam in de topscorelijst</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Snelheid: snel</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Snelheid: direct</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Snelheid: normaal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Snelheid</translation>
+    </message>
+  </context>
 </TS>

@@ -686,4 +686,24 @@
       <translation>Wpisuje imię do tabeli rekordów</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Szybkość: szybka</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Szybkość: natychmiastowa</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Szybkość: normalna</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Szybkość</translation>
+    </message>
+  </context>
 </TS>

@@ -685,4 +685,24 @@
       <translation>Registra o nome na tabela de recordes</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Velocidade: rápida</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Velocidade: instantânea</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Velocidade: normal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Velocidade</translation>
+    </message>
+  </context>
 </TS>

@@ -686,4 +686,24 @@
       <translation>Заносит имя в таблицу рекордов</translation>
     </message>
   </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Скорость: быстрая</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Скорость: мгновенная</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Скорость: обычная</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Скорость</translation>
+    </message>
+  </context>
 </TS>

@@ -31,6 +31,8 @@ public:
     void HintShown(int first, int second);
     void SoundSwitched(bool on);
     void SymbolsSwitched(bool on);
+    // The speed now, in the words the note shows.
+    void SpeedChosen(const QString& words);
 
 private:
     void Say(QString text);

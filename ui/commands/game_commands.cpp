@@ -32,6 +32,12 @@ GameCommands::GameCommands(QObject* parent)
       symbols_(MakeAction(this, "Symbols", QT_TRANSLATE_NOOP("Hints", "Symbols"))),
       quit_(MakeAction(this, "Quit", QT_TRANSLATE_NOOP("Hints", "Exit Game")))
 {
+    //: The command that steps through the speeds: normal, fast, instant.
+    speed_ = new QAction(QCoreApplication::translate("Pace", "Speed"), this);
+    speed_->setObjectName(QStringLiteral("Speed"));
+    // Shown beside the entry where the action is listed; the key itself is
+    // read by the keyboard's table.
+    speed_->setShortcut(QKeySequence(Qt::Key_F));
     setObjectName(QStringLiteral("GameCommands"));
     // Nothing to take back before the first move.
     undo_->setEnabled(false);

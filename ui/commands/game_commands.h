@@ -24,6 +24,8 @@ public:
     QAction* Hint() const { return hint_; }
     QAction* Sound() const { return sound_; }
     QAction* Symbols() const { return symbols_; }
+    // Steps through the speeds a move plays out at.
+    QAction* Speed() const { return speed_; }
     QAction* Quit() const { return quit_; }
 
 private:
@@ -34,6 +36,7 @@ private:
     QAction* hint_;
     QAction* sound_;
     QAction* symbols_;
+    QAction* speed_;
     QAction* quit_;
 };
 

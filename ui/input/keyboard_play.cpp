@@ -18,7 +18,7 @@ namespace tumbaro {
 
 namespace {
 
-enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols };
+enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols, Speed };
 
 struct Binding {
     int key;
@@ -37,6 +37,7 @@ constexpr Binding Bindings[] = {
     {Qt::Key_3, false, Action::Scheme3},     {Qt::Key_F1, false, Action::Help},
     {Qt::Key_Q, true, Action::Exit},         {Qt::Key_H, false, Action::Hint},
     {Qt::Key_M, false, Action::Sound},       {Qt::Key_S, false, Action::Symbols},
+    {Qt::Key_F, false, Action::Speed},
 };
 
 Action ActionOf(const QKeyEvent& event)
@@ -147,6 +148,7 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
         case Action::Hint: commands_.Hint()->trigger(); break;
         case Action::Sound: commands_.Sound()->trigger(); break;
         case Action::Symbols: commands_.Symbols()->trigger(); break;
+        case Action::Speed: commands_.Speed()->trigger(); break;
         case Action::None: break;
         }
     });

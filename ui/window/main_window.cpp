@@ -5,6 +5,7 @@
 #include "ui/accessibility/game_announcements.h"
 #include "ui/board/board_view.h"
 #include "ui/board/hint_blink.h"
+#include "ui/board/pair_mark.h"
 #include "ui/commands/game_commands.h"
 #include "ui/controls/background_picture.h"
 #include "ui/controls/list_box.h"
@@ -18,6 +19,7 @@
 #include "ui/pictures/stored_pictures.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/speed_setting.h"
 #include "ui/settings/symbols_switch.h"
 #include "ui/table/high_score_model.h"
 #include "ui/window/button_looks.h"
@@ -35,7 +37,8 @@ namespace tumbaro {
 
 namespace {
 
-constexpr int AnimationInterval = 100; // ms, swap and fall ticks
+// A refused swap's sign lasts no longer than the beep it stands for (360 ms).
+constexpr int RefusalSignTime = 300; // ms
 
 QIcon WindowIcon(qreal ratio)
 {
@@ -79,6 +82,10 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
     symbolsSwitch_ = new SymbolsSwitch(settingsFile_, this);
     hint_ = new HintBlink(game_, *board_, this);
+    refusalMark_ = new PairMark(this, PairMark::Look::Refusal, QStringLiteral("RefusalMark"));
+    speed_ = new SpeedSetting(settingsFile_, this);
+    ApplySpeed();
+    connect(speed_, &SpeedSetting::Changed, this, [this] { ApplySpeed(); });
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
     new DragSwap(*board_, game_);
     ratio_ = new PixelRatioFollower(this, [this] { ShowErrors([this] { RedrawPictures(); }); });
@@ -145,11 +152,10 @@ void TTumbaro::BuildControls()
 
     AnimationTimer = new QTimer(this);
     AnimationTimer->setObjectName(QStringLiteral("AnimationTimer"));
-    AnimationTimer->setInterval(AnimationInterval);
     // A coarse timer may slip a tick by up to 5 %, and the slips add up
-    // along a move; the animations keep their 100 ms beat.
+    // along a move; the animations keep their beat.
     AnimationTimer->setTimerType(Qt::PreciseTimer);
-    connect(AnimationTimer, &QTimer::timeout, this, [this] { ShowErrors([this] { game_.Tick(); }); });
+    connect(AnimationTimer, &QTimer::timeout, this, [this] { ShowErrors([this] { PlayOn(); }); });
     connect(Background, &PictureControl::MouseDown, this,
             [this](Qt::MouseButton pressed, QPoint at) { ShowErrors([=, this] { BackgroundMouseDown(pressed, at); }); });
     connect(board_, &BoardView::CellClicked, this, [this](int row, int column) {
@@ -244,6 +250,27 @@ void TTumbaro::AnimationRunning(bool running)
         AnimationTimer->stop();
 }
 
+void TTumbaro::ApplySpeed()
+{
+    const Speed speed = speed_->Current();
+    // Instant still waits for the event loop's next turn, so the click that
+    // started the move has been answered before the board jumps.
+    AnimationTimer->setInterval(SpeedSetting::TickInterval(speed));
+    hint_->SetSteady(speed == Speed::Instant);
+}
+
+void TTumbaro::PlayOn()
+{
+    if (speed_->Current() != Speed::Instant) {
+        game_.Tick();
+        return;
+    }
+    // Every tick draws and reports as it would in motion; only the last
+    // picture is ever painted.
+    while (game_.Tick()) {
+    }
+}
+
 void TTumbaro::SwapLanded()
 {
     if (soundSwitch_->On())
@@ -252,8 +279,13 @@ void TTumbaro::SwapLanded()
 
 void TTumbaro::MoveRefused(Refusal why)
 {
-    if (soundSwitch_->On())
+    if (soundSwitch_->On()) {
         questionBeep_.Play();
+    } else {
+        const GameState& state = game_.State();
+        refusalMark_->Show(CellIndex(state.FirstPick.Row, state.FirstPick.Column),
+                           CellIndex(state.SecondPick.Row, state.SecondPick.Column), RefusalSignTime);
+    }
     announcements_->MoveRefused(why);
 }
 

@@ -33,10 +33,12 @@ class GameCommands;
 class HighScoreModel;
 class HintBlink;
 class KeyboardPlay;
+class PairMark;
 class PictureControl;
 class PixelRatioFollower;
 class ScoreBox;
 class SoundSwitch;
+class SpeedSetting;
 class SymbolsSwitch;
 
 class TTumbaro : public QWidget, private GameEvents {
@@ -99,6 +101,10 @@ private:
     void SchemeClick(int scheme);
     void BackgroundMouseDown(Qt::MouseButton button, QPoint position);
     void PrepareSounds();
+    // The animation's beat for the speed chosen, and the hint's look.
+    void ApplySpeed();
+    // One step of the move playing out, or all of them when there is to be no motion.
+    void PlayOn();
     // End the program (the message loop ends).
     void Terminate();
 
@@ -117,6 +123,9 @@ private:
     GameAnnouncements* announcements_ = nullptr;
     SoundSwitch* soundSwitch_ = nullptr;
     SymbolsSwitch* symbolsSwitch_ = nullptr;
+    SpeedSetting* speed_ = nullptr;
+    // What a refused swap shows when the beep is not heard.
+    PairMark* refusalMark_ = nullptr;
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     PixelRatioFollower* ratio_ = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/commands/game_commands.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/speed_setting.h"
 #include "ui/settings/symbols_switch.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
@@ -57,6 +58,10 @@ void TTumbaro::ConnectCommands()
         symbolsSwitch_->Toggle();
         board_->Redraw();
         announcements_->SymbolsSwitched(symbolsSwitch_->On());
+    });
+    OnTriggered(commands_->Speed(), [this] {
+        speed_->Step();
+        announcements_->SpeedChosen(SpeedSetting::Words(speed_->Current()));
     });
 }
 
