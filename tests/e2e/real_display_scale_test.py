@@ -16,17 +16,11 @@ import sys
 import tempfile
 
 from xdisplay import (Program, Screen, ball_pictures, frozen, game_env, load_picture, makes_line, prepare_work,
-                      private_display, replay_moves, run, samples, sharp_error)
+                      private_display, refused_pair, replay_moves, run, samples, sharp_error)
 
 FROZEN = "2026-03-01 12:00:00"  # its first deal has moves left after its first two
 LARGE_SCREEN = (2048, 1536)  # room for the window at scale 2 (1584 x 1144)
 SHARP = 3  # the worst mean colour difference of a cell from its sharp ball over the sharp background
-
-
-def refused_pair(board):
-    """The first pair of side by side cells whose swap makes no line."""
-    r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(board, (r, c), (r, c + 1)))
-    return f"{r + 1}{c + 1}-{r + 1}{c + 2}"
 
 
 def drag(screen, move):

@@ -227,6 +227,12 @@ class Program:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
 
 
+def refused_pair(board):
+    """The first pair of side by side cells whose swap makes no line."""
+    r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(board, (r, c), (r, c + 1)))
+    return f"{r + 1}{c + 1}-{r + 1}{c + 2}"
+
+
 def visible_windows(env, title):
     """The ids of the mapped windows whose name matches `title`: a dialog
     once closed is still found by name, but no longer mapped."""
