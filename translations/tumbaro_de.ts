@@ -321,6 +321,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Neues klassisches Spiel</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Neues Spiel auf Zeit</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Neues Zen-Spiel</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menü</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -461,6 +484,10 @@
       <source>Down</source>
       <translation>Runter</translation>
     </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menü</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -593,6 +620,25 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Trägt den Namen in die Bestenliste ein</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Neue Kugeln</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Kein Zug mehr: neue Kugeln, der Punktestand bleibt.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pause. Hier klicken oder P drücken, um weiterzuspielen.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Auf Zeit</translation>
     </message>
   </context>
 </TS>

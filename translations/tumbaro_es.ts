@@ -321,6 +321,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nueva partida clásica</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nueva partida contrarreloj</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nueva partida zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menú</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -461,6 +484,10 @@
       <source>Down</source>
       <translation>Abajo</translation>
     </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menú</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -593,6 +620,25 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Anota el nombre en la tabla de récords</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nuevo reparto</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>No quedan jugadas: nuevo reparto, se mantiene la puntuación.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Haz clic aquí o pulsa P para seguir.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Contrarreloj</translation>
     </message>
   </context>
 </TS>

@@ -321,6 +321,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nuova partita classica</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nuova partita a tempo</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nuova partita zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -461,6 +484,10 @@
       <source>Down</source>
       <translation>Giù</translation>
     </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -593,6 +620,25 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Inserisce il nome in classifica</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nuova mano</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Nessuna mossa rimasta: nuova mano, il punteggio resta.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Fai clic qui o premi P per continuare.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>A tempo</translation>
     </message>
   </context>
 </TS>

@@ -321,6 +321,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nieuw klassiek spel</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nieuw spel op tijd</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nieuw zen-spel</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pauze</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -461,6 +484,10 @@
       <source>Down</source>
       <translation>Omlaag</translation>
     </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -593,6 +620,25 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Zet de naam in de topscorelijst</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nieuw bord</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Geen zet meer: een nieuw bord, de score blijft.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pauze. Klik hier of druk op P om verder te spelen.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Op tijd</translation>
     </message>
   </context>
 </TS>

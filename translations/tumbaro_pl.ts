@@ -321,6 +321,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nowa gra klasyczna</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nowa gra na czas</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nowa gra zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pauza</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -461,6 +484,10 @@
       <source>Down</source>
       <translation>Dół</translation>
     </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -593,6 +620,25 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Wpisuje imię do tabeli rekordów</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nowe rozdanie</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Brak ruchów: nowe rozdanie, wynik zostaje.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pauza. Kliknij tutaj lub naciśnij P, aby grać dalej.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Na czas</translation>
     </message>
   </context>
 </TS>

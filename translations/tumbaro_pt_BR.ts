@@ -321,6 +321,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Novo jogo clássico</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Novo jogo cronometrado</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Novo jogo zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -461,6 +484,10 @@
       <source>Down</source>
       <translation>Baixo</translation>
     </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -593,6 +620,25 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Registra o nome na tabela de recordes</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nova rodada</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Nenhuma jogada restante: nova rodada, a pontuação continua.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Clique aqui ou pressione P para continuar.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Cronometrado</translation>
     </message>
   </context>
 </TS>

@@ -321,6 +321,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Новая классическая игра</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Новая игра на время</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Новая дзен-игра</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Пауза</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Меню</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -461,6 +484,10 @@
       <source>Down</source>
       <translation>Вниз</translation>
     </message>
+    <message>
+      <source>Menu</source>
+      <translation>Меню</translation>
+    </message>
   </context>
   <context>
     <name>SoundNote</name>
@@ -593,6 +620,25 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Заносит имя в таблицу рекордов</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Новая раздача</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Ходов больше нет: новая раздача, счёт сохранён.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Пауза. Щёлкните здесь или нажмите P, чтобы продолжить.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>На время</translation>
     </message>
   </context>
 </TS>

@@ -1,0 +1,162 @@
+// The menu and the ways to play in the window: the menu opened from NEW and
+// its keys, a timed game's clock standing still whenever the player can't
+// play, its end into the Timed table, and its time kept between runs.
+
+#include "window_fixture.h"
+
+#include "ui/commands/game_commands.h"
+#include "ui/menu/game_menu.h"
+#include "ui/window/command_line.h"
+#include "ui/window/way_play.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+namespace tumbaro::test {
+namespace {
+
+class Ways : public WindowTest {
+protected:
+    QMenu& Menu() { return window->Menu().Menu(); }
+    WayPlay& Clock() { return window->Ways(); }
+    QString Shown() { return Find<QLabel>(QStringLiteral("Clock"))->text(); }
+    // Chooses `entry` in the menu as a player does, with a click.
+    void Choose(QAction* entry)
+    {
+        ASSERT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
+        QTest::mouseClick(&Menu(), Qt::LeftButton, {}, Menu().actionGeometry(entry).center());
+        ASSERT_TRUE(WaitUntil([&] { return !Menu().isVisible(); }));
+    }
+    // A timed game on OneMove, its move played out, paused or not.
+    void PlayTimedMove()
+    {
+        Game& game = window->GameLogic();
+        game.Resume({OneMove, 0, false, {}, 0, game.Random().State(), Way::Timed, game.TimeLeft()});
+        game.ButtonClick(4, 5);
+        game.ButtonClick(4, 6);
+        while (game.Tick()) {
+        }
+    }
+};
+
+TEST_F(Ways, TheMenuOpensFromNewAndItsKeysAndStartsEachWay)
+{
+    ModalWatcher watcher;
+    Start();
+    for (const QAction* entry : Menu().actions())
+        EXPECT_TRUE(entry->isSeparator() || !entry->shortcut().isEmpty()) << entry->text().toStdString();
+    const QPoint newButton = Find(QStringLiteral("Image16"))->geometry().center();
+    const std::function<void()> openers[] = {
+        [&] { QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, newButton); },
+        [&] { Key(Qt::Key_F10, Qt::ShiftModifier); },
+        [&] { Key(Qt::Key_Menu); },
+    };
+    const Way ways[] = {Way::Timed, Way::Zen, Way::Classic};
+    for (int i = 0; i < 3; ++i) {
+        openers[i]();
+        ASSERT_TRUE(WaitUntil([&] { return Menu().isVisible(); })) << "opener " << i;
+        EXPECT_FALSE(Clock().ClockRunning()) << "the clock stands still while the menu is open";
+        Choose(window->Commands().NewGameIn(ways[i]));
+        EXPECT_EQ(window->GameLogic().CurrentWay(), ways[i]);
+        EXPECT_TRUE(window->Commands().NewGameIn(ways[i])->isChecked());
+        EXPECT_EQ(Find<QLabel>(QStringLiteral("Clock"))->isVisible(), ways[i] == Way::Timed);
+        EXPECT_EQ(Clock().ClockRunning(), ways[i] == Way::Timed);
+    }
+    EXPECT_TRUE(watcher.boxes.isEmpty());
+}
+
+TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
+{
+    ModalWatcher watcher;
+    watcher.name = QStringLiteral("Tia");
+    watcher.answer = QMessageBox::Yes;
+    Start();
+    const QByteArray names = folder.Read(QStringLiteral("H.dat")), scores = folder.Read(QStringLiteral("H2.dat"));
+    window->Commands().NewGameIn(Way::Timed)->trigger();
+    EXPECT_EQ(Shown(), "2:00");
+    ASSERT_TRUE(Clock().ClockRunning());
+
+    QWidget* cover = Find<QWidget>(QStringLiteral("PauseCover"));
+    Key(Qt::Key_P);
+    EXPECT_FALSE(Clock().ClockRunning());
+    EXPECT_TRUE(cover->isVisible()) << "the board is hidden while paused";
+    Clock().Tick(1500);
+    EXPECT_EQ(Shown(), "1:59");
+    ClickCell(45);
+    EXPECT_FALSE(cover->isVisible()) << "a click on the board goes on";
+    EXPECT_FALSE(window->GameLogic().PendingPick()) << "and picks nothing";
+    window->showMinimized();
+    EXPECT_TRUE(WaitUntil([&] { return !Clock().ClockRunning(); }));
+    window->showNormal();
+    window->activateWindow();
+    EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); }));
+
+    PlayTimedMove();
+    const std::int32_t score = State().Score;
+    ASSERT_GT(score, 0);
+    Clock().Tick(2 * 60 * 1000);
+    ASSERT_TRUE(WaitUntil([&] { return folder.Read(QStringLiteral("HT.dat")).startsWith("Tia\r\n"); }));
+    EXPECT_TRUE(folder.Read(QStringLiteral("HT2.dat")).startsWith(QByteArray::number(score) + "\r\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("H.dat")), names);
+    EXPECT_EQ(folder.Read(QStringLiteral("H2.dat")), scores);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() == 1; }));
+    EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed) << "play again keeps the way";
+    EXPECT_EQ(Find<ListBox>(QStringLiteral("ListBox1"))->model()->index(0, 0).data().toString(), "Tia")
+        << "the Timed table is on screen";
+}
+
+TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
+{
+    Start();
+    window->Commands().NewGameIn(Way::Timed)->trigger();
+    PlayTimedMove();
+    Clock().Tick(30000);
+    Key(Qt::Key_P);
+    const Matrix board = State().GameBoard;
+    const int left = window->GameLogic().TimeLeft();
+    ASSERT_LE(left, 90000);
+    Restart();
+    EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
+    EXPECT_EQ(window->GameLogic().TimeLeft(), left);
+    EXPECT_EQ(State().GameBoard, board);
+    EXPECT_TRUE(Clock().Paused());
+    EXPECT_FALSE(Clock().ClockRunning());
+    // A new game by N stays in the way remembered.
+    Key(Qt::Key_N);
+    Restart();
+    Key(Qt::Key_N);
+    EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
+}
+
+TEST(CommandLine, AWayOrHelpIsTakenAndAnythingElseRefused)
+{
+    using Args = std::vector<std::string>;
+    const struct {
+        Args args;
+        std::optional<Way> way;
+        bool help, refused;
+    } cases[] = {
+        {{}, std::nullopt, false, false},
+        {{"--timed"}, Way::Timed, false, false},
+        {{"--zen", "--zen"}, Way::Zen, false, false},
+        {{"--classic", "--help"}, Way::Classic, true, false},
+        {{"--timed", "--zen"}, std::nullopt, false, true},
+        {{"--bogus"}, std::nullopt, false, true},
+        {{"timed"}, std::nullopt, false, true},
+        {{"--"}, std::nullopt, false, true},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommandLine parsed = ParseCommandLine(c.args);
+        const std::string what = ::testing::PrintToString(c.args);
+        ASSERT_EQ(!parsed.options, c.refused) << what;
+        EXPECT_EQ(parsed.error.empty(), !c.refused) << what;
+        if (parsed.options) {
+            EXPECT_EQ(parsed.options->way, c.way) << what;
+            EXPECT_EQ(parsed.options->help, c.help) << what;
+        }
+    }
+}
+
+} // namespace
+} // namespace tumbaro::test
