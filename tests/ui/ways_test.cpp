@@ -1,6 +1,6 @@
-// The menu and the ways to play in the window: the menu opened from NEW and
-// its keys, a timed game's clock standing still whenever the player can't
-// play, its end into the Timed table, and its time kept between runs.
+// The ways to play in the window: a timed game's clock standing still
+// whenever the player can't play, its end into the Timed table, its time
+// kept between runs, and the command line that starts a way.
 
 #include "window_fixture.h"
 
@@ -21,13 +21,6 @@ protected:
     QMenu& Menu() { return window->Menu().Menu(); }
     WayPlay& Clock() { return window->Ways(); }
     QString Shown() { return Find<QLabel>(QStringLiteral("Clock"))->text(); }
-    // Chooses `entry` in the menu as a player does, with a click.
-    void Choose(QAction* entry)
-    {
-        ASSERT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
-        QTest::mouseClick(&Menu(), Qt::LeftButton, {}, Menu().actionGeometry(entry).center());
-        ASSERT_TRUE(WaitUntil([&] { return !Menu().isVisible(); }));
-    }
     // A timed game on OneMove, its move played out, paused or not.
     void PlayTimedMove()
     {
@@ -40,32 +33,6 @@ protected:
     }
 };
 
-TEST_F(Ways, TheMenuOpensFromNewAndItsKeysAndStartsEachWay)
-{
-    ModalWatcher watcher;
-    Start();
-    for (const QAction* entry : Menu().actions())
-        EXPECT_TRUE(entry->isSeparator() || !entry->shortcut().isEmpty()) << entry->text().toStdString();
-    const QPoint newButton = Find(QStringLiteral("Image16"))->geometry().center();
-    const std::function<void()> openers[] = {
-        [&] { QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, newButton); },
-        [&] { Key(Qt::Key_F10, Qt::ShiftModifier); },
-        [&] { Key(Qt::Key_Menu); },
-    };
-    const Way ways[] = {Way::Timed, Way::Zen, Way::Classic};
-    for (int i = 0; i < 3; ++i) {
-        openers[i]();
-        ASSERT_TRUE(WaitUntil([&] { return Menu().isVisible(); })) << "opener " << i;
-        EXPECT_FALSE(Clock().ClockRunning()) << "the clock stands still while the menu is open";
-        Choose(window->Commands().NewGameIn(ways[i]));
-        EXPECT_EQ(window->GameLogic().CurrentWay(), ways[i]);
-        EXPECT_TRUE(window->Commands().NewGameIn(ways[i])->isChecked());
-        EXPECT_EQ(Find<QLabel>(QStringLiteral("Clock"))->isVisible(), ways[i] == Way::Timed);
-        EXPECT_EQ(Clock().ClockRunning(), ways[i] == Way::Timed);
-    }
-    EXPECT_TRUE(watcher.boxes.isEmpty());
-}
-
 TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
 {
     ModalWatcher watcher;
@@ -76,6 +43,13 @@ TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
     window->Commands().NewGameIn(Way::Timed)->trigger();
     EXPECT_EQ(Shown(), "2:00");
     ASSERT_TRUE(Clock().ClockRunning());
+    Key(Qt::Key_Menu);
+    ASSERT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
+    EXPECT_FALSE(Clock().ClockRunning()) << "the menu is open";
+    for (const QAction* entry : Menu().actions())
+        EXPECT_TRUE(entry->isSeparator() || !entry->shortcut().isEmpty()) << entry->text().toStdString();
+    Menu().close();
+    EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); }));
 
     QWidget* cover = Find<QWidget>(QStringLiteral("PauseCover"));
     Key(Qt::Key_P);
@@ -122,10 +96,9 @@ TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
     EXPECT_EQ(State().GameBoard, board);
     EXPECT_TRUE(Clock().Paused());
     EXPECT_FALSE(Clock().ClockRunning());
-    // A new game by N stays in the way remembered.
-    Key(Qt::Key_N);
+    // Without a kept game, the next start deals in the way remembered.
+    std::filesystem::remove(folder.SettingsFile().parent_path() / "game");
     Restart();
-    Key(Qt::Key_N);
     EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
 }
 
@@ -144,7 +117,6 @@ TEST(CommandLine, AWayOrHelpIsTakenAndAnythingElseRefused)
         {{"--timed", "--zen"}, std::nullopt, false, true},
         {{"--bogus"}, std::nullopt, false, true},
         {{"timed"}, std::nullopt, false, true},
-        {{"--"}, std::nullopt, false, true},
     };
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(c.args);
