@@ -60,6 +60,10 @@ TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
     ClickCell(45);
     EXPECT_FALSE(cover->isVisible()) << "a click on the board goes on";
     EXPECT_FALSE(window->GameLogic().PendingPick()) << "and picks nothing";
+    Key(Qt::Key_Right);
+    Key(Qt::Key_P);
+    Key(Qt::Key_Space);
+    EXPECT_FALSE(cover->isVisible() || window->GameLogic().PendingPick()) << "nor does a key on the hidden board";
     window->showMinimized();
     EXPECT_TRUE(WaitUntil([&] { return !Clock().ClockRunning(); }));
     window->showNormal();

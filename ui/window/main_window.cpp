@@ -167,6 +167,10 @@ void TTumbaro::BuildControls()
         // Catching here, before the error would cross Qt's own event
         // delivery, keeps Qt's bookkeeping intact.
         ShowErrors([=, this] {
+            // A paused game's board is hidden: a click on it, by key too,
+            // only goes on.
+            if (ways_->Paused())
+                return ways_->SetPaused(false);
             PrepareSounds();
             game_.ButtonClick(row, column);
         });
