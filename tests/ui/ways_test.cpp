@@ -106,6 +106,20 @@ TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
     EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
 }
 
+TEST_F(Ways, AFingerHeldOnNewOpensTheMenuInsteadOfANewGame)
+{
+    Start();
+    const Matrix board = State().GameBoard;
+    const QPoint newButton = Find(QStringLiteral("Image16"))->geometry().center();
+    QPointingDevice* finger = QTest::createTouchDevice();
+    QTest::touchEvent(window->windowHandle(), finger).press(0, newButton);
+    EXPECT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
+    QTest::touchEvent(window->windowHandle(), finger).release(0, newButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(State().GameBoard, board);
+    EXPECT_TRUE(Menu().isVisible()) << "the lifted finger leaves the menu open";
+}
+
 TEST(CommandLine, AWayOrHelpIsTakenAndAnythingElseRefused)
 {
     using Args = std::vector<std::string>;

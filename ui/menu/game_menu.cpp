@@ -73,13 +73,9 @@ bool GameMenu::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
+    // A finger lifted before the time is a tap, and one that moves is no
+    // press; once the menu is open it takes the finger, lift included.
     case QEvent::MouseButtonRelease:
-        // A finger lifted after the menu opened is the menu's, not a click on NEW.
-        if (!longPress_->isActive() && static_cast<QMouseEvent*>(event)->source() != Qt::MouseEventNotSynthesized
-            && menu_->isVisible())
-            return true;
-        longPress_->stop();
-        return false;
     case QEvent::MouseMove:
         longPress_->stop();
         return false;
