@@ -10,7 +10,7 @@ import sys
 import tempfile
 
 import screen_reader
-from xdisplay import prepare_work
+from xdisplay import prepare_work, run, wait_for
 
 SKIPPED = 77
 # The entries from the top, as a screen reader names them; the arrows pass
@@ -28,7 +28,11 @@ def main():
         with screen_reader.Session([game_binary], work, os.path.join(work, "config")) as session:
             session.keyboard_window("^Tumbaro$", 0)
             session.wait_said("Tumbaro", 0, "the game's window took the keyboard")
-            session.keys("Menu")
+            mark = session.keys("Menu")
+            # The arrows are the menu's once it is on screen, a window of its own.
+            shown = lambda: run(["xdotool", "search", "--onlyvisible", "--class", "io.github.tumbaro.Tumbaro"],
+                                env=session.env).split()
+            assert wait_for(lambda: len(shown()) > 1), session.failure("the Menu key opened no menu", mark)
             for entry in ENTRIES:
                 session.wait_said(entry, session.keys("Down"), f"Down to {entry}")
             print("Orca read the menu and each of its entries: " + ", ".join(ENTRIES))
