@@ -13,6 +13,7 @@ import sys
 import tempfile
 
 from high_score_end import ball_samples
+from nothing_lost_test import kept_game
 from xdisplay import Program, Screen, game_env, prepare_work, private_display, run, visible_windows, wait_for
 
 NEW_BUTTON = (152 + 30, 504 + 24)  # its middle, in the window
@@ -31,13 +32,8 @@ check 8f536c1c
 """
 
 
-def kept_game(work):
-    """The fields of the game kept for the next start, or {}."""
-    path = pathlib.Path(work, "config", "tumbaro", "game")
-    try:
-        return dict(line.split(" ", 1) for line in path.read_text().splitlines()[1:])
-    except FileNotFoundError:
-        return {}
+def kept(work):
+    return kept_game(work) or {}
 
 
 def board_of(cells):
@@ -59,8 +55,8 @@ def choose_ways(game, screen, work):
         shown = lambda: run(["xdotool", "search", "--onlyvisible", "--class", DESKTOP_ENTRY], env=game.env).split()
         assert wait_for(lambda: len(shown()) > 1), game.failure(f"{how} opened no menu")
         run(["xdotool", "key", "--delay", "50", *["Down"] * downs, "Return"], env=game.env)
-        assert wait_for(lambda: kept_game(work).get("way") == way), \
-            game.failure(f"the menu opened by {how} started no {way or 'classic'} game: {kept_game(work)}")
+        assert wait_for(lambda: kept(work).get("way") == way), \
+            game.failure(f"the menu opened by {how} started no {way or 'classic'} game: {kept(work)}")
         print(f"{how} opened the menu, and its entry started a {way or 'classic'} game")
 
 
@@ -80,10 +76,10 @@ def main():
         pathlib.Path(work, "config", "tumbaro", "game").write_text(STUCK)
         with Program([game_binary], work, env) as game:
             screen = Screen(game)
-            cells = kept_game(work)["board"]
+            cells = kept(work)["board"]
             screen.wait_board(balls, board_of(cells), "the kept Zen game")
             screen.play("15-16", balls)
-            dealt = wait_for(lambda: kept_game(work).get("board") != cells and kept_game(work))
+            dealt = wait_for(lambda: kept(work).get("board") != cells and kept(work))
             assert dealt, game.failure("the stuck board was never dealt anew")
             assert (dealt["score"], dealt["way"]) == ("115", "zen"), dealt
             screen.wait_board(balls, board_of(dealt["board"]), "the new deal")
