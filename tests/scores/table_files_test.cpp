@@ -3,7 +3,6 @@
 
 #include "engine/game_error.h"
 #include "files/read_file.h"
-#include "scores/high_score_table.h"
 #include "scores/score_file.h"
 
 #include <gmock/gmock.h>
@@ -81,38 +80,6 @@ TEST_F(TableFiles, OnlyARegularFileOfSaneSizeIsRead)
     fs::remove_all("H.dat");
     WriteBytes("H.dat", std::string(MaxFileBytes - 2, 'a') + "\r\n");
     EXPECT_EQ(LoadLines("H.dat"), Lines{std::string(MaxFileBytes - 2, 'a')}) << "the limit itself is a table";
-}
-
-} // namespace
-
-namespace {
-
-std::string ReadBytes(const char* name)
-{
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// The Timed table is made by its first entry, beside the Classic pair,
-// which stays as it was.
-TEST_F(TableFiles, TheTimedTableIsMadeByItsFirstEntryAndLeavesTheClassicOneAlone)
-{
-    const std::string names = "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\nI\r\nJ\r\n";
-    const std::string scores = "90\r\n80\r\n70\r\n60\r\n50\r\n40\r\n30\r\n20\r\n10\r\n5\r\n";
-    WriteBytes("H.dat", names);
-    WriteBytes("H2.dat", scores);
-    EXPECT_EQ(ReadTable({}, TimedTable), (HighScoreTable{Lines(10, ""), Lines(10, "0")}));
-    EXPECT_FALSE(fs::exists("HT.dat")) << "only an entry makes it";
-
-    EXPECT_EQ(EnterScore({}, "Ann", 15, TimedTable).place, 0);
-    EXPECT_EQ(EnterScore({}, "Bo", 30, TimedTable).place, 0);
-    EXPECT_EQ(ReadBytes("HT.dat"), "Bo\r\nAnn\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    EXPECT_EQ(ReadBytes("HT2.dat"), "30\r\n15\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
-    EXPECT_EQ(ReadBytes("H.dat"), names);
-    EXPECT_EQ(ReadBytes("H2.dat"), scores);
-    // A Classic table missing is still a table that can't be opened.
-    fs::remove("H.dat");
-    EXPECT_THROW(ReadTable(), GameError);
 }
 
 } // namespace
