@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QWidget>
 
 namespace tumbaro {
