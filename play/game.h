@@ -11,6 +11,7 @@
 #include "play/game_events.h"
 #include "play/painter.h"
 #include "play/saved_game.h"
+#include "play/way_rules.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,8 +29,21 @@ public:
     const RandomGenerator& Random() const { return random_; }
     void Seed(std::int64_t calendarTime) { random_.Seed(calendarTime); }
 
-    // Deal and draw a fresh game, stopping a move that is playing out.
+    // Deal and draw a fresh game, stopping a move that is playing out: in
+    // `way`, or in the way of the game on screen.
     void Newgame();
+    void Newgame(Way way);
+    Way CurrentWay() const { return way_; }
+    // What is left of a timed game's clock, in milliseconds; 0 in other ways.
+    int TimeLeft() const { return timeLeft_; }
+    // `elapsed` milliseconds of a timed game's clock have run. At zero the
+    // move under way settles first, then the game ends.
+    void ClockTick(int elapsed);
+    // A timed game at rest is kept with the time it has left, as when the
+    // clock stops; a move under way is kept once it settles.
+    void KeepClock();
+    // The clock has run out: nothing more is played.
+    bool TimeUp() const { return HasClock(way_) && timeLeft_ == 0; }
     // Put a kept game back on the table in place of the one shown, as a new
     // deal would: settled, no pick pending, undo as it was.
     void Resume(const SavedGame& game);
@@ -83,6 +97,9 @@ private:
     void SetPhase(Phase phase);
     void SetUndoEnabled(bool enabled);
     void Keep();
+    // No move is left on the settled board: the end, or a new deal.
+    void NoMoveLeft();
+    void EndGame();
 
     Painter& painter_;
     GameEvents& events_;
@@ -91,6 +108,8 @@ private:
     Phase phase_ = Phase::Idle;
     bool dealt_ = false;
     bool undoEnabled_ = false;
+    Way way_ = Way::Classic;
+    int timeLeft_ = 0;
     GameKeeper* keeper_ = nullptr;
     MoveResult lastMove_;
 };

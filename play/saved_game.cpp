@@ -62,6 +62,8 @@ public:
             return std::nullopt;
         return line->substr(key.size() + 1);
     }
+    // The next line, left to be taken.
+    std::string_view Next() const { return rest_.substr(0, rest_.find('\n')); }
     bool AtEnd() const { return rest_.empty(); }
     std::size_t Left() const { return rest_.size(); }
 
@@ -127,6 +129,10 @@ std::string SavedGameText(const SavedGame& game)
     text.append("undo-board ").append(BoardText(game.UndoBoard)).append("\n");
     text.append("undo-score ").append(std::to_string(game.UndoScore)).append("\n");
     text.append("random ").append(Hex(game.Random, 16)).append("\n");
+    if (game.Played != Way::Classic)
+        text.append("way ").append(WayName(game.Played)).append("\n");
+    if (HasClock(game.Played))
+        text.append("time-left ").append(std::to_string(game.TimeLeft)).append("\n");
     const std::uint32_t sum = Checksum(text);
     text.append("check ").append(Hex(sum, 8)).append("\n");
     return text;
@@ -145,13 +151,24 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
     const auto undoBoard = ParseBoard(lines.Value("undo-board"));
     const auto undoScore = ParseScore(lines.Value("undo-score"));
     const auto random = ParseHex<std::uint64_t>(lines.Value("random"), 16);
+    // The way and the clock come only after a game of another way than Classic.
+    Way way = Way::Classic;
+    std::int32_t timeLeft = 0;
+    bool wayRead = true;
+    if (lines.Next().starts_with("way ")) {
+        const auto name = lines.Value("way");
+        way = name ? WayNamed(*name).value_or(Way::Classic) : Way::Classic;
+        const auto left = HasClock(way) ? ParseScore(lines.Value("time-left")) : std::optional<std::int32_t>(0);
+        timeLeft = left.value_or(0);
+        wayRead = way != Way::Classic && left && (!HasClock(way) || (timeLeft > 0 && timeLeft <= TimedGameLength));
+    }
     const std::size_t checked = text.size() - lines.Left();
     const auto check = ParseHex<std::uint32_t>(lines.Value("check"), 8);
-    if (!board || !score || (undo != "yes" && undo != "no") || !undoBoard || !undoScore || !random || !check
-        || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
+    if (!board || !score || (undo != "yes" && undo != "no") || !undoBoard || !undoScore || !random || !wayRead
+        || !check || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
         return std::nullopt;
 
-    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random};
+    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random, way, timeLeft};
     if (!Playable(game.Board))
         return std::nullopt;
     // Undo restores the board a line-making swap was made on, and that swap

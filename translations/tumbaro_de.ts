@@ -325,6 +325,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Neues klassisches Spiel</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Neues Spiel auf Zeit</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Neues Zen-Spiel</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menü</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -464,6 +487,10 @@
     <message>
       <source>Down</source>
       <translation>Runter</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menü</translation>
     </message>
   </context>
   <context>
@@ -703,6 +730,25 @@
       <source>Speed</source>
       <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
       <translation>Tempo</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Neue Kugeln</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Kein Zug mehr: neue Kugeln, der Punktestand bleibt.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pause. Hier klicken oder P drücken, um weiterzuspielen.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Auf Zeit</translation>
     </message>
   </context>
 </TS>

@@ -325,6 +325,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nueva partida clásica</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nueva partida contrarreloj</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nueva partida zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menú</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -464,6 +487,10 @@
     <message>
       <source>Down</source>
       <translation>Abajo</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menú</translation>
     </message>
   </context>
   <context>
@@ -703,6 +730,25 @@
       <source>Speed</source>
       <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
       <translation>Velocidad</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nuevo reparto</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>No quedan jugadas: nuevo reparto, se mantiene la puntuación.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Haz clic aquí o pulsa P para seguir.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Contrarreloj</translation>
     </message>
   </context>
 </TS>

@@ -325,6 +325,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nouvelle partie classique</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nouvelle partie chronométrée</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nouvelle partie zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -464,6 +487,10 @@
     <message>
       <source>Down</source>
       <translation>Bas</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -703,6 +730,25 @@
       <source>Speed</source>
       <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
       <translation>Vitesse</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nouvelle donne</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Plus aucun coup : nouvelle donne, le score est conservé.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pause. Cliquez ici ou appuyez sur P pour reprendre.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Chronométré</translation>
     </message>
   </context>
 </TS>

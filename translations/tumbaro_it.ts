@@ -325,6 +325,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nuova partita classica</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nuova partita a tempo</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nuova partita zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -464,6 +487,10 @@
     <message>
       <source>Down</source>
       <translation>Giù</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -703,6 +730,25 @@
       <source>Speed</source>
       <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
       <translation>Velocità</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nuova mano</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Nessuna mossa rimasta: nuova mano, il punteggio resta.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Fai clic qui o premi P per continuare.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>A tempo</translation>
     </message>
   </context>
 </TS>

@@ -325,6 +325,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nieuw klassiek spel</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nieuw spel op tijd</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nieuw zen-spel</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pauze</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -464,6 +487,10 @@
     <message>
       <source>Down</source>
       <translation>Omlaag</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -703,6 +730,25 @@
       <source>Speed</source>
       <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
       <translation>Snelheid</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nieuw bord</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Geen zet meer: een nieuw bord, de score blijft.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pauze. Klik hier of druk op P om verder te spelen.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Op tijd</translation>
     </message>
   </context>
 </TS>

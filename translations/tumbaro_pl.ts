@@ -325,6 +325,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nowa gra klasyczna</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nowa gra na czas</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nowa gra zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pauza</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -464,6 +487,10 @@
     <message>
       <source>Down</source>
       <translation>Dół</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -704,6 +731,25 @@
       <source>Speed</source>
       <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
       <translation>Szybkość</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nowe rozdanie</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Brak ruchów: nowe rozdanie, wynik zostaje.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pauza. Kliknij tutaj lub naciśnij P, aby grać dalej.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Na czas</translation>
     </message>
   </context>
 </TS>

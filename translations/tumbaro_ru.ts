@@ -325,6 +325,29 @@
     </message>
   </context>
   <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Новая классическая игра</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Новая игра на время</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Новая дзен-игра</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Пауза</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Меню</translation>
+    </message>
+  </context>
+  <context>
     <name>Pictures</name>
     <message>
       <source>Hight Score</source>
@@ -464,6 +487,10 @@
     <message>
       <source>Down</source>
       <translation>Вниз</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Меню</translation>
     </message>
   </context>
   <context>
@@ -704,6 +731,25 @@
       <source>Speed</source>
       <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
       <translation>Скорость</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Новая раздача</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Ходов больше нет: новая раздача, счёт сохранён.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Пауза. Щёлкните здесь или нажмите P, чтобы продолжить.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>На время</translation>
     </message>
   </context>
 </TS>

@@ -33,9 +33,10 @@ public:
     void SymbolsSwitched(bool on);
     // The speed now, in the words the note shows.
     void SpeedChosen(const QString& words);
+    // Any other news, said as it is.
+    void Say(QString text);
 
 private:
-    void Say(QString text);
 
     const Game& game_;
     BoardAccessibility& board_;

@@ -1,7 +1,10 @@
 #pragma once
-// The player's commands, one action each: the picture buttons, the keys and
-// a screen reader's press all trigger the same action, and an action that is
-// not possible now (undo with nothing to undo) is disabled for all of them.
+// The player's commands, one action each: the picture buttons, the keys, the
+// menu and a screen reader's press all trigger the same action, and an action
+// that is not possible now (undo with nothing to undo) is disabled for all of
+// them. Each action carries its key, so the menu shows it beside the entry.
+
+#include "deals/way.h"
 
 #include <QObject>
 
@@ -27,6 +30,12 @@ public:
     // Steps through the speeds a move plays out at.
     QAction* Speed() const { return speed_; }
     QAction* Quit() const { return quit_; }
+    // A new game in `way`; the way of the game on screen is checked.
+    QAction* NewGameIn(Way way) const { return ways_[static_cast<std::size_t>(way)]; }
+    // Stops or goes on with a timed game's clock; enabled only in a timed game.
+    QAction* Pause() const { return pause_; }
+    // Opens the menu at the NEW button.
+    QAction* Menu() const { return menu_; }
 
 private:
     QAction* newGame_;
@@ -38,6 +47,9 @@ private:
     QAction* symbols_;
     QAction* speed_;
     QAction* quit_;
+    std::array<QAction*, 3> ways_;
+    QAction* pause_;
+    QAction* menu_;
 };
 
 } // namespace tumbaro

@@ -18,7 +18,8 @@ namespace tumbaro {
 
 namespace {
 
-enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols, Speed };
+enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols,
+                    Speed, Menu, Pause, Classic, Timed, Zen };
 
 struct Binding {
     int key;
@@ -38,6 +39,10 @@ constexpr Binding Bindings[] = {
     {Qt::Key_Q, true, Action::Exit},         {Qt::Key_H, false, Action::Hint},
     {Qt::Key_M, false, Action::Sound},       {Qt::Key_S, false, Action::Symbols},
     {Qt::Key_F, false, Action::Speed},
+    // Shift+F10 as well, since Shift changes nothing.
+    {Qt::Key_Menu, false, Action::Menu},     {Qt::Key_F10, false, Action::Menu},
+    {Qt::Key_P, false, Action::Pause},       {Qt::Key_1, true, Action::Classic},
+    {Qt::Key_2, true, Action::Timed},        {Qt::Key_3, true, Action::Zen},
 };
 
 Action ActionOf(const QKeyEvent& event)
@@ -149,6 +154,11 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
         case Action::Sound: commands_.Sound()->trigger(); break;
         case Action::Symbols: commands_.Symbols()->trigger(); break;
         case Action::Speed: commands_.Speed()->trigger(); break;
+        case Action::Menu: commands_.Menu()->trigger(); break;
+        case Action::Pause: commands_.Pause()->trigger(); break;
+        case Action::Classic: commands_.NewGameIn(Way::Classic)->trigger(); break;
+        case Action::Timed: commands_.NewGameIn(Way::Timed)->trigger(); break;
+        case Action::Zen: commands_.NewGameIn(Way::Zen)->trigger(); break;
         case Action::None: break;
         }
     });

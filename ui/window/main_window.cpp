@@ -15,16 +15,19 @@
 #include "ui/input/drag_swap.h"
 #include "ui/input/keyboard_play.h"
 #include "ui/layout/window_layout.h"
+#include "ui/menu/game_menu.h"
 #include "ui/pictures/picture_density.h"
 #include "ui/pictures/stored_pictures.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
 #include "ui/settings/speed_setting.h"
 #include "ui/settings/symbols_switch.h"
+#include "ui/settings/way_setting.h"
 #include "ui/table/high_score_model.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/pixel_ratio_follower.h"
+#include "ui/window/way_play.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -96,6 +99,14 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
                              },
                              [this] { Terminate(); }});
     looks_->Connect(*commands_, *accessibility_);
+    menu_ = new GameMenu(this, *commands_, *looks_->Button(ControlRole::NewGame));
+    ways_ = new WayPlay(*this, game_, *commands_, *announcements_);
+    connect(menu_, &GameMenu::Shown, this, [this](bool open) {
+        ways_->SetHeld(open);
+        // The right press that opened it left NEW pressed.
+        if (!open)
+            looks_->ShowReleased(ControlRole::NewGame);
+    });
     ConnectCommands();
     game_.KeepIn(&savedGame_);
 }
@@ -162,6 +173,10 @@ void TTumbaro::BuildControls()
         // Catching here, before the error would cross Qt's own event
         // delivery, keeps Qt's bookkeeping intact.
         ShowErrors([=, this] {
+            // A paused game's board is hidden: a click on it, by key too,
+            // only goes on.
+            if (ways_->Paused())
+                return ways_->SetPaused(false);
             PrepareSounds();
             game_.ButtonClick(row, column);
         });
@@ -206,11 +221,30 @@ void TTumbaro::FormActivate()
         ShowError(QString::fromStdString(*error));
     game_.Seed(static_cast<std::int64_t>(std::time(nullptr)));
     LoadBackground();
-    if (const auto saved = savedGame_.Load())
+    const auto saved = startWay_ ? std::nullopt : savedGame_.Load();
+    if (saved) {
         game_.Resume(*saved);
-    else
-        game_.Newgame();
-    table_->Load();
+        ways_->GameStarted(true);
+    } else {
+        game_.Newgame(startWay_.value_or(ReadWay(settingsFile_)));
+        ways_->GameStarted(false);
+    }
+    StoreWay(settingsFile_, game_.CurrentWay());
+    commands_->NewGameIn(game_.CurrentWay())->setChecked(true);
+    timedTable_ = game_.CurrentWay() == Way::Timed;
+    ending_->UseTable(timedTable_ ? TimedTable : ClassicTable);
+    table_->Load(timedTable_ ? TimedTable : ClassicTable);
+}
+
+void TTumbaro::ShowTableOf(Way way)
+{
+    // Zen enters nothing, and shows the Classic table.
+    const bool timed = way == Way::Timed;
+    ending_->UseTable(timed ? TimedTable : ClassicTable);
+    if (timed == timedTable_)
+        return;
+    timedTable_ = timed;
+    table_->Load(timed ? TimedTable : ClassicTable);
 }
 
 std::optional<std::string> TTumbaro::LoadScheme()
@@ -231,6 +265,17 @@ void TTumbaro::Newgame()
 {
     LoadBackground();
     game_.Newgame();
+    ways_->GameStarted(false);
+}
+
+void TTumbaro::Newgame(Way way)
+{
+    LoadBackground();
+    game_.Newgame(way);
+    ways_->GameStarted(false);
+    commands_->NewGameIn(way)->setChecked(true);
+    StoreWay(settingsFile_, way);
+    ShowTableOf(way);
 }
 
 void TTumbaro::RedrawPictures()
@@ -294,7 +339,13 @@ void TTumbaro::MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t s
     announcements_->MoveSettled(lines, score);
 }
 
-void TTumbaro::GameEnded(std::int32_t score) { ending_->GameEnded(score); }
+void TTumbaro::GameEnded(std::int32_t score)
+{
+    ways_->Follow();
+    ending_->GameEnded(score);
+}
+
+void TTumbaro::Redealt(std::int32_t /*score*/) { ways_->Redealt(); }
 
 void TTumbaro::PrepareSounds()
 {
@@ -311,6 +362,7 @@ void TTumbaro::PrepareSounds()
 void TTumbaro::Terminate()
 {
     ending_->CompletePendingEntry();
+    ways_->SetHeld(true);
     AnimationTimer->stop();
     hide();
     emit Terminated();

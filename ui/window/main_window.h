@@ -30,6 +30,7 @@ class ButtonLooks;
 class EndOfGame;
 class GameAnnouncements;
 class GameCommands;
+class GameMenu;
 class HighScoreModel;
 class HintBlink;
 class KeyboardPlay;
@@ -40,6 +41,7 @@ class ScoreBox;
 class SoundSwitch;
 class SpeedSetting;
 class SymbolsSwitch;
+class WayPlay;
 
 class TTumbaro : public QWidget, private GameEvents {
     Q_OBJECT
@@ -53,6 +55,10 @@ public:
     BoardView& Board() { return *board_; }
     GameCommands& Commands() { return *commands_; }
     EndOfGame& Ending() { return *ending_; }
+    GameMenu& Menu() { return *menu_; }
+    WayPlay& Ways() { return *ways_; }
+    // The first game is a new one in `way`, not the one kept from last time.
+    void StartIn(Way way) { startWay_ = way; }
 
     // Runs once, when the window first becomes active: the scheme, the seed,
     // the game (the one left unfinished last time, or a new deal) and the
@@ -84,6 +90,7 @@ private:
     void MoveRefused(Refusal why) override;
     void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score) override;
     void GameEnded(std::int32_t score) override;
+    void Redealt(std::int32_t score) override;
 
     void BuildControls();
     void ConnectCommands();
@@ -98,6 +105,10 @@ private:
     // A new deal on the scheme's background; if that fails to load, the old
     // game stays.
     void Newgame();
+    // A new deal in `way`, which is remembered, with its table on screen.
+    void Newgame(Way way);
+    // The table of `way` on screen, and where its entries go.
+    void ShowTableOf(Way way);
     void SchemeClick(int scheme);
     void BackgroundMouseDown(Qt::MouseButton button, QPoint position);
     void PrepareSounds();
@@ -129,6 +140,10 @@ private:
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     PixelRatioFollower* ratio_ = nullptr;
+    GameMenu* menu_ = nullptr;
+    WayPlay* ways_ = nullptr;
+    std::optional<Way> startWay_;
+    bool timedTable_ = false; // the Timed table is on screen
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;

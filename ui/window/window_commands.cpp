@@ -17,6 +17,7 @@
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
+#include "ui/window/way_play.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -26,6 +27,8 @@ namespace tumbaro {
 
 void TTumbaro::ConnectCommands()
 {
+    commands_->Sound()->setChecked(soundSwitch_->On());
+    commands_->Symbols()->setChecked(symbolsSwitch_->On());
     OnTriggered(commands_->NewGame(), [this] {
         looks_->ShowReleased(ControlRole::NewGame);
         // An entry still waiting is made first, and no question follows it.
@@ -33,6 +36,12 @@ void TTumbaro::ConnectCommands()
         Newgame();
         announcements_->NewGame();
     });
+    for (Way way : AllWays)
+        OnTriggered(commands_->NewGameIn(way), [this, way] {
+            ending_->CompletePendingEntry();
+            Newgame(way);
+            announcements_->NewGame();
+        });
     OnTriggered(commands_->Undo(), [this] {
         looks_->ShowReleased(ControlRole::Undo);
         game_.Undo();
@@ -52,10 +61,12 @@ void TTumbaro::ConnectCommands()
     });
     OnTriggered(commands_->Sound(), [this] {
         soundSwitch_->Toggle();
+        commands_->Sound()->setChecked(soundSwitch_->On());
         announcements_->SoundSwitched(soundSwitch_->On());
     });
     OnTriggered(commands_->Symbols(), [this] {
         symbolsSwitch_->Toggle();
+        commands_->Symbols()->setChecked(symbolsSwitch_->On());
         board_->Redraw();
         announcements_->SymbolsSwitched(symbolsSwitch_->On());
     });
@@ -96,6 +107,7 @@ void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)
 void TTumbaro::closeEvent(QCloseEvent* event)
 {
     ending_->CompletePendingEntryOrLog(true);
+    ways_->SetHeld(true);
     QWidget::closeEvent(event);
 }
 
