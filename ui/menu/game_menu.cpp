@@ -31,6 +31,7 @@ GameMenu::GameMenu(QWidget* window, GameCommands& commands, PictureControl& newB
     menu_->addAction(commands.Hint());
     menu_->addAction(commands.Sound());
     menu_->addAction(commands.Symbols());
+    menu_->addAction(commands.Speed());
     for (int scheme = 1; scheme <= 3; ++scheme)
         menu_->addAction(commands.Scheme(scheme));
     menu_->addSeparator();
