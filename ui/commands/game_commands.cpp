@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 
 namespace tumbaro {
 
@@ -12,6 +13,14 @@ QAction* MakeAction(QObject* parent, const char* name, const char* text)
 {
     auto* action = new QAction(QCoreApplication::translate("Hints", text), parent);
     action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction* MakeZoomAction(QObject* parent, const char* name, const char* text, const QKeySequence& key)
+{
+    auto* action = new QAction(QCoreApplication::translate("Zoom", text), parent);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
     return action;
 }
 
@@ -30,7 +39,12 @@ GameCommands::GameCommands(QObject* parent)
       sound_(MakeAction(this, "Sound", QT_TRANSLATE_NOOP("Hints", "Sound"))),
       //: The command that shows or hides a symbol on each ball.
       symbols_(MakeAction(this, "Symbols", QT_TRANSLATE_NOOP("Hints", "Symbols"))),
-      quit_(MakeAction(this, "Quit", QT_TRANSLATE_NOOP("Hints", "Exit Game")))
+      quit_(MakeAction(this, "Quit", QT_TRANSLATE_NOOP("Hints", "Exit Game"))),
+      zoomIn_(MakeZoomAction(this, "ZoomIn", QT_TRANSLATE_NOOP("Zoom", "Zoom In"), QKeySequence(Qt::CTRL | Qt::Key_Plus))),
+      zoomOut_(MakeZoomAction(this, "ZoomOut", QT_TRANSLATE_NOOP("Zoom", "Zoom Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus))),
+      //: The command that shows the window at its normal size, a zoom of 100 %.
+      zoomReset_(MakeZoomAction(this, "ZoomReset", QT_TRANSLATE_NOOP("Zoom", "Normal Size"), QKeySequence(Qt::CTRL | Qt::Key_0))),
+      fullScreen_(MakeZoomAction(this, "FullScreen", QT_TRANSLATE_NOOP("Zoom", "Full Screen"), QKeySequence(Qt::Key_F11)))
 {
     setObjectName(QStringLiteral("GameCommands"));
     // Nothing to take back before the first move.

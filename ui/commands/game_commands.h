@@ -25,6 +25,10 @@ public:
     QAction* Sound() const { return sound_; }
     QAction* Symbols() const { return symbols_; }
     QAction* Quit() const { return quit_; }
+    QAction* ZoomIn() const { return zoomIn_; }
+    QAction* ZoomOut() const { return zoomOut_; }
+    QAction* ZoomReset() const { return zoomReset_; }
+    QAction* FullScreen() const { return fullScreen_; }
 
 private:
     QAction* newGame_;
@@ -35,6 +39,10 @@ private:
     QAction* sound_;
     QAction* symbols_;
     QAction* quit_;
+    QAction* zoomIn_;
+    QAction* zoomOut_;
+    QAction* zoomReset_;
+    QAction* fullScreen_;
 };
 
 } // namespace tumbaro

@@ -18,7 +18,8 @@ namespace tumbaro {
 
 namespace {
 
-enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols };
+enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols,
+                    ZoomIn, ZoomOut, ZoomReset, FullScreen, LeaveFullScreen };
 
 struct Binding {
     int key;
@@ -37,6 +38,10 @@ constexpr Binding Bindings[] = {
     {Qt::Key_3, false, Action::Scheme3},     {Qt::Key_F1, false, Action::Help},
     {Qt::Key_Q, true, Action::Exit},         {Qt::Key_H, false, Action::Hint},
     {Qt::Key_M, false, Action::Sound},       {Qt::Key_S, false, Action::Symbols},
+    // Ctrl and the key that has plus on it, with Shift or without.
+    {Qt::Key_Plus, true, Action::ZoomIn},    {Qt::Key_Equal, true, Action::ZoomIn},
+    {Qt::Key_Minus, true, Action::ZoomOut},  {Qt::Key_0, true, Action::ZoomReset},
+    {Qt::Key_F11, false, Action::FullScreen}, {Qt::Key_Escape, false, Action::LeaveFullScreen},
 };
 
 Action ActionOf(const QKeyEvent& event)
@@ -147,6 +152,14 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
         case Action::Hint: commands_.Hint()->trigger(); break;
         case Action::Sound: commands_.Sound()->trigger(); break;
         case Action::Symbols: commands_.Symbols()->trigger(); break;
+        case Action::ZoomIn: commands_.ZoomIn()->trigger(); break;
+        case Action::ZoomOut: commands_.ZoomOut()->trigger(); break;
+        case Action::ZoomReset: commands_.ZoomReset()->trigger(); break;
+        case Action::FullScreen: commands_.FullScreen()->trigger(); break;
+        case Action::LeaveFullScreen:
+            if (attached_ && attached_->visibility() == QWindow::FullScreen)
+                commands_.FullScreen()->trigger();
+            break;
         case Action::None: break;
         }
     });

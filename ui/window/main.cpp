@@ -7,6 +7,7 @@
 #include "ui/errors/error_display.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
+#include "ui/zoom/window_zoom.h"
 
 int main(int argc, char** argv)
 {
@@ -27,7 +28,10 @@ int main(int argc, char** argv)
         tumbaro::QuitSignals quitSignals;
         QObject::connect(&quitSignals, &tumbaro::QuitSignals::Received, &window, &tumbaro::TTumbaro::QuitOnSignal);
         const tumbaro::ExitGuard exitGuard([&window] { window.Ending().CompletePendingEntryOrLog(false); });
-        window.show();
+        // Full screen from the start: tumbaro --fullscreen.
+        if (QCoreApplication::arguments().contains(QStringLiteral("--fullscreen")))
+            window.Zoom().ToggleFullScreen();
+        window.Present();
         QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
         QApplication::exec();
     });

@@ -38,6 +38,7 @@ class PixelRatioFollower;
 class ScoreBox;
 class SoundSwitch;
 class SymbolsSwitch;
+class WindowZoom;
 
 class TTumbaro : public QWidget, private GameEvents {
     Q_OBJECT
@@ -51,6 +52,10 @@ public:
     BoardView& Board() { return *board_; }
     GameCommands& Commands() { return *commands_; }
     EndOfGame& Ending() { return *ending_; }
+    WindowZoom& Zoom() { return *zoom_; }
+
+    // Shows the window, in full screen or not as its zoom has it.
+    void Present();
 
     // Runs once, when the window first becomes active: the scheme, the seed,
     // the game (the one left unfinished last time, or a new deal) and the
@@ -73,6 +78,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -84,6 +90,7 @@ private:
     void GameEnded(std::int32_t score) override;
 
     void BuildControls();
+    void Present(bool fullScreen);
     void ConnectCommands();
     // Every picture drawn again for the window's ratio, after it has changed.
     void RedrawPictures();
@@ -120,9 +127,11 @@ private:
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     PixelRatioFollower* ratio_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;
+    QPoint origin_; // where the layout's top left corner is in the window
 
     BackgroundPicture* Background = nullptr;
     std::vector<PictureControl*> pictures_; // every picture control, cells and background included

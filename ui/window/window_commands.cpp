@@ -16,6 +16,7 @@
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
+#include "ui/zoom/window_zoom.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,6 +59,10 @@ void TTumbaro::ConnectCommands()
         board_->Redraw();
         announcements_->SymbolsSwitched(symbolsSwitch_->On());
     });
+    OnTriggered(commands_->ZoomIn(), [this] { zoom_->ZoomIn(); });
+    OnTriggered(commands_->ZoomOut(), [this] { zoom_->ZoomOut(); });
+    OnTriggered(commands_->ZoomReset(), [this] { zoom_->ZoomReset(); });
+    OnTriggered(commands_->FullScreen(), [this] { zoom_->ToggleFullScreen(); });
 }
 
 void TTumbaro::SchemeClick(int scheme)
@@ -81,7 +86,8 @@ void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)
     if (position.x() <= 0 || position.x() >= 800 || position.y() <= 0 || position.y() >= 600)
         return;
     if (button == Qt::LeftButton) {
-        if (QWindow* window = windowHandle())
+        // A window on the whole screen has nowhere to go.
+        if (QWindow* window = windowHandle(); window && !isFullScreen())
             window->startSystemMove();
     } else if (button == Qt::RightButton) {
         showMinimized();
