@@ -150,9 +150,9 @@ void WindowZoom::Show(int zoom, bool fullScreen)
             if (fullScreen)
                 return;
             const QRect after = screen->geometry();
-            QRect placed(QPoint(), QSize(WindowWidth, WindowHeight));
-            placed.moveCenter(after.topLeft() + QPointF(share.x() * after.width(), share.y() * after.height()).toPoint());
-            window_->move(KeptInside(placed, screen->availableGeometry()).topLeft());
+            QRectF placed(QPointF(), QSizeF(WindowWidth, WindowHeight));
+            placed.moveCenter(after.topLeft() + QPointF(share.x() * after.width(), share.y() * after.height()));
+            window_->move(KeptInside(placed.toRect(), screen->availableGeometry()).topLeft());
         },
         fullScreen);
 }
