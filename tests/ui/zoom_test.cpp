@@ -16,19 +16,14 @@ TEST(Zoom, TheLargestThatFitsAndTheStepsUpToIt)
 {
     const QSize window(792, 572);
     const struct { const char* what; double scale; QSize room; int largest; } screens[] = {
-        {"a laptop at 1.5 has room for less than 100 %", 1.5, {1366, 768}, 89},
-        {"exactly the window's size", 1, {792, 572}, 100},
-        {"a wide screen is bounded by its height", 1, {2560, 1440}, 251},
-        {"at 2 half as much", 2, {2560, 1440}, 125},
-        {"never below the smallest", 1, {100, 100}, SmallestZoom},
+        {"a laptop at 1.5 is too small for 100 %", 1.5, {1366, 768}, 89}, {"just room", 1, {792, 572}, 100},
+        {"a wide screen by its height", 1, {2560, 1440}, 251}, {"never below the smallest", 1, {99, 99}, 25},
     };
     for (const auto& s : screens)
         EXPECT_EQ(LargestFittingZoom(window, s.scale, s.room), s.largest) << s.what;
 
-    const struct { int zoom, largest, in, out; } steps[] = {
-        {100, 251, 125, 100}, {125, 251, 150, 100}, {250, 251, 250, 225}, {110, 251, 125, 100},
-        {89, 89, 89, 89},     {89, 120, 100, 89},   {150, 120, 150, 125},
-    };
+    const struct { int zoom, largest, in, out; } steps[] = {{100, 251, 125, 100}, {250, 251, 250, 225},
+        {110, 251, 125, 100}, {89, 89, 89, 89}, {89, 120, 100, 89}, {150, 120, 150, 125}, {40, 200, 100, 40}};
     for (const auto& s : steps) {
         EXPECT_EQ(ZoomedIn(s.zoom, s.largest), s.in) << s.zoom << " within " << s.largest;
         EXPECT_EQ(ZoomedOut(s.zoom), s.out) << s.zoom;
