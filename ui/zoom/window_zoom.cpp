@@ -72,10 +72,22 @@ int WindowZoom::LargestOn(const QScreen* screen, bool whole) const
     return LargestFittingZoom(QSize(WindowWidth, WindowHeight), ratio * NormalZoom / shown_, room);
 }
 
-// In full screen the zoom is the screen's; the keys change the window's.
-void WindowZoom::ZoomIn() { Choose(ZoomedIn(fullScreen_ ? wanted_ : shown_, LargestOn(window_->screen()))); }
+// In full screen the zoom is the screen's; the keys change the window's. A
+// step that goes nowhere keeps what was chosen: a zoom the screen forced is
+// never remembered.
+void WindowZoom::ZoomIn()
+{
+    const int from = fullScreen_ ? wanted_ : shown_;
+    if (const int to = ZoomedIn(from, LargestOn(window_->screen())); to != from)
+        Choose(to);
+}
 
-void WindowZoom::ZoomOut() { Choose(ZoomedOut(fullScreen_ ? wanted_ : shown_)); }
+void WindowZoom::ZoomOut()
+{
+    const int from = fullScreen_ ? wanted_ : shown_;
+    if (const int to = ZoomedOut(from); to != from)
+        Choose(to);
+}
 
 void WindowZoom::ZoomReset() { Choose(NormalZoom); }
 
@@ -144,6 +156,16 @@ void WindowZoom::Show(int zoom, bool fullScreen)
         const QPointF centre = QRectF(window_->geometry()).center() - before.topLeft();
         share = {centre.x() / before.width(), centre.y() / before.height()};
     }
+    // Another window of the game open beside it (the statistics) is drawn
+    // for the old scale until it too is made anew.
+    QList<QWidget*> others;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget != window_ && widget->isVisible() && widget->windowHandle()
+            && (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog)) {
+            others.append(widget);
+            widget->hide();
+            widget->windowHandle()->destroy();
+        }
     remake_(
         [&] {
             scale();
@@ -155,6 +177,8 @@ void WindowZoom::Show(int zoom, bool fullScreen)
             window_->move(KeptInside(placed.toRect(), screen->availableGeometry()).topLeft());
         },
         fullScreen);
+    for (QWidget* widget : others)
+        widget->show();
 }
 
 } // namespace tumbaro
