@@ -67,7 +67,9 @@ private:
     int shown_ = 100;
     bool fitQueued_ = false;
     bool fullScreen_ = false;
-    QPointF restoreAt_; // the window's centre before full screen, in shares of its screen
+    // The window's centre before full screen, in shares of its screen: in
+    // the middle for a game started in full screen.
+    QPointF restoreAt_{0.5, 0.5};
 };
 
 } // namespace tumbaro
