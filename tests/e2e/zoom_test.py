@@ -8,6 +8,7 @@ import subprocess
 import sys
 import tempfile
 
+from drag_test import drag, two_moves
 from xdisplay import (BOARD, HEIGHT, PITCH, WIDTH, Program, Screen, first_move, frozen, game_env, load_picture,
                       prepare_work, private_display, run, samples, visible_windows, wait_for, window_geometry)
 
@@ -63,7 +64,8 @@ def fits_the_laptop(paths):
 
 def full_screen(paths):
     scale = 1.88
-    with game_on(paths, FULL_HD, 1) as (game, (deal, move, settled, _)):
+    deal, [(first, settled), (second, settled_again)] = two_moves(paths[1], FROZEN)
+    with game_on(paths, FULL_HD, 1) as (game, _):
         before = window_geometry(game.env, game.keyboard_window("^Tumbaro$"))
         run(["xdotool", "key", "F11"], env=game.env)
         # The last pixel may fall to rounding where no window manager sizes it.
@@ -76,11 +78,13 @@ def full_screen(paths):
                                     round(scale * (origin[1] + BOARD[1] + PITCH * r)))
         balls = balls_at(paths[2], scale)
         layout.wait_board(balls, deal, "in full screen: the deal of the frozen second")
-        layout.play(move, balls)
-        layout.wait_board(balls, settled, f"in full screen: {move} played by clicks, as the replay tool plays it")
+        drag(layout, first)
+        layout.wait_board(balls, settled, f"in full screen: {first} dragged, as the replay tool plays it")
+        layout.play(second, balls)
+        layout.wait_board(balls, settled_again, f"in full screen: {second} clicked, as the replay tool plays it")
         run(["xdotool", "key", "Escape"], env=game.env)
         new_window(game, lambda g: g == before)
-    print("F11 fills a 1920 x 1080 screen, the board plays at its scaled places, Esc brings the window back")
+    print("F11 fills a 1920 x 1080 screen, a drag and a click move at the scaled places, Esc brings the window back")
 
 
 def shot_at(paths, scale, zoom_keys):
