@@ -12,9 +12,8 @@ import pathlib
 import sys
 import tempfile
 
-from high_score_end import ball_samples
 from nothing_lost_test import kept_game
-from xdisplay import Program, Screen, game_env, prepare_work, private_display, run, visible_windows, wait_for
+from xdisplay import Program, Screen, ball_samples, game_env, prepare_work, private_display, run, visible_windows, wait_for
 
 NEW_BUTTON = (152 + 30, 504 + 24)  # its middle, in the window
 DESKTOP_ENTRY = "io.github.tumbaro.Tumbaro"

@@ -10,6 +10,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             options.help = true;
             continue;
         }
+        if (argument == "--fullscreen") {
+            options.fullScreen = true;
+            continue;
+        }
         const auto way = argument.starts_with("--") ? WayNamed(argument.substr(2)) : std::nullopt;
         if (!way)
             return {std::nullopt, "unknown argument '" + argument + "'; try --help"};
@@ -23,12 +27,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 
 std::string Usage()
 {
-    return "Usage: tumbaro [--classic | --timed | --zen]\n"
+    return "Usage: tumbaro [--classic | --timed | --zen] [--fullscreen]\n"
            "Swap neighbouring balls to line up three or more of one design.\n"
            "\n"
            "  --classic  start a new game that ends when no move is left\n"
            "  --timed    start a new game against a clock of two minutes\n"
            "  --zen      start a new game that never ends\n"
+           "  --fullscreen  start on the whole screen (F11 or Esc leaves it)\n"
            "  --help     show this text and end\n"
            "\n"
            "Without an argument the game left unfinished last time goes on, or a new\n"

@@ -1,6 +1,6 @@
 #pragma once
-// What the command line asks of the start: a new game in a way to play, or
-// only the usage. Anything else is refused before a window opens.
+// What the command line asks of the start: a new game in a way to play, full
+// screen, or only the usage. Anything else is refused before a window opens.
 
 #include "deals/way.h"
 
@@ -13,6 +13,7 @@ namespace tumbaro {
 struct StartOptions {
     std::optional<Way> way; // a new game in this way, in place of the kept one
     bool help = false;      // print the usage and end
+    bool fullScreen = false; // start in full screen
 };
 
 struct ParsedCommandLine {

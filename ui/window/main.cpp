@@ -8,6 +8,7 @@
 #include "ui/window/command_line.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
+#include "ui/zoom/window_zoom.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -73,7 +74,10 @@ int main(int argc, char** argv)
         tumbaro::QuitSignals quitSignals;
         QObject::connect(&quitSignals, &tumbaro::QuitSignals::Received, &window, &tumbaro::TTumbaro::QuitOnSignal);
         const tumbaro::ExitGuard exitGuard([&window] { window.Ending().CompletePendingEntryOrLog(false); });
-        window.show();
+        // Full screen from the start: tumbaro --fullscreen.
+        if (parsed.options->fullScreen)
+            window.Zoom().ToggleFullScreen();
+        window.Present();
         QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
         QApplication::exec();
     });
