@@ -90,26 +90,6 @@ TEST_F(SavedGameTest, AResumedGameShowsPlaysAndUndoesAsTheKeptOne)
     EXPECT_EQ(otherScreen.scoreText, std::to_string(kept.UndoScore));
 }
 
-TEST_F(SavedGameTest, DamagedTextIsRefused)
-{
-    ASSERT_TRUE(PlayFirstMove(game));
-    const std::string text = SavedGameText(game.Saved());
-    ASSERT_TRUE(ReadSavedGame(text));
-
-    for (std::size_t size = 0; size < text.size(); ++size)
-        EXPECT_FALSE(ReadSavedGame(text.substr(0, size))) << "cut to " << size;
-    for (std::size_t at = 0; at < text.size(); ++at)
-        for (const int flip : {0x01, 0x04, 0x20, 0x80}) {
-            std::string damaged = text;
-            damaged[at] = static_cast<char>(damaged[at] ^ flip);
-            EXPECT_FALSE(ReadSavedGame(damaged)) << "byte " << at << " ^ " << flip;
-        }
-    // A line lost, as an older layout would lack one.
-    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        EXPECT_FALSE(ReadSavedGame(text.substr(0, start) + text.substr(end + 1))) << "without line at " << start;
-    EXPECT_FALSE(ReadSavedGame(text + text));
-}
-
 TEST_F(SavedGameTest, ValuesPlayCannotMakeAreRefusedEvenWhenWellFormed)
 {
     ASSERT_TRUE(PlayFirstMove(game));
