@@ -35,6 +35,9 @@ GameMenu::GameMenu(QWidget* window, GameCommands& commands, PictureControl& newB
     for (int scheme = 1; scheme <= 3; ++scheme)
         menu_->addAction(commands.Scheme(scheme));
     menu_->addSeparator();
+    for (QAction* size : {commands.ZoomIn(), commands.ZoomOut(), commands.ZoomReset(), commands.FullScreen()})
+        menu_->addAction(size);
+    menu_->addSeparator();
     menu_->addAction(commands.Help());
     menu_->addAction(commands.Quit());
     connect(menu_, &QMenu::aboutToShow, this, [this] { emit Shown(true); });
