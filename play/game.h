@@ -30,6 +30,10 @@ public:
 
     // Deal and draw a fresh game, stopping a move that is playing out.
     void Newgame();
+    // Deal the game numbered `deal`: the generator seeded with that number.
+    void Deal(DealNumber deal);
+    // The deal on the table and what has been played on it.
+    const GameTally& Tally() const { return tally_; }
     // Put a kept game back on the table in place of the one shown, as a new
     // deal would: settled, no pick pending, undo as it was.
     void Resume(const SavedGame& game);
@@ -83,6 +87,10 @@ private:
     void SetPhase(Phase phase);
     void SetUndoEnabled(bool enabled);
     void Keep();
+    // Plays the running move to its end unseen and unheard, for its draws from
+    // the generator: an undone move then costs the same draws however soon it
+    // was undone, and the steps of a game replay it exactly.
+    void FinishQuietly();
 
     Painter& painter_;
     GameEvents& events_;
@@ -93,6 +101,7 @@ private:
     bool undoEnabled_ = false;
     GameKeeper* keeper_ = nullptr;
     MoveResult lastMove_;
+    GameTally tally_;
 };
 
 } // namespace tumbaro
