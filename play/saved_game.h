@@ -43,7 +43,7 @@ struct SavedGame {
     Matrix UndoBoard{};
     std::int32_t UndoScore = 0;
     std::uint64_t Random = 0; // the generator's state, so refills go on as they would have
-    GameTally Tally;
+    GameTally Tally{};
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config python3 clang libclang-rt-14-dev
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libpulse-dev
+  qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
   xvfb xdotool x11-utils imagemagick faketime xclip

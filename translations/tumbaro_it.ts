@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Numero di partita...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Partita del giorno</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Numero di partita</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Copia partita</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Partita %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>La partita è stata copiata</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Scrivi il numero di una partita, da 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 è troppo grande: i numeri di partita vanno da 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>«%1» non è un numero di partita: scrivi solo le cifre da 0 a 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Gioca la partita numero (da 0 a 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -558,6 +601,100 @@
     <message>
       <source>Symbols off.</source>
       <translation>Simboli spenti.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistiche</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Le tue partite non possono essere contate: il registro delle partite %1 non può essere scritto (%2). Il gioco continua</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>La finestra delle statistiche non si può aprire: manca il suo modulo</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Classica</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>A tempo</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Partita del giorno, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Partita del giorno</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Partite</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Punteggio migliore</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Punteggio medio</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Punteggio mediano</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Cascata più lunga</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Ultimi dieci punteggi, dal più recente</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Cifre di ogni modo di giocare</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>ancora nessuno</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>non giocata</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Punteggi delle ultime cento partite</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partita</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Punteggio</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: ancora nessuna partita.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n partita, punteggi da %2 a %3; la migliore è la partita %4. Dalla più vecchia: %5.</numerusform>
+        <numerusform>%1: %n partite, punteggi da %2 a %3; la migliore è la partita %4. Dalla più vecchia: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

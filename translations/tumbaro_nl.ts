@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Spelnummer...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Spel van de dag</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Spelnummer</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Spel kopiëren</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Spel %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>Het spel is gekopieerd</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Typ het nummer van een spel, van 0 tot 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 is te groot: spelnummers gaan van 0 tot 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>‘%1’ is geen spelnummer: typ alleen de cijfers 0 tot 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Speel het spel met nummer (0 tot 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -558,6 +601,100 @@
     <message>
       <source>Symbols off.</source>
       <translation>Symbolen uit.</translation>
+    </message>
+  </context>
+  <context>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistieken</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Je spellen kunnen niet worden geteld: het spellogboek %1 kan niet worden geschreven (%2). Het spel gaat door</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>Het statistiekvenster kan niet worden geopend: de module ervan ontbreekt</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Klassiek</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Op tijd</translation>
+    </message>
+    <message>
+      <source>Zen</source>
+      <translation>Zen</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal, %1</source>
+      <translation>Spel van de dag, %1</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Spel van de dag</translation>
+    </message>
+    <message>
+      <source>Games</source>
+      <translation>Spellen</translation>
+    </message>
+    <message>
+      <source>Best score</source>
+      <translation>Beste score</translation>
+    </message>
+    <message>
+      <source>Average score</source>
+      <translation>Gemiddelde score</translation>
+    </message>
+    <message>
+      <source>Median score</source>
+      <translation>Mediane score</translation>
+    </message>
+    <message>
+      <source>Longest cascade</source>
+      <translation>Langste cascade</translation>
+    </message>
+    <message>
+      <source>Last ten scores, newest first</source>
+      <translation>Laatste tien scores, nieuwste eerst</translation>
+    </message>
+    <message>
+      <source>Figures of each way to play</source>
+      <translation>Cijfers van elke speelwijze</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>nog geen</translation>
+    </message>
+    <message>
+      <source>not played</source>
+      <translation>niet gespeeld</translation>
+    </message>
+    <message>
+      <source>Scores of the last hundred games</source>
+      <translation>Scores van de laatste honderd spellen</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Spel</translation>
+    </message>
+    <message>
+      <source>Score</source>
+      <translation>Score</translation>
+    </message>
+    <message>
+      <source>%1: no games yet.</source>
+      <translation>%1: nog geen spellen.</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
+      <translation>
+        <numerusform>%1: %n spel, scores van %2 tot %3; het beste is spel %4. Oudste eerst: %5.</numerusform>
+        <numerusform>%1: %n spellen, scores van %2 tot %3; het beste is spel %4. Oudste eerst: %5.</numerusform>
+      </translation>
     </message>
   </context>
   <context>

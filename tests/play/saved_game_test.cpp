@@ -7,6 +7,7 @@
 #include "engine/board.h"
 #include "platform/saved_game_file.h"
 
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <unistd.h>
@@ -88,6 +89,53 @@ TEST_F(SavedGameTest, AResumedGameShowsPlaysAndUndoesAsTheKeptOne)
     other.Undo();
     EXPECT_EQ(other.State().GameBoard, kept.UndoBoard);
     EXPECT_EQ(otherScreen.scoreText, std::to_string(kept.UndoScore));
+}
+
+TEST_F(SavedGameTest, TheDealAndItsStepsAreKeptAndAnOlderGameStillResumes)
+{
+    game.Deal(12345);
+    ASSERT_TRUE(PlayFirstMove(game));
+    game.Undo();
+    ASSERT_TRUE(PlayFirstMove(game));
+    const SavedGame saved = game.Saved();
+    EXPECT_EQ(saved.Tally.Deal, 12345U);
+    EXPECT_EQ(saved.Tally.Steps.size(), 3U);
+    EXPECT_EQ(saved.Tally.Moves, 2);
+    EXPECT_TRUE(saved.Tally.UndoUsed);
+    EXPECT_TRUE(RoundTrips(saved));
+
+    // The same game as the version before kept it, with a checksum of its own.
+    std::string text = SavedGameText(saved);
+    text.replace(text.find(" 2\n"), 3, " 1\n");
+    text.erase(text.find("steps "), text.find("check ") - text.find("steps "));
+    text.erase(text.find("check ") + 6);
+    std::uint32_t sum = 2166136261U;
+    for (const char c : text.substr(0, text.size() - 6))
+        sum = (sum ^ static_cast<unsigned char>(c)) * 16777619U;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", sum);
+    const auto older = ReadSavedGame(text + hex + "\n");
+    ASSERT_TRUE(older);
+    EXPECT_EQ(older->Board, saved.Board);
+    EXPECT_EQ(older->Tally, GameTally{});
+}
+
+TEST_F(SavedGameTest, AMoveUndoneWhileItPlaysCostsTheDrawsOfOneUndoneWhenSettled)
+{
+    Recorder other;
+    Game replayed(other, other);
+    for (Game* g : {&game, &replayed})
+        g->Deal(777);
+    const auto pair = FirstMove(game.State().GameBoard);
+    ASSERT_TRUE(pair);
+    game.ButtonClick(pair->First / 8 + 1, pair->First % 8 + 1);
+    game.ButtonClick(pair->Second / 8 + 1, pair->Second % 8 + 1);
+    game.Tick();
+    game.Undo();
+    ASSERT_TRUE(PlayFirstMove(replayed));
+    replayed.Undo();
+    EXPECT_EQ(game.Random().State(), replayed.Random().State());
+    EXPECT_EQ(game.Tally(), replayed.Tally());
 }
 
 TEST_F(SavedGameTest, DamagedTextIsRefused)

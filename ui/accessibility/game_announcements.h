@@ -31,9 +31,10 @@ public:
     void HintShown(int first, int second);
     void SoundSwitched(bool on);
     void SymbolsSwitched(bool on);
+    // Any other sentence, with the cursor's cell when it has changed.
+    void Say(QString text);
 
 private:
-    void Say(QString text);
 
     const Game& game_;
     BoardAccessibility& board_;

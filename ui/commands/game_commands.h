@@ -3,6 +3,8 @@
 // a screen reader's press all trigger the same action, and an action that is
 // not possible now (undo with nothing to undo) is disabled for all of them.
 
+#include "deals/deal_number.h"
+
 #include <QObject>
 
 #include <array>
@@ -25,6 +27,17 @@ public:
     QAction* Sound() const { return sound_; }
     QAction* Symbols() const { return symbols_; }
     QAction* Quit() const { return quit_; }
+    // Play a deal by its number, asked for in a dialog.
+    QAction* DealNumber() const { return dealNumber_; }
+    QAction* TodaysDeal() const { return todaysDeal_; }
+    // Names the deal on the table, and says it to a screen reader.
+    QAction* ThisDeal() const { return thisDeal_; }
+    // The game's line on the clipboard.
+    QAction* CopyGame() const { return copyGame_; }
+    QAction* Statistics() const { return statistics_; }
+
+    // The number ThisDeal names.
+    void ShowDeal(tumbaro::DealNumber deal);
 
 private:
     QAction* newGame_;
@@ -35,6 +48,11 @@ private:
     QAction* sound_;
     QAction* symbols_;
     QAction* quit_;
+    QAction* dealNumber_;
+    QAction* todaysDeal_;
+    QAction* thisDeal_;
+    QAction* copyGame_;
+    QAction* statistics_;
 };
 
 } // namespace tumbaro

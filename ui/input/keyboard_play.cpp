@@ -18,7 +18,7 @@ namespace tumbaro {
 
 namespace {
 
-enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols };
+enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols, ThisDeal, CopyGame };
 
 struct Binding {
     int key;
@@ -37,6 +37,7 @@ constexpr Binding Bindings[] = {
     {Qt::Key_3, false, Action::Scheme3},     {Qt::Key_F1, false, Action::Help},
     {Qt::Key_Q, true, Action::Exit},         {Qt::Key_H, false, Action::Hint},
     {Qt::Key_M, false, Action::Sound},       {Qt::Key_S, false, Action::Symbols},
+    {Qt::Key_D, false, Action::ThisDeal},    {Qt::Key_C, true, Action::CopyGame},
 };
 
 Action ActionOf(const QKeyEvent& event)
@@ -147,6 +148,8 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
         case Action::Hint: commands_.Hint()->trigger(); break;
         case Action::Sound: commands_.Sound()->trigger(); break;
         case Action::Symbols: commands_.Symbols()->trigger(); break;
+        case Action::ThisDeal: commands_.ThisDeal()->trigger(); break;
+        case Action::CopyGame: commands_.CopyGame()->trigger(); break;
         case Action::None: break;
         }
     });

@@ -22,6 +22,7 @@
 #include "ui/table/high_score_model.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
+#include "ui/window/game_recorder.h"
 #include "ui/window/pixel_ratio_follower.h"
 
 #include <QEvent>
@@ -30,6 +31,7 @@
 #include <QTimer>
 
 #include <ctime>
+#include <utility>
 
 namespace tumbaro {
 
@@ -89,11 +91,19 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
                              },
                              [this] { Terminate(); }});
     looks_->Connect(*commands_, *accessibility_);
+    recorder_ = new GameRecorder(std::nullopt);
     ConnectCommands();
+    ConnectDealCommands();
     game_.KeepIn(&savedGame_);
 }
 
-TTumbaro::~TTumbaro() = default;
+TTumbaro::~TTumbaro() { delete recorder_; }
+
+void TTumbaro::RecordGamesIn(GameLog log)
+{
+    logFile_ = log.File();
+    delete std::exchange(recorder_, new GameRecorder(std::move(log)));
+}
 
 void TTumbaro::BuildControls()
 {
@@ -198,12 +208,17 @@ void TTumbaro::FormActivate()
     // A bad stored scheme is told once; the game goes on with scheme 1.
     if (const auto error = LoadScheme())
         ShowError(QString::fromStdString(*error));
-    game_.Seed(static_cast<std::int64_t>(std::time(nullptr)));
     LoadBackground();
-    if (const auto saved = savedGame_.Load())
+    const auto saved = savedGame_.Load();
+    if (saved) {
         game_.Resume(*saved);
-    else
-        game_.Newgame();
+        recorder_->Started();
+        commands_->ShowDeal(saved->Tally.Deal);
+    }
+    if (startDeal_)
+        ReplaceGame(*startDeal_);
+    else if (!saved)
+        ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)));
     table_->Load();
 }
 
@@ -224,7 +239,15 @@ void TTumbaro::LoadBackground()
 void TTumbaro::Newgame()
 {
     LoadBackground();
-    game_.Newgame();
+    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)));
+}
+
+void TTumbaro::ReplaceGame(DealNumber deal)
+{
+    recorder_->Replaced(game_.Tally(), game_.State().Score);
+    game_.Deal(deal);
+    recorder_->Started();
+    commands_->ShowDeal(deal);
 }
 
 void TTumbaro::RedrawPictures()
@@ -262,7 +285,11 @@ void TTumbaro::MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t s
     announcements_->MoveSettled(lines, score);
 }
 
-void TTumbaro::GameEnded(std::int32_t score) { ending_->GameEnded(score); }
+void TTumbaro::GameEnded(std::int32_t score)
+{
+    recorder_->Ended(game_.Tally(), score);
+    ending_->GameEnded(score);
+}
 
 void TTumbaro::PrepareSounds()
 {

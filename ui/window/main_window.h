@@ -9,6 +9,7 @@
 #include "platform/saved_game_file.h"
 #include "platform/swap_sound.h"
 #include "play/game.h"
+#include "stats/game_log.h"
 
 #include <QWidget>
 
@@ -30,6 +31,7 @@ class ButtonLooks;
 class EndOfGame;
 class GameAnnouncements;
 class GameCommands;
+class GameRecorder;
 class HighScoreModel;
 class HintBlink;
 class KeyboardPlay;
@@ -57,6 +59,11 @@ public:
     // high-score table.
     void FormActivate();
     bool Activated() const { return activated_; }
+    // The first game is deal `deal`, in place of the one left unfinished.
+    void StartWithDeal(DealNumber deal) { startDeal_ = deal; }
+    // Where each game is logged once it ends or is replaced; until this is
+    // called, nowhere.
+    void RecordGamesIn(GameLog log);
 
     // A click on the cell at 1-based (row, column).
     void ButtonClick(int row, int column) { game_.ButtonClick(row, column); }
@@ -96,6 +103,10 @@ private:
     // A new deal on the scheme's background; if that fails to load, the old
     // game stays.
     void Newgame();
+    // Another deal in place of the game on the table, which is logged if
+    // it had a move.
+    void ReplaceGame(DealNumber deal);
+    void ConnectDealCommands();
     void SchemeClick(int scheme);
     void BackgroundMouseDown(Qt::MouseButton button, QPoint position);
     void PrepareSounds();
@@ -123,6 +134,10 @@ private:
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;
+    GameRecorder* recorder_ = nullptr;
+    std::optional<std::filesystem::path> logFile_;
+    std::optional<DealNumber> startDeal_;
+    std::optional<DealNumber> lastClockDeal_;
 
     BackgroundPicture* Background = nullptr;
     std::vector<PictureControl*> pictures_; // every picture control, cells and background included
