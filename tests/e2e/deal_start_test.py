@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""Deals named on the command line, on a real X server under a pinned clock.
-
-`--deal 12345` shows the 64 cells the replay tool prints for deal 12345;
-`--today` shows the deal of the pinned date, the same at a second start that
-day and another the next day; a number that is none exits with status 2 and
-says why before any window. `--statistics` opens the statistics window on a
-log with a game of each way and a torn last line (a screenshot is kept in
-the test's output folder).
+"""Deals named on the command line under a pinned clock: `--deal 12345` and
+`--today` show the replay tool's 64 cells for their number, the same all day
+and another the next; a bad number exits 2 before any window; `--statistics`
+opens on a log of each way and a torn line (its picture kept in OUTPUT_DIR).
 
 Usage: deal_start_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR OUTPUT_DIR
 """

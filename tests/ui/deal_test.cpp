@@ -1,5 +1,6 @@
 // Deals by number in the window: the line Ctrl+C copies proves the score and
-// nothing else, and each game replaced after a move goes to the log once.
+// nothing else, and each game replaced after a move goes to the log once (a
+// log that cannot be written is told once by the log itself).
 
 #include "window_fixture.h"
 
@@ -37,8 +38,8 @@ protected:
     }
     static int Check(const std::string& line)
     {
-        std::ostringstream out, err;
-        return CheckProofLine(line, out, err);
+        std::ostringstream said;
+        return CheckProofLine(line, said, said);
     }
     std::filesystem::path Log() const { return folder.Path(QStringLiteral("games.log")).toStdString(); }
 };
@@ -71,22 +72,7 @@ TEST_F(Deals, AGameReplacedAfterAMoveIsLoggedOnce)
     window->Commands().NewGame()->trigger(); // no move on that one: no game
     const std::vector<GameRecord> games = ReadGameLog(Log());
     ASSERT_EQ(games.size(), 1U);
-    EXPECT_EQ(games[0].Deal, 12345U);
-    EXPECT_EQ(games[0].Moves, 1);
-    EXPECT_TRUE(games[0].UndoUsed);
-    EXPECT_FALSE(games[0].Ended);
-}
-
-TEST_F(Deals, ALogThatCannotBeWrittenIsToldOnceAndPlayGoesOn)
-{
-    ModalWatcher watcher;
-    StartOn(12345, folder.Path(QStringLiteral("H.dat/games.log")).toStdString()); // a file is no folder
-    for (int game = 0; game < 2; ++game) {
-        PlayAMove();
-        window->Commands().NewGame()->trigger();
-    }
-    EXPECT_EQ(watcher.boxes.size(), 1);
-    EXPECT_EQ(State().Score, 0);
+    EXPECT_TRUE(games[0].Deal == 12345 && games[0].Moves == 1 && games[0].UndoUsed && !games[0].Ended);
 }
 
 } // namespace
