@@ -147,6 +147,11 @@ std::optional<GameTally> ParseTally(std::optional<std::string_view> proofText, s
     if (rest != "yes" && rest != "no")
         return std::nullopt;
     tally.UndoUsed = rest == "yes";
+    // Only the text the game writes: one spelling of each game.
+    const std::string written = std::to_string(tally.Moves) + " " + std::to_string(tally.Lines) + " "
+                                + std::to_string(tally.LongestCascade) + (tally.UndoUsed ? " yes" : " no");
+    if (proof->Played != Way::Classic || WriteProof(*proof) != *proofText || written != *figures)
+        return std::nullopt;
     return tally;
 }
 
@@ -194,6 +199,9 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
     if (!first) {
         const auto steps = lines.Value("steps");
         tally = ParseTally(steps, lines.Value("tally"));
+        // The steps' line ends with the score of the game it belongs to.
+        if (tally && score && !steps->ends_with(" score " + std::to_string(*score)))
+            tally.reset();
     }
     const std::size_t checked = text.size() - lines.Left();
     const auto check = ParseHex<std::uint32_t>(lines.Value("check"), 8);

@@ -31,7 +31,6 @@
 #include <QTimer>
 
 #include <ctime>
-#include <utility>
 
 namespace tumbaro {
 
@@ -91,18 +90,18 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
                              },
                              [this] { Terminate(); }});
     looks_->Connect(*commands_, *accessibility_);
-    recorder_ = new GameRecorder(std::nullopt);
+    recorder_ = std::make_unique<GameRecorder>(std::nullopt);
     ConnectCommands();
     ConnectDealCommands();
     game_.KeepIn(&savedGame_);
 }
 
-TTumbaro::~TTumbaro() { delete recorder_; }
+TTumbaro::~TTumbaro() = default;
 
 void TTumbaro::RecordGamesIn(GameLog log)
 {
     logFile_ = log.File();
-    delete std::exchange(recorder_, new GameRecorder(std::move(log)));
+    recorder_ = std::make_unique<GameRecorder>(std::move(log));
 }
 
 void TTumbaro::BuildControls()

@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -134,7 +135,7 @@ private:
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;
-    GameRecorder* recorder_ = nullptr;
+    std::unique_ptr<GameRecorder> recorder_;
     std::optional<std::filesystem::path> logFile_;
     std::optional<DealNumber> startDeal_;
     std::optional<DealNumber> lastClockDeal_;
