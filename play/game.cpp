@@ -48,7 +48,8 @@ void Game::Keep()
 
 SavedGame Game::Saved() const
 {
-    return {state_.GameBoard, state_.Score, undoEnabled_, state_.UndoBoard, state_.UndoScore, random_.State(), tally_};
+    return {state_.GameBoard, state_.Score, undoEnabled_, state_.UndoBoard, state_.UndoScore,
+            random_.State(), way_, timeLeft_, tally_};
 }
 
 void Game::Redrow()
@@ -57,8 +58,15 @@ void Game::Redrow()
         painter_.DrawCell(RowOf(i), ColumnOf(i), state_.GameBoard[i], CellSize::Normal);
 }
 
+void Game::Newgame(Way way)
+{
+    way_ = way;
+    Newgame();
+}
+
 void Game::Newgame()
 {
+    timeLeft_ = HasClock(way_) ? TimedGameLength : 0;
     // The fall would otherwise copy the old move over the new board.
     SetPhase(Phase::Idle);
     SetUndoEnabled(false);
@@ -81,6 +89,12 @@ void Game::Deal(DealNumber deal)
     Newgame();
 }
 
+void Game::Deal(DealNumber deal, Way way)
+{
+    way_ = way;
+    Deal(deal);
+}
+
 void Game::Resume(const SavedGame& game)
 {
     SetPhase(Phase::Idle);
@@ -90,6 +104,8 @@ void Game::Resume(const SavedGame& game)
     state_.UndoScore = game.UndoScore;
     random_.SetState(game.Random);
     tally_ = game.Tally;
+    way_ = game.Played;
+    timeLeft_ = HasClock(way_) ? game.TimeLeft : 0;
     state_.Picked.reset();
     state_.AnimStep = 0;
     dealt_ = true;
@@ -102,7 +118,7 @@ void Game::ButtonClick(int row, int column)
 {
     // The animations read FirstPick, SecondPick and WorkBoard until the board
     // settles, so a click meanwhile must not touch them.
-    if (Animating() || !dealt_)
+    if (Animating() || !dealt_ || TimeUp())
         return;
     const Pick at{row, column};
     if (!state_.Picked) {
@@ -255,14 +271,54 @@ void Game::SettleStep()
     tally_.LongestCascade = std::max<std::int64_t>(tally_.LongestCascade, lastMove_.Cascades);
     const bool moveLeft = FindLine2(state_.WorkBoard);
     events_.MoveSettled(lastMove_.Lines, state_.Score);
-    if (moveLeft) {
+    if (TimeUp())
+        EndGame();
+    else if (moveLeft)
         Keep();
+    else
+        NoMoveLeft();
+}
+
+void Game::NoMoveLeft()
+{
+    if (EndsWhenStuck(way_)) {
+        EndGame();
         return;
     }
+    // Undo would bring back the stuck board, so it goes with the old deal.
+    state_.Picked.reset();
+    SetUndoEnabled(false);
+    DealBoard(state_.GameBoard, random_);
+    Redrow();
+    Keep();
+    events_.Redealt(state_.Score);
+}
+
+void Game::EndGame()
+{
     // Dropped first: the end may go straight on to a new deal, which is kept.
     if (keeper_)
         keeper_->Drop();
     events_.GameEnded(state_.Score);
+}
+
+void Game::KeepClock()
+{
+    if (dealt_ && !Animating() && HasClock(way_) && !TimeUp())
+        Keep();
+}
+
+void Game::ClockTick(int elapsed)
+{
+    if (!HasClock(way_) || timeLeft_ == 0 || !dealt_)
+        return;
+    timeLeft_ = std::max(0, timeLeft_ - elapsed);
+    if (timeLeft_ > 0)
+        return;
+    // A pick left waiting is let go; a move under way ends the game once it settles.
+    DropPick();
+    if (!Animating())
+        EndGame();
 }
 
 void Game::Undo()
@@ -297,6 +353,8 @@ void Game::FinishQuietly()
     shadow.phase_ = phase_;
     shadow.dealt_ = true;
     shadow.lastMove_ = lastMove_;
+    shadow.way_ = way_;
+    shadow.timeLeft_ = timeLeft_;
     shadow.tally_ = std::move(tally_);
     while (shadow.Tick()) {
     }

@@ -11,6 +11,7 @@
 #include "play/game_events.h"
 #include "play/painter.h"
 #include "play/saved_game.h"
+#include "play/way_rules.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,12 +29,27 @@ public:
     const RandomGenerator& Random() const { return random_; }
     void Seed(std::int64_t calendarTime) { random_.Seed(calendarTime); }
 
-    // Deal and draw a fresh game, stopping a move that is playing out.
+    // Deal and draw a fresh game, stopping a move that is playing out: in
+    // `way`, or in the way of the game on screen.
     void Newgame();
     // Deal the game numbered `deal`: the generator seeded with that number.
     void Deal(DealNumber deal);
+    // The same, in `way`.
+    void Deal(DealNumber deal, Way way);
     // The deal on the table and what has been played on it.
     const GameTally& Tally() const { return tally_; }
+    void Newgame(Way way);
+    Way CurrentWay() const { return way_; }
+    // What is left of a timed game's clock, in milliseconds; 0 in other ways.
+    int TimeLeft() const { return timeLeft_; }
+    // `elapsed` milliseconds of a timed game's clock have run. At zero the
+    // move under way settles first, then the game ends.
+    void ClockTick(int elapsed);
+    // A timed game at rest is kept with the time it has left, as when the
+    // clock stops; a move under way is kept once it settles.
+    void KeepClock();
+    // The clock has run out: nothing more is played.
+    bool TimeUp() const { return HasClock(way_) && timeLeft_ == 0; }
     // Put a kept game back on the table in place of the one shown, as a new
     // deal would: settled, no pick pending, undo as it was.
     void Resume(const SavedGame& game);
@@ -91,6 +107,9 @@ private:
     // the generator: an undone move then costs the same draws however soon it
     // was undone, and the steps of a game replay it exactly.
     void FinishQuietly();
+    // No move is left on the settled board: the end, or a new deal.
+    void NoMoveLeft();
+    void EndGame();
 
     Painter& painter_;
     GameEvents& events_;
@@ -99,6 +118,8 @@ private:
     Phase phase_ = Phase::Idle;
     bool dealt_ = false;
     bool undoEnabled_ = false;
+    Way way_ = Way::Classic;
+    int timeLeft_ = 0;
     GameKeeper* keeper_ = nullptr;
     MoveResult lastMove_;
     GameTally tally_;

@@ -38,6 +38,9 @@ public:
     // The settled board has no move left. Nothing more happens until the
     // listener deals anew.
     virtual void GameEnded(std::int32_t /*score*/) {}
+    // The settled board had no move left and, in a way that goes on, a new
+    // deal has dropped in with the score kept.
+    virtual void Redealt(std::int32_t /*score*/) {}
 };
 
 } // namespace tumbaro

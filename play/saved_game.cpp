@@ -65,6 +65,8 @@ public:
             return std::nullopt;
         return line->substr(key.size() + 1);
     }
+    // The next line, left to be taken.
+    std::string_view Next() const { return rest_.substr(0, rest_.find('\n')); }
     bool AtEnd() const { return rest_.empty(); }
     std::size_t Left() const { return rest_.size(); }
 
@@ -125,7 +127,8 @@ std::optional<std::int64_t> ParseCount(std::string_view text)
 }
 
 // "MOVES LINES CASCADE yes|no" after the deal's proof line.
-std::optional<GameTally> ParseTally(std::optional<std::string_view> proofText, std::optional<std::string_view> figures)
+std::optional<GameTally> ParseTally(std::optional<std::string_view> proofText, std::optional<std::string_view> figures,
+                                   Way way)
 {
     std::string error;
     const auto proof = proofText ? ReadProof(*proofText, error) : std::nullopt;
@@ -150,7 +153,7 @@ std::optional<GameTally> ParseTally(std::optional<std::string_view> proofText, s
     // Only the text the game writes: one spelling of each game.
     const std::string written = std::to_string(tally.Moves) + " " + std::to_string(tally.Lines) + " "
                                 + std::to_string(tally.LongestCascade) + (tally.UndoUsed ? " yes" : " no");
-    if (proof->Played != Way::Classic || WriteProof(*proof) != *proofText || written != *figures)
+    if (proof->Played != way || WriteProof(*proof) != *proofText || written != *figures)
         return std::nullopt;
     return tally;
 }
@@ -171,8 +174,12 @@ std::string SavedGameText(const SavedGame& game)
     text.append("undo-board ").append(BoardText(game.UndoBoard)).append("\n");
     text.append("undo-score ").append(std::to_string(game.UndoScore)).append("\n");
     text.append("random ").append(Hex(game.Random, 16)).append("\n");
+    if (game.Played != Way::Classic)
+        text.append("way ").append(WayName(game.Played)).append("\n");
+    if (HasClock(game.Played))
+        text.append("time-left ").append(std::to_string(game.TimeLeft)).append("\n");
     const GameTally& tally = game.Tally;
-    text.append("steps ").append(WriteProof({Way::Classic, tally.Deal, tally.Steps, game.Score})).append("\n");
+    text.append("steps ").append(WriteProof({game.Played, tally.Deal, tally.Steps, game.Score})).append("\n");
     text.append("tally ").append(std::to_string(tally.Moves)).append(" ").append(std::to_string(tally.Lines));
     text.append(" ").append(std::to_string(tally.LongestCascade)).append(tally.UndoUsed ? " yes\n" : " no\n");
     const std::uint32_t sum = Checksum(text);
@@ -195,21 +202,32 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
     const auto undoBoard = ParseBoard(lines.Value("undo-board"));
     const auto undoScore = ParseScore(lines.Value("undo-score"));
     const auto random = ParseHex<std::uint64_t>(lines.Value("random"), 16);
+    // The way and the clock come only after a game of another way than Classic.
+    Way way = Way::Classic;
+    std::int32_t timeLeft = 0;
+    bool wayRead = true;
+    if (lines.Next().starts_with("way ")) {
+        const auto name = lines.Value("way");
+        way = name ? WayNamed(*name).value_or(Way::Classic) : Way::Classic;
+        const auto left = HasClock(way) ? ParseScore(lines.Value("time-left")) : std::optional<std::int32_t>(0);
+        timeLeft = left.value_or(0);
+        wayRead = way != Way::Classic && left && (!HasClock(way) || (timeLeft > 0 && timeLeft <= TimedGameLength));
+    }
     std::optional<GameTally> tally = GameTally{};
     if (!first) {
         const auto steps = lines.Value("steps");
-        tally = ParseTally(steps, lines.Value("tally"));
+        tally = ParseTally(steps, lines.Value("tally"), way);
         // The steps' line ends with the score of the game it belongs to.
         if (tally && score && !steps->ends_with(" score " + std::to_string(*score)))
             tally.reset();
     }
     const std::size_t checked = text.size() - lines.Left();
     const auto check = ParseHex<std::uint32_t>(lines.Value("check"), 8);
-    if (!board || !score || (undo != "yes" && undo != "no") || !undoBoard || !undoScore || !random || !tally
-        || !check || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
+    if (!board || !score || (undo != "yes" && undo != "no") || !undoBoard || !undoScore || !random || !wayRead
+        || !tally || !check || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
         return std::nullopt;
 
-    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random, std::move(*tally)};
+    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random, way, timeLeft, std::move(*tally)};
     if (!Playable(game.Board))
         return std::nullopt;
     // Undo restores the board a line-making swap was made on, and that swap

@@ -7,6 +7,7 @@
 #include "deals/game_proof.h"
 #include "engine/game_state.h"
 #include "engine/line_scoring.h"
+#include "play/way_rules.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -43,13 +44,17 @@ struct SavedGame {
     Matrix UndoBoard{};
     std::int32_t UndoScore = 0;
     std::uint64_t Random = 0; // the generator's state, so refills go on as they would have
+    Way Played = Way::Classic;
+    std::int32_t TimeLeft = 0; // ms on a timed game's clock, 1..TimedGameLength; 0 in other ways
     GameTally Tally{};
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 
 // The text kept in the file: a version line, one line per field and a
-// checksum line, each ended by "\n". A game kept by an older version, without
-// its deal and steps, is still read: it resumes with deal 0 and no steps.
+// checksum line, each ended by "\n". A Classic game has no way line, as
+// files kept before there were other ways. A game kept by an older version,
+// without its deal and steps, is still read: it resumes with deal 0 and no
+// steps.
 std::string SavedGameText(const SavedGame& game);
 
 // The game the text holds, or nothing when the text is not exactly what

@@ -15,6 +15,18 @@ inline constexpr int TablePlaces = 10;
 inline constexpr const char* NamesFileName = "H.dat";
 inline constexpr const char* ScoresFileName = "H2.dat";
 
+// The files a table is kept in, one pair per table, each with its own lock
+// and commit record. The Timed table is not shipped: its first entry makes it.
+struct TableFileSet {
+    const char* names;
+    const char* scores;
+    const char* record;
+    const char* lock;
+    bool madeByFirstEntry; // absent, it reads as ten empty places
+};
+inline constexpr TableFileSet ClassicTable{NamesFileName, ScoresFileName, "H.commit", "H.lock", false};
+inline constexpr TableFileSet TimedTable{"HT.dat", "HT2.dat", "HT.commit", "HT.lock", true};
+
 // The lowest line among the first ten whose score is strictly below `score`,
 // or -1. Lines are read from the tenth upwards, so with fewer than ten lines
 // it fails at once with "List index out of bounds (9)", and a bad score line
@@ -41,13 +53,13 @@ struct HighScoreTable {
     // "H2.dat" unread. A commit record that had to be dropped unread or void
     // is told, once both lists are read, as GameError("Cannot open file
     // <record>"); it is gone by the next Load.
-    void Load(const std::string& folder = {});
+    void Load(const std::string& folder = {}, const TableFileSet& files = ClassicTable);
 
     bool operator==(const HighScoreTable&) const = default;
 };
 
 // The table as it stands on disk now; fails as Load does.
-HighScoreTable ReadTable(const std::string& folder = {});
+HighScoreTable ReadTable(const std::string& folder = {}, const TableFileSet& files = ClassicTable);
 
 // The table lock could not be had, as when something other than a plain
 // file stands at "H.lock": no entry is made, and the game goes on.
@@ -69,6 +81,7 @@ struct EnteredScore {
 // of FindPlace, InsertEntry and Load, with GameError("Cannot create file
 // <name>") when a file can't be written, and with TableLockError("Cannot lock
 // file <lock>"), leaving the files as they were.
-EnteredScore EnterScore(const std::string& folder, const std::string& name, int score);
+EnteredScore EnterScore(const std::string& folder, const std::string& name, int score,
+                        const TableFileSet& files = ClassicTable);
 
 } // namespace tumbaro

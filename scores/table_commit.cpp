@@ -15,8 +15,6 @@ namespace tumbaro {
 namespace {
 
 constexpr const char* StagedSuffix = ".new";
-constexpr const char* RecordFileName = "H.commit";
-constexpr const char* LockFileName = "H.lock";
 // A record of ours is a few hundred bytes; a larger one is refused unread.
 constexpr std::size_t MaxRecordBytes = 4096;
 constexpr mode_t RecordMode = 0644;
@@ -27,15 +25,15 @@ std::string InFolder(const std::string& folder, const std::string& name)
 }
 
 // The entries of a record of ours, in the order the save renames them.
-CommitRecord OurEntries()
+CommitRecord OurEntries(const TableFileSet& files)
 {
-    const std::string names = NamesFileName, scores = ScoresFileName;
+    const std::string names = files.names, scores = files.scores;
     return {{{names + StagedSuffix, names, {}, std::nullopt}, {scores + StagedSuffix, scores, {}, std::nullopt}}};
 }
 
-bool IsOurs(const CommitRecord& record)
+bool IsOurs(const CommitRecord& record, const TableFileSet& files)
 {
-    const CommitRecord ours = OurEntries();
+    const CommitRecord ours = OurEntries(files);
     if (record.entries.size() != ours.entries.size())
         return false;
     for (std::size_t i = 0; i < ours.entries.size(); ++i) {
@@ -139,14 +137,15 @@ private:
 
 } // namespace
 
-TablePaths::TablePaths(const std::string& where)
+TablePaths::TablePaths(const std::string& where, const TableFileSet& files)
     : folder(where.empty() ? "." : where),
-      names(InFolder(where, NamesFileName)),
-      scores(InFolder(where, ScoresFileName)),
+      names(InFolder(where, files.names)),
+      scores(InFolder(where, files.scores)),
       stagedNames(names + StagedSuffix),
       stagedScores(scores + StagedSuffix),
-      record(InFolder(where, RecordFileName)),
-      lock(InFolder(where, LockFileName))
+      record(InFolder(where, files.record)),
+      lock(InFolder(where, files.lock)),
+      files(files)
 {
 }
 
@@ -158,7 +157,7 @@ bool RecoverTable(const TablePaths& paths)
     }
     const auto text = ReadFileBytes(paths.record, MaxRecordBytes);
     const auto record = text ? ParseCommitRecord(*text) : std::nullopt;
-    const bool sound = record && IsOurs(*record) && StagedAreFiles(paths);
+    const bool sound = record && IsOurs(*record, paths.files) && StagedAreFiles(paths);
     if (sound && CanFinish(*record, paths)) {
         if (Exists(paths.stagedNames) && std::rename(paths.stagedNames.c_str(), paths.names.c_str()) != 0)
             CannotCreate(paths.names);
@@ -181,7 +180,7 @@ void CommitTable(const TablePaths& paths, const HighScoreTable& table, const Com
         if (afterStep)
             afterStep(step);
     };
-    CommitRecord record = OurEntries();
+    CommitRecord record = OurEntries(paths.files);
     record.entries[0].before = FingerprintOfFile(paths.names);
     record.entries[1].before = FingerprintOfFile(paths.scores);
 

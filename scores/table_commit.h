@@ -16,13 +16,14 @@ namespace tumbaro {
 // The names of the table's files in one folder; an empty folder is the
 // current one, and the names are then bare, as the game has always used them.
 struct TablePaths {
-    explicit TablePaths(const std::string& where);
+    explicit TablePaths(const std::string& where, const TableFileSet& files = ClassicTable);
 
     std::string folder; // "." for the current one
     std::string names, scores;             // H.dat, H2.dat
     std::string stagedNames, stagedScores; // H.dat.new, H2.dat.new, only during a save
     std::string record;                    // H.commit, only during a save
     std::string lock;                      // H.lock, created once and left in place
+    TableFileSet files;
 };
 
 // The points between the steps of a save, in order.
@@ -56,6 +57,6 @@ void CommitTable(const TablePaths& paths, const HighScoreTable& table, const Com
 
 // EnterScore with a hook in its save.
 EnteredScore EnterScore(const std::string& folder, const std::string& name, int score,
-                        const CommitHook& afterStep);
+                        const CommitHook& afterStep, const TableFileSet& files = ClassicTable);
 
 } // namespace tumbaro

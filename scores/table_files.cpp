@@ -8,6 +8,8 @@
 #include "scores/score_file.h"
 #include "scores/table_commit.h"
 
+#include <filesystem>
+
 namespace tumbaro {
 
 namespace {
@@ -22,45 +24,55 @@ void AsUtf8(std::vector<std::string>& lines)
         line = LineAsUtf8(line);
 }
 
+// Both lists of the table, or ten empty places for a table its first entry makes.
+void LoadBoth(const TablePaths& paths, HighScoreTable& table)
+{
+    if (paths.files.madeByFirstEntry && !std::filesystem::exists(std::filesystem::symlink_status(paths.names))) {
+        table.Names.assign(TablePlaces, std::string());
+        table.Scores.assign(TablePlaces, "0");
+        return;
+    }
+    table.Names = LoadLines(paths.names);
+    table.Scores = LoadLines(paths.scores);
+}
+
 } // namespace
 
-void HighScoreTable::Load(const std::string& folder)
+void HighScoreTable::Load(const std::string& folder, const TableFileSet& files)
 {
-    const TablePaths paths(folder);
+    const TablePaths paths(folder, files);
     const FileLock lock(paths.lock, LockFileMode);
     // Without the lock, as in a folder we may not write, there is no one to
     // take turns with and nothing a save could have left behind.
     const bool recordSound = !lock.Held() || RecoverTable(paths);
-    Names = LoadLines(paths.names);
-    Scores = LoadLines(paths.scores);
+    LoadBoth(paths, *this);
     if (!recordSound)
         throw GameError("Cannot open file " + paths.record);
 }
 
-HighScoreTable ReadTable(const std::string& folder)
+HighScoreTable ReadTable(const std::string& folder, const TableFileSet& files)
 {
     HighScoreTable table;
-    table.Load(folder);
+    table.Load(folder, files);
     return table;
 }
 
-EnteredScore EnterScore(const std::string& folder, const std::string& name, int score)
+EnteredScore EnterScore(const std::string& folder, const std::string& name, int score, const TableFileSet& files)
 {
-    return EnterScore(folder, name, score, {});
+    return EnterScore(folder, name, score, {}, files);
 }
 
 EnteredScore EnterScore(const std::string& folder, const std::string& name, int score,
-                        const CommitHook& afterStep)
+                        const CommitHook& afterStep, const TableFileSet& files)
 {
-    const TablePaths paths(folder);
+    const TablePaths paths(folder, files);
     const FileLock lock(paths.lock, LockFileMode);
     // A void record found only now goes unsaid: the start told of any before,
     // and what the player waits for here is the entry.
     if (lock.Held())
         RecoverTable(paths);
     EnteredScore entered;
-    entered.table.Names = LoadLines(paths.names);
-    entered.table.Scores = LoadLines(paths.scores);
+    LoadBoth(paths, entered.table);
     entered.place = FindPlace(entered.table.Scores, score);
     if (entered.place == -1)
         return entered;

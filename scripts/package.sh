@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m -- "${1:-$root/build-deb}")
 dist=$root/dist
 
-bash "$root/scripts/setup.sh"
+bash "$root/scripts/setup.sh" test
 
 # dpkg-buildflags maps the folder it runs in out of the debug information.
 cd "$root"

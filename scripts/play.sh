@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game, prepares its working folder in
-# run/ (the player's high-score files there are never overwritten) and starts
-# the game in it.
+# Installs what building and running the game need and is missing, builds the
+# game without its tests, prepares its working folder in run/ (the player's
+# high-score files there are never overwritten) and starts the game in it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/setup.sh"
-bash "$root/scripts/build.sh" "$root/build"
+bash "$root/scripts/setup.sh" play
+bash "$root/scripts/build.sh" "$root/build" -DBUILD_TESTING=OFF
 run="$root/run"
 mkdir -p "$run/Help"
 cp -n "$root/assets/runtime/H.dat" "$root/assets/runtime/H2.dat" "$run/"

@@ -1,14 +1,30 @@
 #!/usr/bin/env bash
-# Installs what building, playing, testing and packaging Tumbaro need on
-# Debian 12, and nothing when everything is already there.
+# Installs on Debian 12 what is missing, and nothing when everything is there.
+# Usage: setup.sh [play|test]
+#   play: what building and running the game needs, and nothing more;
+#   test (the default): that, and what the tests, the sanitizer and fuzzing
+#   passes and the package check need.
 set -euo pipefail
+need=${1:-test}
 
-packages=(
-  g++ cmake ninja-build pkg-config python3 clang libclang-rt-14-dev
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libpulse-dev
-  qt6-charts-dev libqt6opengl6-dev
-  libgtest-dev libbenchmark-dev
-  fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra fonts-comfortaa
+# Building: the compiler and build tools, Qt with its translation tools and
+# its charts (with the OpenGL module their CMake package asks for), libjpeg
+# and libpulse. Running: the fonts the window draws its texts in.
+play=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev
+  libjpeg62-turbo-dev libpulse-dev
+  fonts-comic-neue fonts-dejavu-core
+)
+# The suite and its tools: GoogleTest and the benchmark library; clang for
+# fuzzing; the fonts the picture generator draws with; private X servers with
+# their input, screenshot, clock and clipboard tools; Orca on its own buses; a
+# private sound server; a headless Wayland compositor with its tools; the
+# package builder and its judges.
+test=(
+  python3 libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-extra fonts-comfortaa
   xvfb xdotool x11-utils imagemagick faketime xclip
   orca at-spi2-core dbus-daemon dbus-bin
   pulseaudio pulseaudio-utils
@@ -16,6 +32,11 @@ packages=(
   desktop-file-utils appstream
   dpkg-dev file lintian man-db
 )
+case "$need" in
+  play) packages=("${play[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}") ;;
+  *) echo "usage: setup.sh [play|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -262,6 +262,10 @@
       <translation>Die Datei %1 lässt sich nicht anlegen</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Die Datei %1 lässt sich nicht sperren</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Das Bild %1 lässt sich nicht lesen: keine JPEG-Bibliothek</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Symbole</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Neues klassisches Spiel</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Neues Spiel auf Zeit</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Neues Zen-Spiel</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menü</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Runter</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menü</translation>
     </message>
   </context>
   <context>
@@ -730,6 +761,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Trägt den Namen in die Bestenliste ein</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Tempo: Schnell</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Tempo: Sofort</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Tempo: Normal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Tempo</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Neue Kugeln</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Kein Zug mehr: neue Kugeln, der Punktestand bleibt.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pause. Hier klicken oder P drücken, um weiterzuspielen.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Auf Zeit</translation>
     </message>
   </context>
 </TS>

@@ -262,6 +262,10 @@
       <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>No se puede bloquear el archivo %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>No se puede leer la imagen %1: falta la biblioteca JPEG</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Símbolos</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nueva partida clásica</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nueva partida contrarreloj</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nueva partida zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menú</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Abajo</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menú</translation>
     </message>
   </context>
   <context>
@@ -730,6 +761,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Anota el nombre en la tabla de récords</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Velocidad: rápida</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Velocidad: instantánea</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Velocidad: normal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Velocidad</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nuevo reparto</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>No quedan jugadas: nuevo reparto, se mantiene la puntuación.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Haz clic aquí o pulsa P para seguir.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Contrarreloj</translation>
     </message>
   </context>
 </TS>

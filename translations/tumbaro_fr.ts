@@ -262,6 +262,10 @@
       <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Impossible de verrouiller le fichier %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Impossible de lire l’image %1 : bibliothèque JPEG absente</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Symboles</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nouvelle partie classique</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nouvelle partie chronométrée</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nouvelle partie zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Bas</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -730,6 +761,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Inscrit le nom dans le tableau des records</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Vitesse : rapide</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Vitesse : instantanée</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Vitesse : normale</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Vitesse</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nouvelle donne</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Plus aucun coup : nouvelle donne, le score est conservé.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pause. Cliquez ici ou appuyez sur P pour reprendre.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Chronométré</translation>
     </message>
   </context>
 </TS>

@@ -262,6 +262,10 @@
       <translation>Impossibile creare il file %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Impossibile bloccare il file %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Impossibile leggere l’immagine %1: manca la libreria JPEG</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Simboli</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nuova partita classica</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nuova partita a tempo</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nuova partita zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Giù</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -730,6 +761,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Inserisce il nome in classifica</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Velocità: veloce</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Velocità: istantanea</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Velocità: normale</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Velocità</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nuova mano</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Nessuna mossa rimasta: nuova mano, il punteggio resta.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Fai clic qui o premi P per continuare.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>A tempo</translation>
     </message>
   </context>
 </TS>

@@ -262,6 +262,10 @@
       <translation>Kan bestand %1 niet aanmaken</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Kan bestand %1 niet vergrendelen</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Kan afbeelding %1 niet lezen: geen JPEG-bibliotheek</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Symbolen</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nieuw klassiek spel</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nieuw spel op tijd</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nieuw zen-spel</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pauze</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Omlaag</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -730,6 +761,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Zet de naam in de topscorelijst</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Snelheid: snel</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Snelheid: direct</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Snelheid: normaal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Snelheid</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nieuw bord</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Geen zet meer: een nieuw bord, de score blijft.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pauze. Klik hier of druk op P om verder te spelen.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Op tijd</translation>
     </message>
   </context>
 </TS>

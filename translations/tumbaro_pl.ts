@@ -262,6 +262,10 @@
       <translation>Nie można utworzyć pliku %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Nie można zablokować pliku %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Nie można odczytać obrazu %1: brak biblioteki JPEG</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Symbole</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Nowa gra klasyczna</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Nowa gra na czas</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Nowa gra zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pauza</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Dół</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -731,6 +762,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Wpisuje imię do tabeli rekordów</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Szybkość: szybka</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Szybkość: natychmiastowa</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Szybkość: normalna</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Szybkość</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nowe rozdanie</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Brak ruchów: nowe rozdanie, wynik zostaje.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pauza. Kliknij tutaj lub naciśnij P, aby grać dalej.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Na czas</translation>
     </message>
   </context>
 </TS>

@@ -262,6 +262,10 @@
       <translation>Não foi possível criar o arquivo %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Não é possível bloquear o arquivo %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Não foi possível ler a imagem %1: biblioteca JPEG ausente</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Símbolos</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Novo jogo clássico</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Novo jogo cronometrado</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Novo jogo zen</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pausa</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Baixo</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Menu</translation>
     </message>
   </context>
   <context>
@@ -730,6 +761,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Registra o nome na tabela de recordes</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Velocidade: rápida</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Velocidade: instantânea</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Velocidade: normal</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Velocidade</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Nova rodada</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Nenhuma jogada restante: nova rodada, a pontuação continua.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Pausa. Clique aqui ou pressione P para continuar.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>Cronometrado</translation>
     </message>
   </context>
 </TS>

@@ -262,6 +262,10 @@
       <translation>Не удаётся создать файл %1</translation>
     </message>
     <message>
+      <source>Cannot lock file %1</source>
+      <translation>Не удаётся заблокировать файл %1</translation>
+    </message>
+    <message>
       <source>Cannot read picture %1: no JPEG library</source>
       <translation>Не удаётся прочитать картинку %1: нет библиотеки JPEG</translation>
     </message>
@@ -361,6 +365,29 @@
       <source>Symbols</source>
       <extracomment>The command that shows or hides a symbol on each ball.</extracomment>
       <translation>Символы</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>New Classic game</source>
+      <translation>Новая классическая игра</translation>
+    </message>
+    <message>
+      <source>New Timed game</source>
+      <translation>Новая игра на время</translation>
+    </message>
+    <message>
+      <source>New Zen game</source>
+      <translation>Новая дзен-игра</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Пауза</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Меню</translation>
     </message>
   </context>
   <context>
@@ -503,6 +530,10 @@
     <message>
       <source>Down</source>
       <translation>Вниз</translation>
+    </message>
+    <message>
+      <source>Menu</source>
+      <translation>Меню</translation>
     </message>
   </context>
   <context>
@@ -731,6 +762,45 @@
     <message>
       <source>Enters the name in the high-score table</source>
       <translation>Заносит имя в таблицу рекордов</translation>
+    </message>
+  </context>
+  <context>
+    <name>Pace</name>
+    <message>
+      <source>Speed: Fast</source>
+      <translation>Скорость: быстрая</translation>
+    </message>
+    <message>
+      <source>Speed: Instant</source>
+      <translation>Скорость: мгновенная</translation>
+    </message>
+    <message>
+      <source>Speed: Normal</source>
+      <translation>Скорость: обычная</translation>
+    </message>
+    <message>
+      <source>Speed</source>
+      <extracomment>The command that steps through the speeds: normal, fast, instant.</extracomment>
+      <translation>Скорость</translation>
+    </message>
+  </context>
+  <context>
+    <name>Ways</name>
+    <message>
+      <source>New deal</source>
+      <translation>Новая раздача</translation>
+    </message>
+    <message>
+      <source>No move left: a new deal, the score kept.</source>
+      <translation>Ходов больше нет: новая раздача, счёт сохранён.</translation>
+    </message>
+    <message>
+      <source>Paused. Click here or press P to go on.</source>
+      <translation>Пауза. Щёлкните здесь или нажмите P, чтобы продолжить.</translation>
+    </message>
+    <message>
+      <source>Timed</source>
+      <translation>На время</translation>
     </message>
   </context>
 </TS>

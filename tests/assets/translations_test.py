@@ -27,14 +27,16 @@ def problems(path):
         for message in context.iter("message"):
             source, translation = message.findtext("source"), message.find("translation")
             what = f"{name}: {source!r}"
-            # A text with a count has one form per plural of the language.
-            forms = [f.text for f in translation.iter("numerusform")] or [translation.text]
             if translation.get("type"):
                 found.append(f"{what} is {translation.get('type')}")
-            elif not all((form or "").strip() for form in forms):
-                found.append(f"{what} is empty")
-            found += [f"{what} loses or gains a placeholder: {form!r}" for form in forms if form
-                      and sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(form))]
+                continue
+            # A text with a count has one form per plural of the language.
+            forms = [f.text or "" for f in translation.iter("numerusform")] or [translation.text or ""]
+            for form in forms:
+                if not form.strip():
+                    found.append(f"{what} is empty")
+                elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(form)):
+                    found.append(f"{what} loses or gains a placeholder: {form!r}")
     return found
 
 

@@ -1,6 +1,6 @@
 # Registering tests that run on a private X server, so that a machine without
 # one of their tools skips them with a message naming it (scripts/setup.sh
-# installs them all).
+# test installs them all).
 
 # add_display_test(NAME name NEEDS tool... COMMAND command...): a test on a
 # private X server. When a tool it needs is missing it is still listed, and

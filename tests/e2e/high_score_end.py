@@ -1,10 +1,9 @@
 """A game that ends with a high score, for tests on a real X server: the
 table it starts from, the table on disk read back, and the way to the name
 box on the real window."""
-import os
 import pathlib
 
-from xdisplay import Program, Screen, clipboard, frozen, load_picture, run, samples, wait_for
+from xdisplay import Program, Screen, clipboard, frozen, replay_moves, run, wait_for
 
 # The first deal of this second ends its game after one move, for 30 points:
 # place 9 against the table below, just under the equal 30.
@@ -13,8 +12,11 @@ POINTS = 30
 TABLE = [(f"Name{i}", 100 - 10 * i) for i in range(10)]
 
 
-def ball_samples(source):
-    return [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}.png"))) for k in range(8)]
+def ending_move(replay):
+    """The deal of ENDING and the one move that ends its game."""
+    deal, [(move, _)], after = replay_moves(replay, ENDING)
+    assert after[:1] == [f"game over score {POINTS}"], after[:1]
+    return deal, move
 
 
 def write_table(work, table=TABLE):
@@ -43,15 +45,19 @@ def assert_table(work, expected, what):
     assert table == expected, f"{what}: the table on disk is {table}, not {expected}"
 
 
-def start_to_name_box(game_binary, work, env, deal, move, balls):
+def start_to_name_box(game_binary, work, env, ending, balls, by_keys=False):
     """Starts the game under ENDING, waits for its deal on screen, plays the
-    one move with the mouse and waits for the name box to take the keyboard.
-    Returns the running Program, for a `with` block."""
+    `ending` move (deal, move) with the mouse or the keys and waits for the
+    name box to take the keyboard. Returns the running Program, for a `with`
+    block."""
+    deal, move = ending
     game = Program(frozen(ENDING, [game_binary]), work, env)
     try:
         screen = Screen(game)
         screen.wait_board(balls, deal, "the deal of the ending second, anew")
-        screen.play(move, balls)
+        if by_keys:
+            game.keyboard_window("^Tumbaro$")
+        screen.play(move, balls, by_keys)
         game.keyboard_window("^HScore$")
     except BaseException:
         game.__exit__(None, None, None)

@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""The real game on a scaled screen: at QT_SCALE_FACTOR=2 the window is twice
-as large in device pixels, every cell shows the sharp drawing of the deal's
-ball over the sharp background (not the ordinary one enlarged), and a move
-played by real clicks at device coordinates settles as the replay tool plays
-it. At 1.5, set the way a desktop sets it (Xft.dpi 144), the cells are read
-and a move plays the same way.
+"""The real game on a scaled screen, played by real input at device
+coordinates. At QT_SCALE_FACTOR=2 the window is twice as large, every cell
+shows the sharp drawing of the deal's ball over the sharp background (not
+the ordinary one enlarged), and a move played by clicks settles as the
+replay tool plays it. At 1.5, set the way a desktop sets it (Xft.dpi 144),
+a ball dragged onto a neighbour that makes no line is refused, one dragged
+onto a neighbour that makes one plays the replay tool's move, and a move by
+two clicks right after plays as ever. Each drag is a press, several motion
+events and a release, as a mouse or a finger gives them.
 
 Usage: real_display_scale_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
@@ -12,37 +15,26 @@ import os
 import sys
 import tempfile
 
-from xdisplay import (CELL, Program, Screen, first_move, frozen, game_env, load_picture, prepare_work,
-                      private_display, run, samples)
+from xdisplay import (Program, Screen, ball_pictures, frozen, game_env, load_picture, makes_line, prepare_work,
+                      private_display, refused_pair, replay_moves, run, samples, sharp_error)
 
-FROZEN = "2026-03-01 12:00:00"
+FROZEN = "2026-03-01 12:00:00"  # its first deal has moves left after its first two
 LARGE_SCREEN = (2048, 1536)  # room for the window at scale 2 (1584 x 1144)
-BACKGROUND_AT = (-8, -24)  # the background's place in the window
+SHARP = 3  # the worst mean colour difference of a cell from its sharp ball over the sharp background
 
 
-def picture(source, folder, name, size=None):
-    return load_picture(os.path.join(source, "assets", folder, name), size)
+def drag(screen, move):
+    """Presses the first cell's ball, moves in eight steps onto the second
+    cell and releases there."""
+    (x1, y1), (x2, y2) = [map(int, screen.point(*screen.cell(int(cell[0]) - 1, int(cell[1]) - 1)))
+                          for cell in move.split("-")]
+    steps = []
+    for k in range(1, 9):
+        steps += ["mousemove", str(x1 + (x2 - x1) * k // 8), str(y1 + (y2 - y1) * k // 8)]
+    run(["xdotool", "mousemove", str(x1), str(y1), "mousedown", "1", *steps, "mouseup", "1"], env=screen.env)
 
 
-def sharp_cells(screen, source, deal, sharp):
-    """Every cell, pixel for pixel, is its sharp ball laid over the sharp
-    background: the ordinary pictures enlarged would miss by far more."""
-    shot, width = screen.shot(), screen.geometry["WIDTH"]
-    gw, _, back = picture(source, "runtime", "b1@2x.jpg")
-    worst = 0
-    for r, c in ((r, c) for r in range(8) for c in range(8)):
-        (bw, _, ball), (left, top), total = sharp[deal[r][c]], screen.cell(r, c), 0
-        bx, by = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1]
-        for y, x in ((y, x) for y in range(2 * CELL) for x in range(2 * CELL)):
-            f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
-            total += sum(abs(shot[s + i] - (ball[f + i] * ball[f + 3] + back[g + i] * (255 - ball[f + 3])) / 255)
-                         for i in range(3))
-        worst = max(worst, total / (3 * 4 * CELL * CELL))
-    assert worst < 3, f"a cell differs from its sharp ball over the sharp background by {worst:.1f}"
-    print(f"scale 2: every cell is its sharp ball over the sharp background (worst {worst:.1f})")
-
-
-def play_at_scale(game_binary, replay, source, work, display, scale):
+def play_at_scale(game_binary, source, work, display, scale, deal, moves):
     env = game_env(display, work)
     if scale == 2:
         env["QT_SCALE_FACTOR"] = "2"
@@ -51,27 +43,41 @@ def play_at_scale(game_binary, replay, source, work, display, scale):
              "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
     # The balls as this screen should show them: the sharp drawing itself at
     # 2, scaled down from it at 1.5.
-    size = None if scale == 2 else (round(51 * scale), round(50 * scale))
-    sharp = [picture(source, "Sxema1Big", f"{k}@2x.png", size) for k in range(8)]
+    sharp = ball_pictures(source, "@2x", None if scale == 2 else (round(51 * scale), round(50 * scale)))
     balls = [samples(ball) for ball in sharp]
-    deal, move, settled, _ = first_move(replay, FROZEN)
+    (first, settled), (second, settled_again) = moves
 
     with Program(frozen(FROZEN, [game_binary]), work, env) as game:
         screen = Screen(game, scale)
         screen.wait_board(balls, deal, f"scale {scale}: the deal of the frozen second")
         if scale == 2:
-            sharp_cells(screen, source, deal, sharp)
-        screen.play(move, balls)
-        screen.wait_board(balls, settled, f"scale {scale}: {move} played by clicks, as the replay tool plays it")
-        print(f"scale {scale}: move {move} played by clicks settled as the replay tool plays it")
+            shot, back = screen.shot(), load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg"))
+            worst = max(sharp_error(screen, shot, r, c, sharp[deal[r][c]], back) for r in range(8) for c in range(8))
+            assert worst < SHARP, f"a cell differs from its sharp ball over the sharp background by {worst:.1f}"
+            print(f"scale 2: every cell is its sharp ball over the sharp background (worst {worst:.1f})")
+            screen.play(first, balls)
+            screen.wait_board(balls, settled, f"scale 2: {first} played by clicks, as the replay tool plays it")
+            print(f"scale 2: move {first} played by clicks settled as the replay tool plays it")
+            return
+        refused = refused_pair(deal)
+        drag(screen, refused)
+        # Had the refused drag been taken, or left a ball picked, the next
+        # drag would not settle to the replay tool's board.
+        drag(screen, first)
+        screen.wait_board(balls, settled, f"scale {scale}: {refused} refused and {first} dragged")
+        print(f"scale {scale}: {refused} dragged was refused; {first} dragged settled as the replay tool plays it")
+        screen.play(second, balls)
+        screen.wait_board(balls, settled_again, f"scale {scale}: {second} clicked after the drags")
+        print(f"scale {scale}: {second} by two clicks right after settled as the replay tool plays it")
 
 
 def main():
     game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
+    deal, moves, _ = replay_moves(replay, FROZEN, 2)
     for scale in (2, 1.5):  # a display each: one game's window never meets the next
         with tempfile.TemporaryDirectory(prefix="tumbaro-scale-") as work, private_display(LARGE_SCREEN) as display:
             prepare_work(source, work)
-            play_at_scale(game_binary, replay, source, work, display, scale)
+            play_at_scale(game_binary, source, work, display, scale, deal, moves)
 
 
 if __name__ == "__main__":

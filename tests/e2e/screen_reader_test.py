@@ -21,7 +21,7 @@ import time
 
 import screen_reader
 from high_score_end import ENDING, assert_table, with_entries, write_table
-from xdisplay import frozen, prepare_work, run
+from xdisplay import ARROWS, frozen, makes_line, prepare_work, run
 
 SKIPPED = 77
 
@@ -55,7 +55,6 @@ SWITCHED = {True: "Sound off.", False: "Sound on."}  # M, by whether sound was o
 
 # The settings store with sound switched off: the game's key, its scheme and sound.
 SOUND_OFF = "[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Helvorin]\nScheme=REG_SZ:1\nSound=REG_SZ:0\n"
-ARROWS = {(1, 0): "Down", (-1, 0): "Up", (0, 1): "Right", (0, -1): "Left"}
 
 
 def two_deals(replay):
@@ -69,15 +68,6 @@ def two_deals(replay):
         f"the replay tool now plays {lines[9]!r}, {lines[18]!r}, {following[9]!r}: the phrases need working out anew"
     cells = lambda move: [(int(cell[0]), int(cell[1])) for cell in move.split()[1].split("-")]
     return board(lines[1:9]), cells(ENDING_MOVE), cells(NEXT_MOVE)
-
-
-def makes_line(board, a, b):
-    """Whether swapping cells a and b (row, column, from 1) makes a line of three."""
-    swapped = [row[:] for row in board]
-    (r1, c1), (r2, c2) = (a[0] - 1, a[1] - 1), (b[0] - 1, b[1] - 1)
-    swapped[r1][c1], swapped[r2][c2] = swapped[r2][c2], swapped[r1][c1]
-    rows = any(swapped[r][c] == swapped[r][c + 1] == swapped[r][c + 2] for r in range(8) for c in range(6))
-    return rows or any(swapped[r][c] == swapped[r + 1][c] == swapped[r + 2][c] for r in range(6) for c in range(8))
 
 
 def heard(session, key, phrase, what):
@@ -111,7 +101,7 @@ def play(session, sound_on, deal, ending, next_move, work):
     # Along row 1, where the ending move starts, to the ball left of its
     # first; that one is picked, and the swap with the next one refused.
     (r, c) = ending[0]
-    assert not makes_line(deal, (r, c - 1), (r, c)), "the deal changed: the refused swap makes a line"
+    assert not makes_line(deal, (r - 1, c - 2), (r - 1, c - 1)), "the deal changed: the refused swap makes a line"
     named = lambda column: CELL.format(r, column, SPHERES[deal[r - 1][column - 1]])
     for column in range(1, c):  # the first arrow only shows the cursor, the next ones move it
         heard(session, "Right", named(column), f"Right towards row {r}, column {column}")

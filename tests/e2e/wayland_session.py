@@ -193,20 +193,9 @@ class WaylandScreen(Screen):
         """Where the middle of a cell lies on the output, in logical pixels."""
         return (self.place[0] + BOARD[0] + PITCH * c + CELL // 2, self.place[1] + BOARD[1] + PITCH * r + CELL // 2)
 
-    def play(self, move, balls, by_keys=False):
-        """Plays `move` ("RC-RC") with two clicks, or with arrow keys and Space
-        from the cursor's first place, row 1 column 1; the second cell only
-        once the first ball shows it is picked."""
-        (r1, c1), (r2, c2) = [(int(cell[0]) - 1, int(cell[1]) - 1) for cell in move.split("-")]
+    def keys(self, names):
+        self.sway.keys(names)
+
+    def click(self, r, c):
         self.locate()
-        if by_keys:
-            step = {(1, 0): "Down", (-1, 0): "Up", (0, 1): "Right", (0, -1): "Left"}[(r2 - r1, c2 - c1)]
-            first, second = ["Right"] + ["Down"] * r1 + ["Right"] * c1 + ["space"], [step, "space"]
-            send = self.sway.keys
-        else:
-            first, second = self.middle(r1, c1), self.middle(r2, c2)
-            send = lambda point: self.sway.click(*point)
-        send(first)
-        assert wait_for(lambda: self.board(balls)[r1][c1] is None), \
-            self.game.failure(f"scale {self.scale}: {move} picked nothing")
-        send(second)
+        self.sway.click(*self.middle(r, c))

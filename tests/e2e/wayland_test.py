@@ -14,22 +14,20 @@ stays open until it is answered.
 
 Usage: wayland_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
-import calendar
 import os
 import sys
 import tempfile
 import time
 
 from wayland_session import OUTPUT, Sway, WaylandScreen, missing_tools
-from xdisplay import (CELL, HEIGHT, WIDTH, Program, frozen, load_picture, prepare_work, run, samples,
-                      wait_for)
+from xdisplay import (HEIGHT, WIDTH, Program, ball_pictures, frozen, load_picture, prepare_work, replay_moves,
+                      samples, sharp_error, wait_for)
 
 SKIPPED = 77
 FROZEN = "2026-03-01 12:00:00"
 ENDS_AFTER_ONE_MOVE = "2026-03-01 12:09:26"  # this second's first deal has one move only
 QUESTION = "Game Over"
 RESOLUTION = (1920, 1200)  # 960 x 600 logical pixels at scale 2: room for the window
-BACKGROUND_AT = (-8, -24)  # the background's place in the window
 ON_BACKGROUND = (40, 300)  # a window pixel left of the board where only the background lies
 DRAG = (60, 40)
 # The mean colour difference under which a cell is its sharp ball over the
@@ -37,34 +35,6 @@ DRAG = (60, 40)
 # coarse window enlarged by the compositor misses by 2 to 6 on smooth balls.
 SHARP = 1
 RESCALE_BOUND = 1.0  # seconds from the scale change to the sharp pictures
-
-
-def replay_moves(replay, when, count):
-    """The deal of the frozen second `when` and the first `count` moves the
-    replay tool plays on it, each with the board it settles to."""
-    seed = calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))
-    lines = run([replay, str(seed), "--auto", str(count)]).splitlines()
-    board = lambda rows: [[int(ch) for ch in row] for row in rows]
-    moves = []
-    for k in range(count):
-        said = lines[9 + 9 * k]
-        assert said.startswith("accepted"), lines
-        moves.append((said.split()[1], board(lines[10 + 9 * k:18 + 9 * k])))
-    return board(lines[1:9]), moves
-
-
-def sharp_error(screen, shot, r, c, ball, back, step=1):
-    """How far the cell in `shot` is from its sharp ball laid over the sharp
-    background, as a mean colour difference over every `step`-th pixel each
-    way: an enlarged coarse picture misses by far more than SHARP."""
-    (bw, _, rgba), (gw, _, background) = ball, back
-    (left, top), width = screen.cell(r, c), screen.geometry["WIDTH"]
-    bx, by, total, side = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1], 0, range(0, 2 * CELL, step)
-    for y, x in ((y, x) for y in side for x in side):
-        f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
-        total += sum(abs(shot[s + i] - (rgba[f + i] * rgba[f + 3] + background[g + i] * (255 - rgba[f + 3])) / 255)
-                     for i in range(3))
-    return total / (3 * len(side) ** 2)
 
 
 def sharp_after(screen, board, sharp, back, since):
@@ -122,7 +92,7 @@ def scale_change_under_play(sway, game_binary, source, pictures, replay):
     """Scale 1: the bare window, a pick, a move by clicks, a drag; then the
     output goes to scale 2 and the next move is played on the sharp window."""
     plain, sharp, sharp_balls, back = pictures
-    deal, [(first, settled), (second, resettled)] = replay_moves(replay, FROZEN, 2)
+    deal, [(first, settled), (second, resettled)], _ = replay_moves(replay, FROZEN, 2)
     with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
         prepare_work(source, work)
         with Program(frozen(FROZEN, [game_binary]), work, sway.client_env(work)) as game:
@@ -152,7 +122,7 @@ def start_at_scale_2(sway, game_binary, source, pictures, replay):
     ends the game; the scale goes back to 1 while its question waits, and
     the question outlives the window's renewal, answered."""
     plain, sharp, sharp_balls, back = pictures
-    deal, [(move, settled)] = replay_moves(replay, ENDS_AFTER_ONE_MOVE, 1)
+    deal, [(move, settled)], _ = replay_moves(replay, ENDS_AFTER_ONE_MOVE)
     sway.command("output", OUTPUT, "scale", 2)
     with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
         prepare_work(source, work)
@@ -187,9 +157,8 @@ def main():
         print("SKIP: not installed: " + ", ".join(missing))
         return SKIPPED
     game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
-    balls = lambda name: load_picture(os.path.join(source, "assets", "Sxema1Big", name))
-    sharp = [balls(f"{k}@2x.png") for k in range(8)]
-    pictures = ([samples(balls(f"{k}.png")) for k in range(8)], sharp, [samples(ball) for ball in sharp],
+    sharp = ball_pictures(source, "@2x")
+    pictures = ([samples(ball) for ball in ball_pictures(source)], sharp, [samples(ball) for ball in sharp],
                 load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg")))
     with Sway(RESOLUTION) as sway:
         scale_change_under_play(sway, game_binary, source, pictures, replay)

@@ -16,6 +16,8 @@ import time
 WIDTH, HEIGHT = 792, 572
 SCREEN = (1024, 768)
 CELL, PITCH, BOARD = 50, 52, (112, 32)  # a cell, the distance between cells, the first cell: window pixels
+BACKGROUND_AT = (-8, -24)  # the background's place in the window
+ARROWS = {(1, 0): "Down", (-1, 0): "Up", (0, 1): "Right", (0, -1): "Left"}  # a step to the key
 SAMPLE = 3  # pictures are compared at every third pixel each way
 CLOSE = 12  # the mean colour difference under which a cell shows a ball
 
@@ -139,13 +141,28 @@ def prepare_work(source, work, names=("b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg",
         shutil.copy(os.path.join(source, "assets", "runtime", name), work)
 
 
-def first_move(replay, when):
-    """The deal of the frozen second `when`, the first move the replay tool
-    plays on it ("RC-RC", from 1), the board it settles to, the lines after."""
-    lines = run([replay, str(calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))), "--auto", "1"]).splitlines()
+def replay_moves(replay, when, count=1):
+    """The deal of the frozen second `when`, the first `count` moves the
+    replay tool plays on it, each as ("RC-RC" from 1, the board it settles
+    to), and the lines it prints after them."""
+    lines = run([replay, str(calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))), "--auto", str(count)])
+    lines = lines.splitlines()
     board = lambda rows: [[int(ch) for ch in row] for row in rows]
-    assert lines[9].startswith("accepted"), lines
-    return board(lines[1:9]), lines[9].split()[1], board(lines[10:18]), lines[18:]
+    moves = []
+    for k in range(count):
+        said = lines[9 + 9 * k]
+        assert said.startswith("accepted"), lines
+        moves.append((said.split()[1], board(lines[10 + 9 * k:18 + 9 * k])))
+    return board(lines[1:9]), moves, lines[9 + 9 * count:]
+
+
+def makes_line(board, a, b):
+    """Whether swapping cells `a` and `b` ((row, column) from 0) makes a line
+    of three on `board`."""
+    swapped = [row[:] for row in board]
+    swapped[a[0]][a[1]], swapped[b[0]][b[1]] = swapped[b[0]][b[1]], swapped[a[0]][a[1]]
+    rows = any(swapped[r][c] == swapped[r][c + 1] == swapped[r][c + 2] for r in range(8) for c in range(6))
+    return rows or any(swapped[r][c] == swapped[r + 1][c] == swapped[r + 2][c] for r in range(6) for c in range(8))
 
 
 class Program:
@@ -210,6 +227,12 @@ class Program:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
 
 
+def refused_pair(board):
+    """The first pair of side by side cells whose swap makes no line."""
+    r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(board, (r, c), (r, c + 1)))
+    return f"{r + 1}{c + 1}-{r + 1}{c + 2}"
+
+
 def visible_windows(env, title):
     """The ids of the mapped windows whose name matches `title`: a dialog
     once closed is still found by name, but no longer mapped."""
@@ -260,6 +283,30 @@ def samples(picture, step=SAMPLE):
     pixels = ((x, y, *rgba[(y * width + x) * 4:(y * width + x) * 4 + 4])
               for y in range(1, side, step) for x in range(1, side, step))
     return [(x, y, r, g, b) for x, y, r, g, b, a in pixels if a == 255 and (r, g, b) != (255, 255, 255)]
+
+
+def ball_pictures(source, density="", size=None):
+    """The eight balls of the first scheme: (width, height, pixels) each."""
+    return [load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}{density}.png"), size) for k in range(8)]
+
+
+def ball_samples(source):
+    """The samples that tell the eight balls apart at scale 1."""
+    return [samples(ball) for ball in ball_pictures(source)]
+
+
+def sharp_error(screen, shot, r, c, ball, back, step=2):
+    """How far a cell of `shot` is from its sharp `ball` laid over the sharp
+    background `back`, as a mean colour difference over every `step`-th
+    pixel each way: the ordinary pictures enlarged miss by far more."""
+    (bw, _, rgba), (gw, _, background) = ball, back
+    (left, top), width = screen.cell(r, c), screen.geometry["WIDTH"]
+    bx, by, total, side = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1], 0, range(0, 2 * CELL, step)
+    for y, x in ((y, x) for y in side for x in side):
+        f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
+        total += sum(abs(shot[s + i] - (rgba[f + i] * rgba[f + 3] + background[g + i] * (255 - rgba[f + 3])) / 255)
+                     for i in range(3))
+    return total / (3 * len(side) ** 2)
 
 
 class Screen:
@@ -313,16 +360,21 @@ class Screen:
         once the first ball shows it is picked."""
         (r1, c1), (r2, c2) = [(int(cell[0]) - 1, int(cell[1]) - 1) for cell in move.split("-")]
         if by_keys:
-            step = {(1, 0): "Down", (-1, 0): "Up", (0, 1): "Right", (0, -1): "Left"}[(r2 - r1, c2 - c1)]
-            first, second = ["Right"] + ["Down"] * r1 + ["Right"] * c1 + ["space"], [step, "space"]
-            send = lambda keys: run(["xdotool", "key", "--delay", "50", *keys], env=self.env)
+            self.keys(["Right"] + ["Down"] * r1 + ["Right"] * c1 + ["space"])
         else:
-            first, second = [self.point(*self.cell(r1, c1))], [self.point(*self.cell(r2, c2))]
-            send = lambda points: run(["xdotool", "mousemove", *points[0], "click", "1"], env=self.env)
-        send(first)
+            self.click(r1, c1)
         assert wait_for(lambda: self.board(balls)[r1][c1] is None), \
             self.game.failure(f"scale {self.scale}: {move} picked nothing")
-        send(second)
+        if by_keys:
+            self.keys([ARROWS[(r2 - r1, c2 - c1)], "space"])
+        else:
+            self.click(r2, c2)
+
+    def keys(self, names):
+        run(["xdotool", "key", "--delay", "50", *names], env=self.env)
+
+    def click(self, r, c):
+        run(["xdotool", "mousemove", *self.point(*self.cell(r, c)), "click", "1"], env=self.env)
 
     def point(self, left, top):
         """Screen coordinates, as xdotool takes them, of the middle of a

@@ -49,6 +49,7 @@ public:
         log.push_back("ended " + std::to_string(score));
         ++endOfGameCalls;
     }
+    void Redealt(std::int32_t score) override { log.push_back("redealt " + std::to_string(score)); }
 
     void Keep(const SavedGame&) override { log.push_back("keep"); }
     void Drop() override { log.push_back("drop"); }
@@ -87,10 +88,11 @@ protected:
         screen.Take();
     }
 
-    // Put a settled board on the table, as a kept game comes back.
+    // Put a settled board on the table, as a kept game comes back, in the
+    // way and with the clock of the game on the table.
     void SetBoard(const Matrix& board, std::int32_t score = 0)
     {
-        game.Resume({board, score, false, {}, 0, game.Random().State()});
+        game.Resume({board, score, false, {}, 0, game.Random().State(), game.CurrentWay(), game.TimeLeft()});
         screen.Take();
     }
 

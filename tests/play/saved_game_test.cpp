@@ -151,6 +151,11 @@ TEST_F(SavedGameTest, ValuesPlayCannotMakeAreRefusedEvenWhenWellFormed)
 {
     ASSERT_TRUE(PlayFirstMove(game));
     const SavedGame good = game.Saved();
+    // A Classic game is kept as it was before there were other ways.
+    EXPECT_EQ(SavedGameText(good).find("way"), std::string::npos);
+    std::string unknownWay = SavedGameText(good);
+    unknownWay.insert(unknownWay.find("check"), "way endless\n");
+    EXPECT_FALSE(ReadSavedGame(unknownWay));
     ASSERT_TRUE(good.UndoPossible);
     Matrix withLine = good.Board;
     withLine[0] = withLine[1] = withLine[2] = 3;
@@ -168,6 +173,12 @@ TEST_F(SavedGameTest, ValuesPlayCannotMakeAreRefusedEvenWhenWellFormed)
         {[](SavedGame& g) { g.UndoBoard[5] = 9; }, false},
         // A new deal keeps the last game's undo, which the button no longer reaches.
         {[&](SavedGame& g) { g.UndoPossible = false, g.UndoBoard = withLine, g.UndoScore = g.Score + 500; }, true},
+        // A timed game keeps what is left of its clock, which can't be nothing.
+        {[](SavedGame& g) { g.Played = Way::Timed, g.TimeLeft = 1; }, true},
+        {[](SavedGame& g) { g.Played = Way::Timed, g.TimeLeft = TimedGameLength; }, true},
+        {[](SavedGame& g) { g.Played = Way::Timed, g.TimeLeft = 0; }, false},
+        {[](SavedGame& g) { g.Played = Way::Timed, g.TimeLeft = TimedGameLength + 1; }, false},
+        {[](SavedGame& g) { g.Played = Way::Zen; }, true},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SavedGame changed = good;

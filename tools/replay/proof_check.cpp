@@ -14,7 +14,7 @@ namespace {
 // Why the steps are no game, or nothing when every step could be played.
 std::optional<std::string> PlaySteps(const GameProof& proof, Game& game, ReplayEvents& events)
 {
-    game.Deal(proof.Deal);
+    game.Deal(proof.Deal, proof.Played);
     for (std::size_t i = 0; i < proof.Steps.size(); ++i) {
         const ProofStep& step = proof.Steps[i];
         const std::string where = "step " + std::to_string(i + 1);
@@ -24,14 +24,10 @@ std::optional<std::string> PlaySteps(const GameProof& proof, Game& game, ReplayE
             game.Undo();
             continue;
         }
-        if (events.gameOver) {
-            // Only a Timed or Zen game goes on with a new deal from the same
-            // generator when no move is left.
-            if (proof.Played == Way::Classic)
-                return where + ": the game had already ended";
-            events.gameOver = false;
-            game.Newgame();
-        }
+        // Timed and Zen deal anew from the same generator when no move is
+        // left, so only a Classic game can have ended.
+        if (events.gameOver)
+            return where + ": the game had already ended";
         events.refused = false;
         game.ButtonClick(step.First.Row, step.First.Column);
         game.ButtonClick(step.Second.Row, step.Second.Column);

@@ -44,5 +44,6 @@ void GameAnnouncements::HintShown(int first, int second)
 
 void GameAnnouncements::SoundSwitched(bool on) { Say(spoken::Sound(on)); }
 void GameAnnouncements::SymbolsSwitched(bool on) { Say(spoken::Symbols(on)); }
+void GameAnnouncements::SpeedChosen(const QString& words) { Say(words + QLatin1Char('.')); }
 
 } // namespace tumbaro

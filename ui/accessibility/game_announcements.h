@@ -31,7 +31,9 @@ public:
     void HintShown(int first, int second);
     void SoundSwitched(bool on);
     void SymbolsSwitched(bool on);
-    // Any other sentence, with the cursor's cell when it has changed.
+    // The speed now, in the words the note shows.
+    void SpeedChosen(const QString& words);
+    // Any other news, said as it is.
     void Say(QString text);
 
 private:

@@ -2,11 +2,15 @@
 
 #include "engine/board.h"
 #include "play/game.h"
+#include "ui/board/pair_mark.h"
+
+#include <QWidget>
 
 namespace tumbaro {
 
-HintBlink::HintBlink(const Game& game, Painter& painter, QObject* parent)
-    : QObject(parent), game_(game), painter_(painter), timer_(this)
+HintBlink::HintBlink(const Game& game, Painter& painter, QWidget* window)
+    : QObject(window), game_(game), painter_(painter), timer_(this),
+      mark_(new PairMark(window, PairMark::Look::Hint, QStringLiteral("HintMark")))
 {
     setObjectName(QStringLiteral("HintBlink"));
     timer_.setInterval(PhaseInterval);
@@ -23,14 +27,21 @@ bool HintBlink::Start()
         return false;
     first_ = move->First;
     second_ = move->Second;
+    if (steady_) {
+        mark_->Show(first_, second_, Phases * PhaseInterval);
+        return true;
+    }
     phase_ = 0;
     Draw(true);
     timer_.start();
     return true;
 }
 
+bool HintBlink::Running() const { return timer_.isActive() || mark_->Shown(); }
+
 void HintBlink::Cancel()
 {
+    mark_->Hide();
     if (!timer_.isActive())
         return;
     timer_.stop();

@@ -1,7 +1,10 @@
 #pragma once
-// The player's commands, one action each: the picture buttons, the keys and
-// a screen reader's press all trigger the same action, and an action that is
-// not possible now (undo with nothing to undo) is disabled for all of them.
+// The player's commands, one action each: the picture buttons, the keys, the
+// menu and a screen reader's press all trigger the same action, and an action
+// that is not possible now (undo with nothing to undo) is disabled for all of
+// them. Each action carries its key, so the menu shows it beside the entry.
+
+#include "deals/way.h"
 
 #include "deals/deal_number.h"
 
@@ -26,6 +29,8 @@ public:
     QAction* Hint() const { return hint_; }
     QAction* Sound() const { return sound_; }
     QAction* Symbols() const { return symbols_; }
+    // Steps through the speeds a move plays out at.
+    QAction* Speed() const { return speed_; }
     QAction* Quit() const { return quit_; }
     // Play a deal by its number, asked for in a dialog.
     QAction* DealNumber() const { return dealNumber_; }
@@ -38,6 +43,12 @@ public:
 
     // The number ThisDeal names.
     void ShowDeal(tumbaro::DealNumber deal);
+    // A new game in `way`; the way of the game on screen is checked.
+    QAction* NewGameIn(Way way) const { return ways_[static_cast<std::size_t>(way)]; }
+    // Stops or goes on with a timed game's clock; enabled only in a timed game.
+    QAction* Pause() const { return pause_; }
+    // Opens the menu at the NEW button.
+    QAction* Menu() const { return menu_; }
 
 private:
     QAction* newGame_;
@@ -47,12 +58,16 @@ private:
     QAction* hint_;
     QAction* sound_;
     QAction* symbols_;
+    QAction* speed_;
     QAction* quit_;
     QAction* dealNumber_;
     QAction* todaysDeal_;
     QAction* thisDeal_;
     QAction* copyGame_;
     QAction* statistics_;
+    std::array<QAction*, 3> ways_;
+    QAction* pause_;
+    QAction* menu_;
 };
 
 } // namespace tumbaro

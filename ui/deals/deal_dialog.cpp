@@ -44,7 +44,7 @@ std::optional<DealNumber> AskDealNumber(QWidget* parent, DealNumber current)
 QString GameLine(const Game& game)
 {
     const GameTally& tally = game.Tally();
-    GameProof proof{Way::Classic, tally.Deal, tally.Steps, game.State().Score};
+    GameProof proof{game.CurrentWay(), tally.Deal, tally.Steps, game.State().Score};
     if (game.Animating() && !proof.Steps.empty()) {
         proof.Steps.pop_back();
         proof.Score = game.State().UndoScore;

@@ -18,7 +18,8 @@ namespace tumbaro {
 
 namespace {
 
-enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols, ThisDeal, CopyGame };
+enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols,
+                    Speed, Menu, Pause, Classic, Timed, Zen, ThisDeal, CopyGame };
 
 struct Binding {
     int key;
@@ -37,6 +38,11 @@ constexpr Binding Bindings[] = {
     {Qt::Key_3, false, Action::Scheme3},     {Qt::Key_F1, false, Action::Help},
     {Qt::Key_Q, true, Action::Exit},         {Qt::Key_H, false, Action::Hint},
     {Qt::Key_M, false, Action::Sound},       {Qt::Key_S, false, Action::Symbols},
+    {Qt::Key_F, false, Action::Speed},
+    // Shift+F10 as well, since Shift changes nothing.
+    {Qt::Key_Menu, false, Action::Menu},     {Qt::Key_F10, false, Action::Menu},
+    {Qt::Key_P, false, Action::Pause},       {Qt::Key_1, true, Action::Classic},
+    {Qt::Key_2, true, Action::Timed},        {Qt::Key_3, true, Action::Zen},
     {Qt::Key_D, false, Action::ThisDeal},    {Qt::Key_C, true, Action::CopyGame},
 };
 
@@ -148,6 +154,12 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
         case Action::Hint: commands_.Hint()->trigger(); break;
         case Action::Sound: commands_.Sound()->trigger(); break;
         case Action::Symbols: commands_.Symbols()->trigger(); break;
+        case Action::Speed: commands_.Speed()->trigger(); break;
+        case Action::Menu: commands_.Menu()->trigger(); break;
+        case Action::Pause: commands_.Pause()->trigger(); break;
+        case Action::Classic: commands_.NewGameIn(Way::Classic)->trigger(); break;
+        case Action::Timed: commands_.NewGameIn(Way::Timed)->trigger(); break;
+        case Action::Zen: commands_.NewGameIn(Way::Zen)->trigger(); break;
         case Action::ThisDeal: commands_.ThisDeal()->trigger(); break;
         case Action::CopyGame: commands_.CopyGame()->trigger(); break;
         case Action::None: break;

@@ -2,7 +2,8 @@
 // Playing the main window from the keyboard: arrow keys move the board
 // cursor, Space or Return acts on its cell as a click would, and the
 // shortcuts do what their buttons do (N or F2 new game; U, Backspace or
-// Ctrl+Z undo; 1 to 3 schemes; F1 help; Ctrl+Q exit; H hint; M sound; S symbols).
+// Ctrl+Z undo; 1 to 3 schemes; F1 help; Ctrl+Q exit; H hint; M sound; S symbols;
+// the Menu key or Shift+F10 the menu; P pause; Ctrl+1 to 3 a new game in a way).
 // It listens on the window itself, ahead of whichever control has the focus,
 // so keys meant for another window, such as the name dialog, never reach it;
 // only in a list of the table, reached by Tab, do the arrows stay the list's.

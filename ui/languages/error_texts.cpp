@@ -11,6 +11,7 @@ namespace {
 constexpr const char* Forms[] = {
     QT_TRANSLATE_NOOP("Errors", "Cannot open file %1"),
     QT_TRANSLATE_NOOP("Errors", "Cannot create file %1"),
+    QT_TRANSLATE_NOOP("Errors", "Cannot lock file %1"),
     QT_TRANSLATE_NOOP("Errors", "Cannot read picture %1: no JPEG library"),
     QT_TRANSLATE_NOOP("Errors", "Cannot read picture %1: out of memory"),
     QT_TRANSLATE_NOOP("Errors", "Cannot read picture %1: %2"),

@@ -33,6 +33,7 @@ namespace {
     QT_TRANSLATE_NOOP("QShortcut", "Return"),
     QT_TRANSLATE_NOOP("QShortcut", "Enter"),
     QT_TRANSLATE_NOOP("QShortcut", "Backspace"),
+    QT_TRANSLATE_NOOP("QShortcut", "Menu"),
     QT_TRANSLATE_NOOP("QShortcut", "Left"),
     QT_TRANSLATE_NOOP("QShortcut", "Right"),
     QT_TRANSLATE_NOOP("QShortcut", "Up"),

@@ -31,11 +31,11 @@ void HighScoreModel::SetTable(HighScoreTable table)
     scores_.SetLines(std::move(table.Scores));
 }
 
-void HighScoreModel::Load()
+void HighScoreModel::Load(const TableFileSet& files)
 {
     HighScoreTable table = Table();
     try {
-        table.Load();
+        table.Load({}, files);
     } catch (...) {
         SetTable(std::move(table));
         throw;

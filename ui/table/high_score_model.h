@@ -19,8 +19,9 @@ public:
     // Lines are shown, and kept, as UTF-8 text: a line an older version wrote
     // in Latin-1 reads as it always did, and is written back in UTF-8.
     void SetTable(HighScoreTable table);
-    // Both files as they stand now; a failure shows what was read before it.
-    void Load();
+    // Both files of a table as they stand now; a failure shows what was
+    // read before it.
+    void Load(const TableFileSet& files = ClassicTable);
 
     QAbstractItemModel* Names() { return &names_; }
     QAbstractItemModel* Scores() { return &scores_; }

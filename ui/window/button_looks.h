@@ -30,11 +30,11 @@ public:
     void Connect(const GameCommands& commands, BoardAccessibility& accessibility);
     // The button for `role` as it looks at rest.
     void ShowReleased(ControlRole role);
+    PictureControl* Button(ControlRole role) const { return buttons_[static_cast<std::size_t>(role)]; }
 
 private:
     // The button's picture k of ImageList1 (the scheme buttons) or ImageList2.
     void ShowLook(ControlRole role, int pressed);
-    PictureControl* Button(ControlRole role) const { return buttons_[static_cast<std::size_t>(role)]; }
 
     PictureList* ImageList1; // the scheme buttons' looks
     PictureList* ImageList2; // the other buttons' looks

@@ -48,7 +48,7 @@ void EndOfGame::GameEnded(std::int32_t score)
     // as it was shown, and its entry will say what is wrong.
     HighScoreTable now = table_.Table();
     try {
-        now = ReadTable();
+        now = ReadTable({}, files_);
         table_.SetTable(now);
     } catch (const GameError&) {
     }
@@ -112,7 +112,7 @@ bool EndOfGame::CompletePendingEntry(bool show)
     Timer3->stop();
     EnteredScore entered;
     try {
-        entered = EnterScore({}, PlayerName, pendingScore_);
+        entered = EnterScore({}, PlayerName, pendingScore_, files_);
     } catch (const GameError&) {
         // Nothing was written; the entry still shows until the next start.
         if (show) {

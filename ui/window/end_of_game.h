@@ -5,6 +5,8 @@
 // still pending when the player deals anew or the program ends is made there
 // and then.
 
+#include "scores/high_score_table.h"
+
 #include <QObject>
 
 #include <cstdint>
@@ -29,6 +31,8 @@ public:
     };
     EndOfGame(QWidget* window, HighScoreModel& table, Answers answers);
 
+    // The table the next game's entry goes to.
+    void UseTable(const TableFileSet& files) { files_ = files; }
     // The game just ended with `score`: runs the whole end, modally.
     void GameEnded(std::int32_t score);
     // The name-entry dialog, made the first time a high score needs it: its
@@ -57,6 +61,7 @@ private:
     PendingEntry entry_ = PendingEntry::None;
     std::int32_t pendingScore_ = 0; // the score of the game that earned the place
     int endPlace_ = 0; // 1..10: the place the game that ended earned; 0 for none
+    TableFileSet files_ = ClassicTable;
 };
 
 } // namespace tumbaro

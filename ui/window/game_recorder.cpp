@@ -15,19 +15,20 @@ void GameRecorder::Started()
     recorded_ = false;
 }
 
-void GameRecorder::Replaced(const GameTally& tally, std::int32_t score)
+void GameRecorder::Replaced(Way played, const GameTally& tally, std::int32_t score)
 {
     if (tally.Moves > 0)
-        Record(tally, score, false);
+        Record(played, tally, score, false);
 }
 
-void GameRecorder::Record(const GameTally& tally, std::int32_t score, bool ended)
+void GameRecorder::Record(Way played, const GameTally& tally, std::int32_t score, bool ended)
 {
     if (recorded_ || !log_)
         return;
     recorded_ = true;
     GameRecord record;
     record.When = static_cast<std::int64_t>(std::time(nullptr));
+    record.Played = played;
     record.Deal = tally.Deal;
     record.Score = score;
     record.Moves = tally.Moves;

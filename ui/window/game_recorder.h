@@ -18,12 +18,12 @@ public:
 
     // A game was dealt or resumed: its time runs from now.
     void Started();
-    void Ended(const GameTally& tally, std::int32_t score) { Record(tally, score, true); }
+    void Ended(Way played, const GameTally& tally, std::int32_t score) { Record(played, tally, score, true); }
     // Another game takes this one's place; one without a move is not a game.
-    void Replaced(const GameTally& tally, std::int32_t score);
+    void Replaced(Way played, const GameTally& tally, std::int32_t score);
 
 private:
-    void Record(const GameTally& tally, std::int32_t score, bool ended);
+    void Record(Way played, const GameTally& tally, std::int32_t score, bool ended);
 
     std::optional<GameLog> log_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();

@@ -5,32 +5,66 @@
 #include "platform/registry_store.h"
 #include "ui/languages/language.h"
 #include "ui/errors/error_display.h"
+#include "ui/window/command_line.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
-#include "ui/window/start_options.h"
 #include "ui/statistics/statistics_opener.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
+
+// The usage, or a refused argument: the status to end with at once.
+std::optional<int> EndsAtOnce(const tumbaro::ParsedCommandLine& parsed)
+{
+    if (!parsed.options) {
+        std::fprintf(stderr, "tumbaro: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    if (parsed.options->help) {
+        std::fputs(tumbaro::Usage().c_str(), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // The toolkit's own options (-platform, -display, ...) start with one
+    // dash and are its to take; without any, the usage and a refused
+    // argument need no display.
+    const auto given = Arguments(argc, argv);
+    const bool toolkitOptions = std::any_of(given.begin(), given.end(), [](const std::string& argument) {
+        return argument.size() > 1 && argument[0] == '-' && argument[1] != '-' && argument != "-h";
+    });
+    if (!toolkitOptions)
+        if (const auto status = EndsAtOnce(tumbaro::ParseCommandLine(given)))
+            return *status;
     // The window is laid out in pixels of a 96 dpi screen and scaled by the
     // desktop's factor as it is, fractions included: at 1.5 the window is
     // half as large again, not rounded to 1 or 2.
-    // A bad option is told before any window opens.
-    std::string optionError;
-    const auto options = tumbaro::TakeStartOptions(argc, argv, optionError);
-    if (!options) {
-        std::fprintf(stderr, "tumbaro: %s\n", optionError.c_str());
-        return 2;
-    }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     tumbaro::TumbaroApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QString::fromLatin1(tumbaro::ApplicationTitle));
+    // What the toolkit did not take from the command line is ours.
+    const auto parsed = tumbaro::ParseCommandLine(Arguments(argc, argv));
+    if (const auto status = EndsAtOnce(parsed))
+        return *status;
+    // The window's class and app id name the desktop entry, so a dock ties
+    // the window to its launcher; the error boxes keep their own caption.
+    QCoreApplication::setApplicationName(QStringLiteral("io.github.tumbaro.Tumbaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tumbaro.Tumbaro"));
     tumbaro::InstallFontSubstitutions();
     tumbaro::InstallLanguage();
-    if (options->Statistics) {
+    if (parsed.options->statistics) {
         const auto log = tumbaro::GameLogPath().value_or(std::filesystem::path());
         QWidget* statistics = tumbaro::OpenStatisticsWindow(QString::fromStdString(log.string()), nullptr);
         if (!statistics) {
@@ -45,11 +79,13 @@ int main(int argc, char** argv)
     tumbaro::ShowErrors([&] {
         tumbaro::TTumbaro window(tumbaro::Registry::DefaultStoreFile());
         window.RecordGamesIn(tumbaro::GameLog::ForUser());
-        if (options->Today)
+        if (parsed.options->today)
             if (const auto today = tumbaro::DealOfToday(std::time(nullptr)))
                 window.StartWithDeal(*today);
-        if (options->Deal)
-            window.StartWithDeal(*options->Deal);
+        if (parsed.options->deal)
+            window.StartWithDeal(*parsed.options->deal);
+        if (parsed.options->way)
+            window.StartIn(*parsed.options->way);
         // A kill or a logout ends the program through the event loop, and an
         // exit from inside the toolkit (the display gone) still writes what
         // the player has earned.

@@ -5,6 +5,7 @@
 #include "ui/accessibility/game_announcements.h"
 #include "ui/board/board_view.h"
 #include "ui/board/hint_blink.h"
+#include "ui/board/pair_mark.h"
 #include "ui/commands/game_commands.h"
 #include "ui/controls/background_picture.h"
 #include "ui/controls/list_box.h"
@@ -14,16 +15,20 @@
 #include "ui/input/drag_swap.h"
 #include "ui/input/keyboard_play.h"
 #include "ui/layout/window_layout.h"
+#include "ui/menu/game_menu.h"
 #include "ui/pictures/picture_density.h"
 #include "ui/pictures/stored_pictures.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/speed_setting.h"
 #include "ui/settings/symbols_switch.h"
+#include "ui/settings/way_setting.h"
 #include "ui/table/high_score_model.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/game_recorder.h"
 #include "ui/window/pixel_ratio_follower.h"
+#include "ui/window/way_play.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -36,7 +41,8 @@ namespace tumbaro {
 
 namespace {
 
-constexpr int AnimationInterval = 100; // ms, swap and fall ticks
+// A refused swap's sign lasts no longer than the beep it stands for (360 ms).
+constexpr int RefusalSignTime = 300; // ms
 
 QIcon WindowIcon(qreal ratio)
 {
@@ -80,6 +86,10 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
     symbolsSwitch_ = new SymbolsSwitch(settingsFile_, this);
     hint_ = new HintBlink(game_, *board_, this);
+    refusalMark_ = new PairMark(this, PairMark::Look::Refusal, QStringLiteral("RefusalMark"));
+    speed_ = new SpeedSetting(settingsFile_, this);
+    ApplySpeed();
+    connect(speed_, &SpeedSetting::Changed, this, [this] { ApplySpeed(); });
     keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
     new DragSwap(*board_, game_);
     ratio_ = new PixelRatioFollower(this, [this] { ShowErrors([this] { RedrawPictures(); }); });
@@ -91,6 +101,14 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
                              [this] { Terminate(); }});
     looks_->Connect(*commands_, *accessibility_);
     recorder_ = std::make_unique<GameRecorder>(std::nullopt);
+    menu_ = new GameMenu(this, *commands_, *looks_->Button(ControlRole::NewGame));
+    ways_ = new WayPlay(*this, game_, *commands_, *announcements_);
+    connect(menu_, &GameMenu::Shown, this, [this](bool open) {
+        ways_->SetHeld(open);
+        // The right press that opened it left NEW pressed.
+        if (!open)
+            looks_->ShowReleased(ControlRole::NewGame);
+    });
     ConnectCommands();
     ConnectDealCommands();
     game_.KeepIn(&savedGame_);
@@ -154,17 +172,20 @@ void TTumbaro::BuildControls()
 
     AnimationTimer = new QTimer(this);
     AnimationTimer->setObjectName(QStringLiteral("AnimationTimer"));
-    AnimationTimer->setInterval(AnimationInterval);
     // A coarse timer may slip a tick by up to 5 %, and the slips add up
-    // along a move; the animations keep their 100 ms beat.
+    // along a move; the animations keep their beat.
     AnimationTimer->setTimerType(Qt::PreciseTimer);
-    connect(AnimationTimer, &QTimer::timeout, this, [this] { ShowErrors([this] { game_.Tick(); }); });
+    connect(AnimationTimer, &QTimer::timeout, this, [this] { ShowErrors([this] { PlayOn(); }); });
     connect(Background, &PictureControl::MouseDown, this,
             [this](Qt::MouseButton pressed, QPoint at) { ShowErrors([=, this] { BackgroundMouseDown(pressed, at); }); });
     connect(board_, &BoardView::CellClicked, this, [this](int row, int column) {
         // Catching here, before the error would cross Qt's own event
         // delivery, keeps Qt's bookkeeping intact.
         ShowErrors([=, this] {
+            // A paused game's board is hidden: a click on it, by key too,
+            // only goes on.
+            if (ways_->Paused())
+                return ways_->SetPaused(false);
             PrepareSounds();
             game_.ButtonClick(row, column);
         });
@@ -208,17 +229,34 @@ void TTumbaro::FormActivate()
     if (const auto error = LoadScheme())
         ShowError(QString::fromStdString(*error));
     LoadBackground();
+    // A kept game is resumed, and logged when the command line replaces it.
     const auto saved = savedGame_.Load();
     if (saved) {
         game_.Resume(*saved);
         recorder_->Started();
         commands_->ShowDeal(saved->Tally.Deal);
+        ways_->GameStarted(true);
     }
-    if (startDeal_)
-        ReplaceGame(*startDeal_);
-    else if (!saved)
-        ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)));
-    table_->Load();
+    if (startDeal_ || startWay_ || !saved) {
+        const Way way = startWay_.value_or(saved ? game_.CurrentWay() : ReadWay(settingsFile_));
+        ReplaceGame(startDeal_ ? *startDeal_ : *(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), way);
+    }
+    StoreWay(settingsFile_, game_.CurrentWay());
+    commands_->NewGameIn(game_.CurrentWay())->setChecked(true);
+    timedTable_ = game_.CurrentWay() == Way::Timed;
+    ending_->UseTable(timedTable_ ? TimedTable : ClassicTable);
+    table_->Load(timedTable_ ? TimedTable : ClassicTable);
+}
+
+void TTumbaro::ShowTableOf(Way way)
+{
+    // Zen enters nothing, and shows the Classic table.
+    const bool timed = way == Way::Timed;
+    ending_->UseTable(timed ? TimedTable : ClassicTable);
+    if (timed == timedTable_)
+        return;
+    timedTable_ = timed;
+    table_->Load(timed ? TimedTable : ClassicTable);
 }
 
 std::optional<std::string> TTumbaro::LoadScheme()
@@ -238,15 +276,25 @@ void TTumbaro::LoadBackground()
 void TTumbaro::Newgame()
 {
     LoadBackground();
-    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)));
+    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), game_.CurrentWay());
 }
 
-void TTumbaro::ReplaceGame(DealNumber deal)
+void TTumbaro::Newgame(Way way)
 {
-    recorder_->Replaced(game_.Tally(), game_.State().Score);
-    game_.Deal(deal);
+    LoadBackground();
+    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), way);
+    commands_->NewGameIn(way)->setChecked(true);
+    StoreWay(settingsFile_, way);
+    ShowTableOf(way);
+}
+
+void TTumbaro::ReplaceGame(DealNumber deal, Way way)
+{
+    recorder_->Replaced(game_.CurrentWay(), game_.Tally(), game_.State().Score);
+    game_.Deal(deal, way);
     recorder_->Started();
     commands_->ShowDeal(deal);
+    ways_->GameStarted(false);
 }
 
 void TTumbaro::RedrawPictures()
@@ -266,6 +314,27 @@ void TTumbaro::AnimationRunning(bool running)
         AnimationTimer->stop();
 }
 
+void TTumbaro::ApplySpeed()
+{
+    const Speed speed = speed_->Current();
+    // Instant still waits for the event loop's next turn, so the click that
+    // started the move has been answered before the board jumps.
+    AnimationTimer->setInterval(SpeedSetting::TickInterval(speed));
+    hint_->SetSteady(speed == Speed::Instant);
+}
+
+void TTumbaro::PlayOn()
+{
+    if (speed_->Current() != Speed::Instant) {
+        game_.Tick();
+        return;
+    }
+    // Every tick draws and reports as it would in motion; only the last
+    // picture is ever painted.
+    while (game_.Tick()) {
+    }
+}
+
 void TTumbaro::SwapLanded()
 {
     if (soundSwitch_->On())
@@ -274,8 +343,13 @@ void TTumbaro::SwapLanded()
 
 void TTumbaro::MoveRefused(Refusal why)
 {
-    if (soundSwitch_->On())
+    if (soundSwitch_->On()) {
         questionBeep_.Play();
+    } else {
+        const GameState& state = game_.State();
+        refusalMark_->Show(CellIndex(state.FirstPick.Row, state.FirstPick.Column),
+                           CellIndex(state.SecondPick.Row, state.SecondPick.Column), RefusalSignTime);
+    }
     announcements_->MoveRefused(why);
 }
 
@@ -286,9 +360,12 @@ void TTumbaro::MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t s
 
 void TTumbaro::GameEnded(std::int32_t score)
 {
-    recorder_->Ended(game_.Tally(), score);
+    recorder_->Ended(game_.CurrentWay(), game_.Tally(), score);
+    ways_->Follow();
     ending_->GameEnded(score);
 }
+
+void TTumbaro::Redealt(std::int32_t /*score*/) { ways_->Redealt(); }
 
 void TTumbaro::PrepareSounds()
 {
@@ -305,6 +382,7 @@ void TTumbaro::PrepareSounds()
 void TTumbaro::Terminate()
 {
     ending_->CompletePendingEntry();
+    ways_->SetHeld(true);
     AnimationTimer->stop();
     hide();
     emit Terminated();

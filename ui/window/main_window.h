@@ -33,14 +33,18 @@ class EndOfGame;
 class GameAnnouncements;
 class GameCommands;
 class GameRecorder;
+class GameMenu;
 class HighScoreModel;
 class HintBlink;
 class KeyboardPlay;
+class PairMark;
 class PictureControl;
 class PixelRatioFollower;
 class ScoreBox;
 class SoundSwitch;
+class SpeedSetting;
 class SymbolsSwitch;
+class WayPlay;
 
 class TTumbaro : public QWidget, private GameEvents {
     Q_OBJECT
@@ -54,6 +58,10 @@ public:
     BoardView& Board() { return *board_; }
     GameCommands& Commands() { return *commands_; }
     EndOfGame& Ending() { return *ending_; }
+    GameMenu& Menu() { return *menu_; }
+    WayPlay& Ways() { return *ways_; }
+    // The first game is a new one in `way`, not the one kept from last time.
+    void StartIn(Way way) { startWay_ = way; }
 
     // Runs once, when the window first becomes active: the scheme, the seed,
     // the game (the one left unfinished last time, or a new deal) and the
@@ -90,6 +98,7 @@ private:
     void MoveRefused(Refusal why) override;
     void MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t score) override;
     void GameEnded(std::int32_t score) override;
+    void Redealt(std::int32_t score) override;
 
     void BuildControls();
     void ConnectCommands();
@@ -106,11 +115,19 @@ private:
     void Newgame();
     // Another deal in place of the game on the table, which is logged if
     // it had a move.
-    void ReplaceGame(DealNumber deal);
+    void ReplaceGame(DealNumber deal, Way way);
     void ConnectDealCommands();
+    // A new deal in `way`, which is remembered, with its table on screen.
+    void Newgame(Way way);
+    // The table of `way` on screen, and where its entries go.
+    void ShowTableOf(Way way);
     void SchemeClick(int scheme);
     void BackgroundMouseDown(Qt::MouseButton button, QPoint position);
     void PrepareSounds();
+    // The animation's beat for the speed chosen, and the hint's look.
+    void ApplySpeed();
+    // One step of the move playing out, or all of them when there is to be no motion.
+    void PlayOn();
     // End the program (the message loop ends).
     void Terminate();
 
@@ -129,9 +146,16 @@ private:
     GameAnnouncements* announcements_ = nullptr;
     SoundSwitch* soundSwitch_ = nullptr;
     SymbolsSwitch* symbolsSwitch_ = nullptr;
+    SpeedSetting* speed_ = nullptr;
+    // What a refused swap shows when the beep is not heard.
+    PairMark* refusalMark_ = nullptr;
     HintBlink* hint_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     PixelRatioFollower* ratio_ = nullptr;
+    GameMenu* menu_ = nullptr;
+    WayPlay* ways_ = nullptr;
+    std::optional<Way> startWay_;
+    bool timedTable_ = false; // the Timed table is on screen
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;

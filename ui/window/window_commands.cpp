@@ -14,11 +14,13 @@
 #include "ui/errors/error_display.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
+#include "ui/settings/speed_setting.h"
 #include "ui/settings/symbols_switch.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
 #include "ui/statistics/statistics_opener.h"
+#include "ui/window/way_play.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -32,6 +34,8 @@ namespace tumbaro {
 
 void TTumbaro::ConnectCommands()
 {
+    commands_->Sound()->setChecked(soundSwitch_->On());
+    commands_->Symbols()->setChecked(symbolsSwitch_->On());
     OnTriggered(commands_->NewGame(), [this] {
         looks_->ShowReleased(ControlRole::NewGame);
         // An entry still waiting is made first, and no question follows it.
@@ -39,6 +43,12 @@ void TTumbaro::ConnectCommands()
         Newgame();
         announcements_->NewGame();
     });
+    for (Way way : AllWays)
+        OnTriggered(commands_->NewGameIn(way), [this, way] {
+            ending_->CompletePendingEntry();
+            Newgame(way);
+            announcements_->NewGame();
+        });
     OnTriggered(commands_->Undo(), [this] {
         looks_->ShowReleased(ControlRole::Undo);
         game_.Undo();
@@ -58,12 +68,18 @@ void TTumbaro::ConnectCommands()
     });
     OnTriggered(commands_->Sound(), [this] {
         soundSwitch_->Toggle();
+        commands_->Sound()->setChecked(soundSwitch_->On());
         announcements_->SoundSwitched(soundSwitch_->On());
     });
     OnTriggered(commands_->Symbols(), [this] {
         symbolsSwitch_->Toggle();
+        commands_->Symbols()->setChecked(symbolsSwitch_->On());
         board_->Redraw();
         announcements_->SymbolsSwitched(symbolsSwitch_->On());
+    });
+    OnTriggered(commands_->Speed(), [this] {
+        speed_->Step();
+        announcements_->SpeedChosen(SpeedSetting::Words(speed_->Current()));
     });
 }
 
@@ -73,7 +89,7 @@ void TTumbaro::ConnectDealCommands()
     // entry still waiting is made first.
     auto play = [this](DealNumber deal) {
         ending_->CompletePendingEntry();
-        ReplaceGame(deal);
+        ReplaceGame(deal, game_.CurrentWay());
         announcements_->NewGame();
     };
     OnTriggered(commands_->DealNumber(), [this, play] {
@@ -127,6 +143,7 @@ void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)
 void TTumbaro::closeEvent(QCloseEvent* event)
 {
     ending_->CompletePendingEntryOrLog(true);
+    ways_->SetHeld(true);
     QWidget::closeEvent(event);
 }
 

@@ -1,0 +1,151 @@
+// The ways to play in the window: a timed game's clock standing still
+// whenever the player can't play, its end into the Timed table, its time
+// kept between runs, and the command line that starts a way.
+
+#include "window_fixture.h"
+
+#include "ui/commands/game_commands.h"
+#include "ui/menu/game_menu.h"
+#include "ui/window/command_line.h"
+#include "ui/window/way_play.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+#include <algorithm>
+#include <vector>
+
+namespace tumbaro::test {
+namespace {
+
+class Ways : public WindowTest {
+protected:
+    QMenu& Menu() { return window->Menu().Menu(); }
+    WayPlay& Clock() { return window->Ways(); }
+    QString Shown() { return Find<QLabel>(QStringLiteral("Clock"))->text(); }
+    // A timed game on OneMove, its move played out, paused or not.
+    void PlayTimedMove()
+    {
+        Game& game = window->GameLogic();
+        game.Resume({OneMove, 0, false, {}, 0, game.Random().State(), Way::Timed, game.TimeLeft()});
+        game.ButtonClick(4, 5);
+        game.ButtonClick(4, 6);
+        while (game.Tick()) {
+        }
+    }
+};
+
+TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
+{
+    ModalWatcher watcher;
+    watcher.name = QStringLiteral("Tia");
+    watcher.answer = QMessageBox::Yes;
+    Start();
+    const QByteArray names = folder.Read(QStringLiteral("H.dat")), scores = folder.Read(QStringLiteral("H2.dat"));
+    window->Commands().NewGameIn(Way::Timed)->trigger();
+    EXPECT_EQ(Shown(), "2:00");
+    ASSERT_TRUE(Clock().ClockRunning());
+    Key(Qt::Key_Menu);
+    ASSERT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
+    EXPECT_FALSE(Clock().ClockRunning()) << "the menu is open";
+    // Every entry shows its key, but those that open a dialog or a window.
+    const auto& commands = window->Commands();
+    const std::vector<QAction*> keyless{commands.DealNumber(), commands.TodaysDeal(), commands.Statistics()};
+    for (QAction* entry : Menu().actions())
+        EXPECT_TRUE(entry->isSeparator() || !entry->shortcut().isEmpty() || std::ranges::count(keyless, entry))
+            << entry->text().toStdString();
+    Menu().close();
+    EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); }));
+
+    QWidget* cover = Find<QWidget>(QStringLiteral("PauseCover"));
+    Key(Qt::Key_P);
+    EXPECT_FALSE(Clock().ClockRunning());
+    EXPECT_TRUE(cover->isVisible()) << "the board is hidden while paused";
+    Clock().Tick(1500);
+    EXPECT_EQ(Shown(), "1:59");
+    ClickCell(45);
+    EXPECT_FALSE(cover->isVisible()) << "a click on the board goes on";
+    EXPECT_FALSE(window->GameLogic().PendingPick()) << "and picks nothing";
+    Key(Qt::Key_Right);
+    Key(Qt::Key_P);
+    Key(Qt::Key_Space);
+    EXPECT_FALSE(cover->isVisible() || window->GameLogic().PendingPick()) << "nor does a key on the hidden board";
+    window->showMinimized();
+    EXPECT_TRUE(WaitUntil([&] { return !Clock().ClockRunning(); }));
+    window->showNormal();
+    window->activateWindow();
+    EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); }));
+
+    PlayTimedMove();
+    const std::int32_t score = State().Score;
+    ASSERT_GT(score, 0);
+    Clock().Tick(2 * 60 * 1000);
+    ASSERT_TRUE(WaitUntil([&] { return folder.Read(QStringLiteral("HT.dat")).startsWith("Tia\r\n"); }));
+    EXPECT_TRUE(folder.Read(QStringLiteral("HT2.dat")).startsWith(QByteArray::number(score) + "\r\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("H.dat")), names);
+    EXPECT_EQ(folder.Read(QStringLiteral("H2.dat")), scores);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() == 1; }));
+    EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed) << "play again keeps the way";
+    EXPECT_EQ(Find<ListBox>(QStringLiteral("ListBox1"))->model()->index(0, 0).data().toString(), "Tia")
+        << "the Timed table is on screen";
+}
+
+TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
+{
+    Start();
+    window->Commands().NewGameIn(Way::Timed)->trigger();
+    PlayTimedMove();
+    Clock().Tick(30000);
+    Key(Qt::Key_P);
+    const Matrix board = State().GameBoard;
+    const int left = window->GameLogic().TimeLeft();
+    ASSERT_LE(left, 90000);
+    Restart();
+    EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
+    EXPECT_EQ(window->GameLogic().TimeLeft(), left);
+    EXPECT_EQ(State().GameBoard, board);
+    EXPECT_TRUE(Clock().Paused());
+    EXPECT_FALSE(Clock().ClockRunning());
+    // Without a kept game, the next start deals in the way remembered.
+    std::filesystem::remove(folder.SettingsFile().parent_path() / "game");
+    Restart();
+    EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
+}
+
+TEST_F(Ways, AFingerHeldOnNewOpensTheMenuInsteadOfANewGame)
+{
+    Start();
+    const Matrix board = State().GameBoard;
+    const QPoint newButton = Find(QStringLiteral("Image16"))->geometry().center();
+    QPointingDevice* finger = QTest::createTouchDevice();
+    QTest::touchEvent(window->windowHandle(), finger).press(0, newButton);
+    EXPECT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
+    QTest::touchEvent(window->windowHandle(), finger).release(0, newButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(State().GameBoard, board);
+    EXPECT_TRUE(Menu().isVisible()) << "the lifted finger leaves the menu open";
+}
+
+TEST(CommandLine, AWayADealOrHelpIsTakenAndAnythingElseRefused)
+{
+    const std::pair<std::vector<std::string>, std::optional<Way>> taken[] = {
+        {{}, std::nullopt}, {{"--timed"}, Way::Timed}, {{"--zen", "--zen"}, Way::Zen}, {{"--help"}, std::nullopt}};
+    for (const auto& [args, way] : taken) {
+        const auto options = ParseCommandLine(args).options;
+        EXPECT_EQ(options ? options->way : Way::Classic, way) << args.size();
+    }
+    EXPECT_TRUE(ParseCommandLine({"--help"}).options->help);
+    const auto both = ParseCommandLine({"--zen", "--deal", "4294967295", "--statistics"}).options;
+    ASSERT_TRUE(both);
+    EXPECT_TRUE(both->way == Way::Zen && both->deal == 4294967295U && both->statistics && !both->today);
+    EXPECT_EQ(ParseCommandLine({"--deal=7"}).options->deal, 7U);
+    EXPECT_TRUE(ParseCommandLine({"--today"}).options->today);
+    using Args = std::vector<std::string>;
+    for (const Args& args : {Args{"--timed", "--zen"}, Args{"--bogus"}, Args{"timed"}, Args{"--deal"},
+                             Args{"--deal", "4294967296"}, Args{"--deal=x"}, Args{"--deal", "1", "--today"}})
+        EXPECT_FALSE(ParseCommandLine(args).options) << args.back();
+}
+
+} // namespace
+} // namespace tumbaro::test

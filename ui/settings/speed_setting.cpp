@@ -1,0 +1,136 @@
+#include "ui/settings/speed_setting.h"
+
+#include "platform/registry_store.h"
+#include "ui/settings/desktop_motion.h"
+#include "ui/settings/scheme_setting.h"
+#include "ui/settings/sound_switch.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <exception>
+#include <optional>
+
+namespace tumbaro {
+
+namespace {
+
+constexpr char SpeedValueName[] = "Speed";
+constexpr int NormalInterval = 100; // ms
+// In the strip above the board, centred over it as the sound's note is.
+constexpr int NoteCentre = 318;
+constexpr int NoteTop = 4;
+constexpr int NoteHeight = 24;
+constexpr int NoteMargin = 16;
+constexpr int NotePixelSize = 16;
+
+// The stored names, in the order F steps through them.
+constexpr std::array<const char*, 3> StoredNames{"Normal", "Fast", "Instant"};
+
+struct KeyCloser {
+    Registry& registry;
+    ~KeyCloser() { registry.CloseKey(); }
+};
+
+// Nothing when no speed was ever chosen, or the store holds something else:
+// then the game plays at the desktop's wish.
+std::optional<Speed> ReadSpeed(Registry& registry)
+{
+    KeyCloser closer{registry};
+    try {
+        if (!registry.OpenKeyForReading(SchemeKey))
+            return std::nullopt;
+        const std::string stored = registry.ReadString(SpeedValueName);
+        for (std::size_t i = 0; i < StoredNames.size(); ++i)
+            if (stored == StoredNames[i])
+                return static_cast<Speed>(i);
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+void StoreSpeed(Registry& registry, Speed speed)
+{
+    KeyCloser closer{registry};
+    try {
+        if (registry.OpenKey(SchemeKey, true))
+            registry.WriteString(SpeedValueName, StoredNames[static_cast<std::size_t>(speed)]);
+    } catch (const std::exception&) {
+        // A store that can't be written keeps the choice for this run only.
+    }
+}
+
+} // namespace
+
+SpeedSetting::SpeedSetting(std::filesystem::path settingsFile, QWidget* window)
+    : QObject(window), settingsFile_(std::move(settingsFile)), note_(new QLabel(window)), noteTimer_(this)
+{
+    setObjectName(QStringLiteral("SpeedSetting"));
+    Registry registry(settingsFile_);
+    if (const auto stored = ReadSpeed(registry)) {
+        speed_ = *stored;
+        chosen_ = true;
+    } else {
+        AskDesktopForMotion(this, [this] {
+            // The player may have chosen meanwhile; that choice stands.
+            if (!chosen_)
+                Set(Speed::Instant);
+        });
+    }
+
+    note_->setObjectName(QStringLiteral("SpeedNote"));
+    note_->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(NotePixelSize);
+    note_->setFont(font);
+    note_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    note_->setAutoFillBackground(true);
+    note_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    note_->hide();
+    noteTimer_.setSingleShot(true);
+    noteTimer_.setInterval(SoundSwitch::NoteTime);
+    connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
+}
+
+void SpeedSetting::Step()
+{
+    chosen_ = true;
+    Set(static_cast<Speed>((static_cast<int>(speed_) + 1) % 3));
+    Registry registry(settingsFile_);
+    StoreSpeed(registry, speed_);
+    note_->setText(Words(speed_));
+    // As wide as the words are in this language.
+    const int width = note_->sizeHint().width() + NoteMargin;
+    note_->setGeometry(NoteCentre - width / 2, NoteTop, width, NoteHeight);
+    note_->raise();
+    note_->show();
+    noteTimer_.start();
+}
+
+void SpeedSetting::Set(Speed speed)
+{
+    speed_ = speed;
+    emit Changed(speed);
+}
+
+QString SpeedSetting::Words(Speed speed)
+{
+    switch (speed) {
+    case Speed::Fast: return QCoreApplication::translate("Pace", "Speed: Fast");
+    case Speed::Instant: return QCoreApplication::translate("Pace", "Speed: Instant");
+    case Speed::Normal: break;
+    }
+    return QCoreApplication::translate("Pace", "Speed: Normal");
+}
+
+int SpeedSetting::TickInterval(Speed speed)
+{
+    switch (speed) {
+    case Speed::Fast: return NormalInterval / 2;
+    case Speed::Instant: return 0;
+    case Speed::Normal: break;
+    }
+    return NormalInterval;
+}
+
+} // namespace tumbaro
