@@ -802,4 +802,23 @@
       <translation>Auf Zeit</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Vergrößern</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Verkleinern</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Normale Größe</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Vollbild</translation>
+    </message>
+  </context>
 </TS>

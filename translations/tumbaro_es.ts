@@ -802,4 +802,23 @@
       <translation>Contrarreloj</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Ampliar</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Reducir</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Tamaño normal</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Pantalla completa</translation>
+    </message>
+  </context>
 </TS>

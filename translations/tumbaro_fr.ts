@@ -802,4 +802,23 @@
       <translation>Chronométré</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Zoom avant</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Zoom arrière</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Taille normale</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Plein écran</translation>
+    </message>
+  </context>
 </TS>

@@ -802,4 +802,23 @@
       <translation>A tempo</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Ingrandisci</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Riduci</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Dimensione normale</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Schermo intero</translation>
+    </message>
+  </context>
 </TS>

@@ -802,4 +802,23 @@
       <translation>Op tijd</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Inzoomen</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Uitzoomen</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Normale grootte</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Volledig scherm</translation>
+    </message>
+  </context>
 </TS>

@@ -803,4 +803,23 @@
       <translation>Na czas</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Powiększ</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Pomniejsz</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Normalny rozmiar</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Pełny ekran</translation>
+    </message>
+  </context>
 </TS>

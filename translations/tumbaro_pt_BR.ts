@@ -802,4 +802,23 @@
       <translation>Cronometrado</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Ampliar</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Reduzir</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Tamanho normal</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Tela cheia</translation>
+    </message>
+  </context>
 </TS>

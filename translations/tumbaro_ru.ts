@@ -803,4 +803,23 @@
       <translation>На время</translation>
     </message>
   </context>
+  <context>
+    <name>Zoom</name>
+    <message>
+      <source>Zoom In</source>
+      <translation>Увеличить</translation>
+    </message>
+    <message>
+      <source>Zoom Out</source>
+      <translation>Уменьшить</translation>
+    </message>
+    <message>
+      <source>Normal Size</source>
+      <translation>Обычный размер</translation>
+    </message>
+    <message>
+      <source>Full Screen</source>
+      <translation>Во весь экран</translation>
+    </message>
+  </context>
 </TS>

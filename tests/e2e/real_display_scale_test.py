@@ -16,22 +16,11 @@ import sys
 import tempfile
 
 from xdisplay import (Program, Screen, ball_pictures, frozen, game_env, load_picture, makes_line, prepare_work,
-                      private_display, refused_pair, replay_moves, run, samples, sharp_error)
+                      private_display, refused_pair, replay_moves, drag, run, samples, sharp_error)
 
 FROZEN = "2026-03-01 12:00:00"  # its first deal has moves left after its first two
 LARGE_SCREEN = (2048, 1536)  # room for the window at scale 2 (1584 x 1144)
 SHARP = 3  # the worst mean colour difference of a cell from its sharp ball over the sharp background
-
-
-def drag(screen, move):
-    """Presses the first cell's ball, moves in eight steps onto the second
-    cell and releases there."""
-    (x1, y1), (x2, y2) = [map(int, screen.point(*screen.cell(int(cell[0]) - 1, int(cell[1]) - 1)))
-                          for cell in move.split("-")]
-    steps = []
-    for k in range(1, 9):
-        steps += ["mousemove", str(x1 + (x2 - x1) * k // 8), str(y1 + (y2 - y1) * k // 8)]
-    run(["xdotool", "mousemove", str(x1), str(y1), "mousedown", "1", *steps, "mouseup", "1"], env=screen.env)
 
 
 def play_at_scale(game_binary, source, work, display, scale, deal, moves):

@@ -227,6 +227,30 @@ class Program:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
 
 
+def drag(screen, move):
+    """Presses the first cell's ball, moves in eight steps onto the second
+    cell and releases there."""
+    (x1, y1), (x2, y2) = [map(int, screen.point(*screen.cell(int(cell[0]) - 1, int(cell[1]) - 1)))
+                          for cell in move.split("-")]
+    steps = []
+    for k in range(1, 9):
+        steps += ["mousemove", str(x1 + (x2 - x1) * k // 8), str(y1 + (y2 - y1) * k // 8)]
+    run(["xdotool", "mousemove", str(x1), str(y1), "mousedown", "1", *steps, "mouseup", "1"], env=screen.env)
+
+
+def first_move(replay, when):
+    """The deal of the frozen second `when`, its first move, the board that
+    move settles to, and the lines the replay tool prints after it."""
+    deal, [(move, settled)], rest = replay_moves(replay, when)
+    return deal, move, settled, rest
+
+
+def two_moves(replay, when):
+    """The deal, and each of its first two moves with the board it settles to."""
+    deal, moves, _ = replay_moves(replay, when, 2)
+    return deal, moves
+
+
 def refused_pair(board):
     """The first pair of side by side cells whose swap makes no line."""
     r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(board, (r, c), (r, c + 1)))

@@ -5,7 +5,6 @@
 #include "engine/game_error.h"
 #include "files/read_file.h"
 #include "platform/registry_store.h"
-#include "platform/registry_text.h"
 #include "platform/saved_game_file.h"
 #include "platform/sound_setting.h"
 #include "ui/settings/scheme_setting.h"
@@ -131,20 +130,6 @@ TEST_F(RegistryTest, ARewriteKeepsTheByteOrderMarkAndEveryLine)
     StoreScheme(registry, 2);
     EXPECT_EQ(ReadText(Store()), bom + "# note\n\n[" + GameKey
                                      + "]\nScheme=REG_SZ:2\nSound=REG_SZ:0\nnot a value\n[bad\\\\key]\nX=REG_SZ:1\n");
-}
-
-// Whatever the lines look like, a store reads back as it was written: a first
-// line that only looks like the mark stays a line, and a key line with stray
-// CRs at its end is a key line from the first read on.
-TEST(RegistryText, AWrittenStoreReadsBackAsWritten)
-{
-    const std::string bom = "\xEF\xBB\xBF";
-    EXPECT_EQ(ParseStore("a=REG_SZ:1\n[[K]]\r\r\nb=REG_SZ:2\n").keys.count("[K]"), 1u);
-    for (const std::string& text : {"\n" + bom, bom + "\n" + bom + "x\n", std::string("x\n[[K]]\r\r\ny=REG_SZ:1\r\r\n")}) {
-        const std::string once = FormatStore(ParseStore(text));
-        EXPECT_EQ(FormatStore(ParseStore(once)), once);
-        EXPECT_EQ(ParseStore(once).byteOrderMark, text.starts_with(bom));
-    }
 }
 
 // Two windows, each changing its own setting over and over: with every change

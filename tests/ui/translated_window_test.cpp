@@ -1,5 +1,5 @@
-// The window under a German desktop: no hint, control name or description,
-// note or question is left in English, the cells are read in German, Qt's
+// The window under a German desktop: no hint, control name or description
+// or note is left in English, the cells are read in German, Qt's
 // own words in the game's windows follow, and the sound note's words fit it
 // in every language.
 
@@ -87,30 +87,6 @@ TEST_F(GermanWindow, SaysNothingInEnglish)
     window->Board().ClearCell(3, 5);
     EXPECT_EQ(cell->text(QAccessible::Name), "Zeile 3, Spalte 5: leer");
     EXPECT_EQ(cell->actionInterface()->localizedActionName(QAccessibleActionInterface::pressAction()), "Drücken");
-}
-
-TEST_F(GermanWindow, AsksForAnotherGameInGerman)
-{
-    Start();
-    QString title, question;
-    QStringList buttons;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            title = box->windowTitle();
-            question = box->text();
-            for (QAbstractButton* button : box->buttons())
-                buttons.append(button->text());
-            box->button(QMessageBox::No)->click();
-        }
-    });
-    answer.start(5);
-    EndGame(0);
-    EXPECT_FALSE(window->isVisible()) << "No ends the program";
-    EXPECT_EQ(title, "       Spiel vorbei!!!");
-    EXPECT_EQ(question, "Möchtest du noch einmal spielen?");
-    buttons.sort();
-    EXPECT_EQ(buttons, QStringList({"&Ja", "&Nein", "Abbrechen"}));
 }
 
 TEST(GermanQtWords, TheNameBoxMenuIsGerman)

@@ -29,6 +29,7 @@ private:
 
     int row_ = 1;
     int column_ = 1;
+    QPoint placedAt_; // the layout's place of the frame, where Place put it
 };
 
 } // namespace tumbaro

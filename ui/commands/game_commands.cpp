@@ -59,7 +59,12 @@ GameCommands::GameCommands(QObject* parent)
             MenuAction(this, "NewTimed", QT_TRANSLATE_NOOP("Menu", "New Timed game"), Qt::CTRL | Qt::Key_2),
             MenuAction(this, "NewZen", QT_TRANSLATE_NOOP("Menu", "New Zen game"), Qt::CTRL | Qt::Key_3)},
       pause_(MenuAction(this, "Pause", QT_TRANSLATE_NOOP("Menu", "Pause"), Qt::Key_P)),
-      menu_(MenuAction(this, "Menu", QT_TRANSLATE_NOOP("Menu", "Menu"), Qt::SHIFT | Qt::Key_F10))
+      menu_(MenuAction(this, "Menu", QT_TRANSLATE_NOOP("Menu", "Menu"), Qt::SHIFT | Qt::Key_F10)),
+      zoomIn_(MakeAction(this, "ZoomIn", QT_TRANSLATE_NOOP("Zoom", "Zoom In"), Qt::CTRL | Qt::Key_Plus, "Zoom")),
+      zoomOut_(MakeAction(this, "ZoomOut", QT_TRANSLATE_NOOP("Zoom", "Zoom Out"), Qt::CTRL | Qt::Key_Minus, "Zoom")),
+      //: The command that shows the window at its normal size, a zoom of 100 %.
+      zoomReset_(MakeAction(this, "ZoomReset", QT_TRANSLATE_NOOP("Zoom", "Normal Size"), Qt::CTRL | Qt::Key_0, "Zoom")),
+      fullScreen_(MakeAction(this, "FullScreen", QT_TRANSLATE_NOOP("Zoom", "Full Screen"), Qt::Key_F11, "Zoom"))
 {
     //: The command that steps through the speeds: normal, fast, instant.
     speed_ = new QAction(QCoreApplication::translate("Pace", "Speed"), this);

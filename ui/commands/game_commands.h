@@ -49,6 +49,10 @@ public:
     QAction* Pause() const { return pause_; }
     // Opens the menu at the NEW button.
     QAction* Menu() const { return menu_; }
+    QAction* ZoomIn() const { return zoomIn_; }
+    QAction* ZoomOut() const { return zoomOut_; }
+    QAction* ZoomReset() const { return zoomReset_; }
+    QAction* FullScreen() const { return fullScreen_; }
 
 private:
     QAction* newGame_;
@@ -68,6 +72,10 @@ private:
     std::array<QAction*, 3> ways_;
     QAction* pause_;
     QAction* menu_;
+    QAction* zoomIn_;
+    QAction* zoomOut_;
+    QAction* zoomReset_;
+    QAction* fullScreen_;
 };
 
 } // namespace tumbaro

@@ -44,9 +44,11 @@ bool DragSwap::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return false;
     const auto* mouse = static_cast<const QMouseEvent*>(event);
-    // Where on the window: the pressed cell keeps the mouse while the button is held.
+    // Where on the layout: the pressed cell keeps the mouse while the button
+    // is held. In full screen the layout sits away from the window's corner.
+    const QPoint layoutShift = board_.Cell(1, 1)->pos() - CellPosition(1, 1);
     const QPointF at = static_cast<QWidget*>(watched)->mapTo(static_cast<QWidget*>(board_.parent()),
-                                                              mouse->position());
+                                                              mouse->position()) - QPointF(layoutShift);
     if (type == QEvent::MouseButtonPress) {
         if (mouse->button() == Qt::LeftButton) {
             const auto [row, column] = CellAt(at);
@@ -106,7 +108,7 @@ void DragSwap::Release(QPointF windowPoint)
         return;
     // Released over the pressed ball, the cell's own click follows; anywhere
     // else the drag made no move and leaves the ball picked, as a click would.
-    if (!board_.Cell(row, column)->geometry().contains(windowPoint.toPoint()))
+    if (!QRect(CellPosition(row, column), board_.Cell(row, column)->size()).contains(windowPoint.toPoint()))
         board_.Click(row, column);
 }
 

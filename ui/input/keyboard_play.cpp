@@ -19,7 +19,8 @@ namespace tumbaro {
 namespace {
 
 enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols,
-                    Speed, Menu, Pause, Classic, Timed, Zen, ThisDeal, CopyGame };
+                    Speed, Menu, Pause, Classic, Timed, Zen, ZoomIn, ZoomOut, ZoomReset, FullScreen, LeaveFullScreen,
+                    ThisDeal, CopyGame };
 
 struct Binding {
     int key;
@@ -43,6 +44,10 @@ constexpr Binding Bindings[] = {
     {Qt::Key_Menu, false, Action::Menu},     {Qt::Key_F10, false, Action::Menu},
     {Qt::Key_P, false, Action::Pause},       {Qt::Key_1, true, Action::Classic},
     {Qt::Key_2, true, Action::Timed},        {Qt::Key_3, true, Action::Zen},
+    // Ctrl and the key that has plus on it, with Shift or without.
+    {Qt::Key_Plus, true, Action::ZoomIn},    {Qt::Key_Equal, true, Action::ZoomIn},
+    {Qt::Key_Minus, true, Action::ZoomOut},  {Qt::Key_0, true, Action::ZoomReset},
+    {Qt::Key_F11, false, Action::FullScreen}, {Qt::Key_Escape, false, Action::LeaveFullScreen},
     {Qt::Key_D, false, Action::ThisDeal},    {Qt::Key_C, true, Action::CopyGame},
 };
 
@@ -160,6 +165,14 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
         case Action::Classic: commands_.NewGameIn(Way::Classic)->trigger(); break;
         case Action::Timed: commands_.NewGameIn(Way::Timed)->trigger(); break;
         case Action::Zen: commands_.NewGameIn(Way::Zen)->trigger(); break;
+        case Action::ZoomIn: commands_.ZoomIn()->trigger(); break;
+        case Action::ZoomOut: commands_.ZoomOut()->trigger(); break;
+        case Action::ZoomReset: commands_.ZoomReset()->trigger(); break;
+        case Action::FullScreen: commands_.FullScreen()->trigger(); break;
+        case Action::LeaveFullScreen:
+            if (attached_ && attached_->visibility() == QWindow::FullScreen)
+                commands_.FullScreen()->trigger();
+            break;
         case Action::ThisDeal: commands_.ThisDeal()->trigger(); break;
         case Action::CopyGame: commands_.CopyGame()->trigger(); break;
         case Action::None: break;

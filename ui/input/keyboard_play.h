@@ -3,13 +3,15 @@
 // cursor, Space or Return acts on its cell as a click would, and the
 // shortcuts do what their buttons do (N or F2 new game; U, Backspace or
 // Ctrl+Z undo; 1 to 3 schemes; F1 help; Ctrl+Q exit; H hint; M sound; S symbols;
-// the Menu key or Shift+F10 the menu; P pause; Ctrl+1 to 3 a new game in a way).
+// the Menu key or Shift+F10 the menu; P pause; Ctrl+1 to 3 a new game in a way;
+// Ctrl+plus, Ctrl+minus and Ctrl+0 zoom; F11 full screen, left by F11 or Esc).
 // It listens on the window itself, ahead of whichever control has the focus,
 // so keys meant for another window, such as the name dialog, never reach it;
 // only in a list of the table, reached by Tab, do the arrows stay the list's.
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 
 class QKeyEvent;
 class QWindow;
@@ -47,7 +49,9 @@ private:
     HintBlink& hint_;
     BoardAccessibility& accessibility_;
     KeyboardCursor* cursor_;
-    QWindow* attached_ = nullptr;
+    // A native window made anew (for a new scale) may come at the old one's
+    // address: the guard tells it from the old one.
+    QPointer<QWindow> attached_;
     QPointF pointer_{-1, -1}; // where the mouse was last seen over the window
 };
 

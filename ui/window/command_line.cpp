@@ -13,6 +13,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             options.help = true;
             continue;
         }
+        if (argument == "--fullscreen") {
+            options.fullScreen = true;
+            continue;
+        }
         if (argument == "--today") {
             options.today = true;
             continue;
@@ -47,7 +51,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 
 std::string Usage()
 {
-    return "Usage: tumbaro [--classic | --timed | --zen] [--deal N | --today]\n"
+    return "Usage: tumbaro [--classic | --timed | --zen] [--deal N | --today] [--fullscreen]\n"
            "       tumbaro --statistics\n"
            "Swap neighbouring balls to line up three or more of one design.\n"
            "\n"
@@ -56,6 +60,7 @@ std::string Usage()
            "  --zen         start a new game that never ends\n"
            "  --deal N      play deal N, a number from 0 to 4294967295\n"
            "  --today       play today's deal, numbered by the local date\n"
+           "  --fullscreen  start on the whole screen (F11 or Esc leaves it)\n"
            "  --statistics  show the statistics window instead of the game\n"
            "  --help        show this text and end\n"
            "\n"

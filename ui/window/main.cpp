@@ -9,6 +9,7 @@
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
 #include "ui/statistics/statistics_opener.h"
+#include "ui/zoom/window_zoom.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -92,7 +93,10 @@ int main(int argc, char** argv)
         tumbaro::QuitSignals quitSignals;
         QObject::connect(&quitSignals, &tumbaro::QuitSignals::Received, &window, &tumbaro::TTumbaro::QuitOnSignal);
         const tumbaro::ExitGuard exitGuard([&window] { window.Ending().CompletePendingEntryOrLog(false); });
-        window.show();
+        // Full screen from the start: tumbaro --fullscreen.
+        if (parsed.options->fullScreen)
+            window.Zoom().ToggleFullScreen();
+        window.Present();
         QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
         QApplication::exec();
     });

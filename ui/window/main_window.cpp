@@ -29,12 +29,14 @@
 #include "ui/window/game_recorder.h"
 #include "ui/window/pixel_ratio_follower.h"
 #include "ui/window/way_play.h"
+#include "ui/zoom/window_zoom.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <ctime>
 
 namespace tumbaro {
@@ -75,6 +77,13 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
     setFont(WindowFont("MS Sans Serif", 10));
+    // The scale is settled before anything is drawn for it.
+    zoom_ = new WindowZoom(this, settingsFile_, [this](const std::function<void()>& between, bool fullScreen) {
+        hide();
+        destroy();
+        between();
+        Present(fullScreen);
+    });
     setWindowIcon(WindowIcon(devicePixelRatioF()));
     commands_ = new GameCommands(this);
     table_ = new HighScoreModel(this);
@@ -202,15 +211,54 @@ void TTumbaro::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     keyboard_->Attach(windowHandle());
     ratio_->Attach();
+    zoom_->Attach();
     if (!activationQueued_) {
         activationQueued_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && !isFullScreen())
             move(screen->availableGeometry().center() - rect().center());
         // A bare X server without a window manager never activates the
         // window, so the first show stands in for the first activation.
         QMetaObject::invokeMethod(
             this, [this] { ShowErrors([this] { FormActivate(); }); }, Qt::QueuedConnection);
     }
+}
+
+void TTumbaro::Present() { Present(zoom_->FullScreen()); }
+
+void TTumbaro::Present(bool fullScreen)
+{
+    if (fullScreen) {
+        setMinimumSize(WindowWidth, WindowHeight);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // The desktop makes a full-screen window as large as its screen;
+        // an X server without a window manager leaves that to the window.
+        setGeometry(screen()->geometry());
+        showFullScreen();
+    } else {
+        setFixedSize(WindowWidth, WindowHeight);
+        showNormal();
+    }
+}
+
+void TTumbaro::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A window larger than its layout, in full screen, holds it in the
+    // middle, the window's colour round it; the background reaches no
+    // further than the layout.
+    const QPoint origin(std::max(0, (width() - WindowWidth) / 2), std::max(0, (height() - WindowHeight) / 2));
+    const QPoint shift = origin - origin_;
+    if (shift.isNull())
+        return;
+    origin_ = origin;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            child->move(child->pos() + shift);
+    if (origin.isNull())
+        Background->clearMask();
+    else
+        Background->setMask(QRect(-Background->pos() + origin, QSize(WindowWidth, WindowHeight)));
 }
 
 bool TTumbaro::event(QEvent* event)

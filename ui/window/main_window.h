@@ -45,6 +45,7 @@ class SoundSwitch;
 class SpeedSetting;
 class SymbolsSwitch;
 class WayPlay;
+class WindowZoom;
 
 class TTumbaro : public QWidget, private GameEvents {
     Q_OBJECT
@@ -62,6 +63,10 @@ public:
     WayPlay& Ways() { return *ways_; }
     // The first game is a new one in `way`, not the one kept from last time.
     void StartIn(Way way) { startWay_ = way; }
+    WindowZoom& Zoom() { return *zoom_; }
+
+    // Shows the window, in full screen or not as its zoom has it.
+    void Present();
 
     // Runs once, when the window first becomes active: the scheme, the seed,
     // the game (the one left unfinished last time, or a new deal) and the
@@ -89,6 +94,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -101,6 +107,7 @@ private:
     void Redealt(std::int32_t score) override;
 
     void BuildControls();
+    void Present(bool fullScreen);
     void ConnectCommands();
     // Every picture drawn again for the window's ratio, after it has changed.
     void RedrawPictures();
@@ -156,6 +163,7 @@ private:
     WayPlay* ways_ = nullptr;
     std::optional<Way> startWay_;
     bool timedTable_ = false; // the Timed table is on screen
+    WindowZoom* zoom_ = nullptr;
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;
@@ -163,6 +171,7 @@ private:
     std::optional<std::filesystem::path> logFile_;
     std::optional<DealNumber> startDeal_;
     std::optional<DealNumber> lastClockDeal_;
+    QPoint origin_; // where the layout's top left corner is in the window
 
     BackgroundPicture* Background = nullptr;
     std::vector<PictureControl*> pictures_; // every picture control, cells and background included

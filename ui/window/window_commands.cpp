@@ -21,6 +21,7 @@
 #include "ui/window/main_window.h"
 #include "ui/statistics/statistics_opener.h"
 #include "ui/window/way_play.h"
+#include "ui/zoom/window_zoom.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -81,6 +82,10 @@ void TTumbaro::ConnectCommands()
         speed_->Step();
         announcements_->SpeedChosen(SpeedSetting::Words(speed_->Current()));
     });
+    OnTriggered(commands_->ZoomIn(), [this] { zoom_->ZoomIn(); });
+    OnTriggered(commands_->ZoomOut(), [this] { zoom_->ZoomOut(); });
+    OnTriggered(commands_->ZoomReset(), [this] { zoom_->ZoomReset(); });
+    OnTriggered(commands_->FullScreen(), [this] { zoom_->ToggleFullScreen(); });
 }
 
 void TTumbaro::ConnectDealCommands()
@@ -133,7 +138,8 @@ void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)
     if (position.x() <= 0 || position.x() >= 800 || position.y() <= 0 || position.y() >= 600)
         return;
     if (button == Qt::LeftButton) {
-        if (QWindow* window = windowHandle())
+        // A window on the whole screen has nowhere to go.
+        if (QWindow* window = windowHandle(); window && !isFullScreen())
             window->startSystemMove();
     } else if (button == Qt::RightButton) {
         showMinimized();

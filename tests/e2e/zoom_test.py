@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""The zoom on a real X server: a window too tall for a laptop screen at 1.5
+opens whole and playable; F11 and Esc; 150 % at scale 1 is scale 1.5's picture.
+Usage: zoom_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR"""
+import contextlib
+import os
+import subprocess
+import sys
+import tempfile
+
+from xdisplay import (BOARD, HEIGHT, PITCH, WIDTH, Program, Screen, drag, first_move, two_moves, frozen, game_env, load_picture,
+                      prepare_work, private_display, run, samples, visible_windows, wait_for, window_geometry)
+
+FROZEN = "2026-03-01 12:00:00"
+LAPTOP, FULL_HD, LARGE_SCREEN = (1366, 768), (1920, 1080), (2048, 1536)
+GEOMETRY = ("X", "Y", "WIDTH", "HEIGHT")
+
+
+@contextlib.contextmanager
+def game_on(paths, screen, scale):
+    """Yields the game of the frozen second on a private `screen` at `scale`, and its first move."""
+    game_binary, replay, source = paths
+    with tempfile.TemporaryDirectory(prefix="tumbaro-zoom-") as work, private_display(screen) as display:
+        prepare_work(source, work)
+        env = game_env(display, work)
+        run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
+             "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
+        with Program(frozen(FROZEN, [game_binary]), work, env) as game:
+            yield game, first_move(replay, FROZEN)
+
+
+def new_window(game, holds):
+    # A zoom makes the window anew, and the old one may vanish as it is read.
+    def geometry(window):
+        got = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=game.env,
+                             capture_output=True, text=True)
+        fields = (field.split("=") for field in got.stdout.split())
+        return {k: int(v) for k, v in fields if k in GEOMETRY} if got.returncode == 0 else {}
+    window = wait_for(lambda: next((w for w in visible_windows(game.env, "^Tumbaro$") if holds(geometry(w))), None))
+    assert window, game.failure("the window was not made anew")
+    run(["xdotool", "windowfocus", "--sync", window], env=game.env)
+    return window
+
+
+def balls_at(source, scale):
+    return [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}@2x.png"),
+                                 (round(51 * scale), round(50 * scale)))) for k in range(8)]
+
+
+def fits_the_laptop(paths):
+    scale = 1.5 * 0.89  # the largest whole percent at which 858 pixels fit in 768
+    with game_on(paths, LAPTOP, 1.5) as (game, (deal, *_)):
+        screen = Screen(game, scale)
+        g = screen.geometry
+        assert min(g["X"], g["Y"], LAPTOP[0] - g["X"] - g["WIDTH"], LAPTOP[1] - g["Y"] - g["HEIGHT"]) >= 0, \
+            f"the window {g} is not whole on the {LAPTOP} screen"
+        screen.wait_board(balls_at(paths[2], scale), deal, "at 89 %: the deal of the frozen second")
+        exit_button = [str(g["X"] + round(scale * 777)), str(g["Y"] + round(scale * 12))]
+        run(["xdotool", "mousemove", *exit_button, "click", "1"], env=game.env)
+        assert game.ended() == 0, game.failure("the exit button did not end the game")
+    print(f"a {LAPTOP} screen at 1.5: the window opens whole at 89 %, and its exit button can be clicked")
+
+
+def full_screen(paths):
+    scale = 1.88
+    deal, [(first, settled), (second, settled_again)] = two_moves(paths[1], FROZEN)
+    with game_on(paths, FULL_HD, 1) as (game, _):
+        before = window_geometry(game.env, game.keyboard_window("^Tumbaro$"))
+        run(["xdotool", "key", "F11"], env=game.env)
+        # The last pixel may fall to rounding where no window manager sizes it.
+        new_window(game, lambda g: g.get("X") == g.get("Y") == 0 and g["WIDTH"] >= FULL_HD[0] - 1)
+        origin = [(round(side / scale) - layout) // 2 for side, layout in zip(FULL_HD, (WIDTH, HEIGHT))]
+        layout = Screen.__new__(Screen)  # the whole screen, its cells where the layout puts them
+        layout.game, layout.env, layout.scale, layout.seen = game, game.env, scale, None
+        layout.geometry = {"X": 0, "Y": 0, "WIDTH": FULL_HD[0], "HEIGHT": FULL_HD[1]}
+        layout.cell = lambda r, c: (round(scale * (origin[0] + BOARD[0] + PITCH * c)),
+                                    round(scale * (origin[1] + BOARD[1] + PITCH * r)))
+        balls = balls_at(paths[2], scale)
+        layout.wait_board(balls, deal, "in full screen: the deal of the frozen second")
+        drag(layout, first)
+        layout.wait_board(balls, settled, f"in full screen: {first} dragged, as the replay tool plays it")
+        layout.play(second, balls)
+        layout.wait_board(balls, settled_again, f"in full screen: {second} clicked, as the replay tool plays it")
+        run(["xdotool", "key", "Escape"], env=game.env)
+        new_window(game, lambda g: g == before)
+    print("F11 fills a 1920 x 1080 screen, a drag and a click move at the scaled places, Esc brings the window back")
+
+
+def shot_at(paths, scale, zoom_keys):
+    with game_on(paths, LARGE_SCREEN, scale) as (game, (deal, *_)):
+        window = game.keyboard_window("^Tumbaro$")
+        for _ in range(zoom_keys):
+            before = window_geometry(game.env, window)["WIDTH"]
+            run(["xdotool", "key", "ctrl+plus"], env=game.env)
+            window = new_window(game, lambda g: g.get("WIDTH", 0) > before)
+        screen = Screen(game, 1.5)
+        screen.wait_board(balls_at(paths[2], 1.5), deal, f"at scale {scale} after {zoom_keys} zoom steps")
+        return screen.shot()
+
+
+def main():
+    paths = list(map(os.path.abspath, sys.argv[1:4]))
+    fits_the_laptop(paths)
+    full_screen(paths)
+    # A display each: one game's window never meets the next.
+    shots = [shot_at(paths, 1.5, 0), shot_at(paths, 1, 2)]
+    differing = sum(a != b for a, b in zip(*shots))
+    assert len(shots[0]) == len(shots[1]) and differing == 0, f"150 % at scale 1 differs from 1.5 in {differing} values"
+    print("150 % at a desktop scale of 1 draws the very picture a desktop scale of 1.5 draws")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
