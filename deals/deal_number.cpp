@@ -42,6 +42,16 @@ std::optional<DealNumber> DealOfDay(std::chrono::year_month_day date)
            + static_cast<unsigned>(date.day());
 }
 
+DealNumber DealOfClock(std::time_t now, std::optional<DealNumber> last)
+{
+    const auto deal = static_cast<DealNumber>(now);
+    // Compared on the circle of 2^32 numbers, so the turn past 4294967295 in
+    // the year 2106 still counts as later.
+    if (last && static_cast<std::int32_t>(deal - *last) <= 0)
+        return *last + 1;
+    return deal;
+}
+
 std::optional<DealNumber> DealOfToday(std::time_t now)
 {
     std::tm local{};

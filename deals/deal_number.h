@@ -37,6 +37,12 @@ std::string DealNumberMessage(DealNumberFault fault, std::string_view text);
 // past 9999.
 std::optional<DealNumber> DealOfDay(std::chrono::year_month_day date);
 
+// The deal of a new game from the clock: the calendar time `now`, taken
+// modulo 2^32, unless that is not past `last`, the clock's previous deal in
+// this run: then the one after it, so that two new games within one second
+// (or after the clock was set back) are never the same deal.
+DealNumber DealOfClock(std::time_t now, std::optional<DealNumber> last);
+
 // The deal of the player's local date at `now`.
 std::optional<DealNumber> DealOfToday(std::time_t now);
 

@@ -62,7 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (const auto game = ReadSavedGame(text)) {
         CheckAccepted(*game);
-        FuzzCheck(SavedGameText(*game) == text, "an accepted text is the one its game is written as");
+        // A game kept by the version before has no deal or steps, and is written anew with them.
+        const bool older = text.starts_with("tumbaro saved game 1\n") && game->Tally == GameTally{};
+        FuzzCheck(older || SavedGameText(*game) == text, "an accepted text is the one its game is written as");
     }
 
     const SavedGame made = GameOf(data, size);

@@ -3,7 +3,7 @@
 # turns that component into the .deb (scripts/package.sh):
 #
 #   /usr/games/tumbaro                 the launcher
-#   /usr/lib/games/tumbaro/            the program and its sound module
+#   /usr/lib/games/tumbaro/            the program, its sound and statistics modules
 #   /usr/share/games/tumbaro/          the files copied into the working folder
 #   /usr/share/{applications,metainfo,icons,man,doc}/...
 
@@ -41,14 +41,14 @@ install(TARGETS tumbaro
   RUNTIME DESTINATION "${DebProgramDir}"
   COMPONENT ${DebComponent} EXCLUDE_FROM_ALL)
 # A module is loaded, never run: no execute bits.
-install(TARGETS tumbaro_sound_module
+install(TARGETS tumbaro_sound_module tumbaro_statistics_module
   LIBRARY DESTINATION "${DebProgramDir}"
   PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
   COMPONENT ${DebComponent} EXCLUDE_FROM_ALL)
 # Stripped as Debian's own tools strip: no symbols, no compiler notes. The
 # module's dynamic symbols stay, so the game still finds its entry point.
 install(CODE "
-  foreach(binary tumbaro libtumbaro-sound.so)
+  foreach(binary tumbaro libtumbaro-sound.so libtumbaro-statistics.so)
     execute_process(
       COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
               \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${DebProgramDir}/\${binary}\"

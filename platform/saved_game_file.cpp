@@ -8,14 +8,6 @@
 
 namespace tumbaro {
 
-namespace {
-
-// A saved game is a few hundred bytes: anything else that sits there,
-// however large, is refused without being read in.
-constexpr std::size_t MaxSavedGameBytes = 4096;
-
-} // namespace
-
 std::filesystem::path SavedGameFile::BesideStore(const std::filesystem::path& storeFile)
 {
     return storeFile.parent_path() / "game";

@@ -10,6 +10,17 @@
 
 namespace tumbaro {
 
+namespace {
+
+class QuietPainter final : public Painter {
+    void DrawCell(int, int, std::int32_t, CellSize) override {}
+    void ClearCell(int, int) override {}
+    void ShowScore(std::int32_t) override {}
+    void SetUndoEnabled(bool) override {}
+};
+
+} // namespace
+
 void Game::DrawCell(const Pick& at, std::int32_t colour, CellSize size)
 {
     painter_.DrawCell(at.Row, at.Column, colour, size);
@@ -37,8 +48,8 @@ void Game::Keep()
 
 SavedGame Game::Saved() const
 {
-    return {state_.GameBoard, state_.Score, undoEnabled_, state_.UndoBoard,
-            state_.UndoScore, random_.State(), way_,        timeLeft_};
+    return {state_.GameBoard, state_.Score, undoEnabled_, state_.UndoBoard, state_.UndoScore,
+            random_.State(), way_, timeLeft_, tally_};
 }
 
 void Game::Redrow()
@@ -63,9 +74,25 @@ void Game::Newgame()
     painter_.ShowScore(0);
     state_.Picked.reset();
     dealt_ = true;
+    const DealNumber deal = tally_.Deal;
+    tally_ = {};
+    tally_.Deal = deal;
     DealBoard(state_.GameBoard, random_);
     Redrow();
     Keep();
+}
+
+void Game::Deal(DealNumber deal)
+{
+    random_.Seed(deal);
+    tally_.Deal = deal;
+    Newgame();
+}
+
+void Game::Deal(DealNumber deal, Way way)
+{
+    way_ = way;
+    Deal(deal);
 }
 
 void Game::Resume(const SavedGame& game)
@@ -76,6 +103,7 @@ void Game::Resume(const SavedGame& game)
     state_.UndoBoard = game.UndoBoard;
     state_.UndoScore = game.UndoScore;
     random_.SetState(game.Random);
+    tally_ = game.Tally;
     way_ = game.Played;
     timeLeft_ = HasClock(way_) ? game.TimeLeft : 0;
     state_.Picked.reset();
@@ -128,6 +156,8 @@ void Game::DellLine()
         return;
     }
     SetUndoEnabled(true);
+    tally_.Steps.push_back(ProofStep::Swap(state_.FirstPick, state_.SecondPick));
+    ++tally_.Moves;
     state_.UndoScore = state_.Score;
     state_.UndoBoard = state_.GameBoard;
     state_.AnimStep = 0;
@@ -237,6 +267,8 @@ void Game::SettleStep()
         return;
     }
     SetPhase(Phase::Idle);
+    tally_.Lines += static_cast<std::int64_t>(lastMove_.Lines.size());
+    tally_.LongestCascade = std::max<std::int64_t>(tally_.LongestCascade, lastMove_.Cascades);
     const bool moveLeft = FindLine2(state_.WorkBoard);
     events_.MoveSettled(lastMove_.Lines, state_.Score);
     if (TimeUp())
@@ -295,8 +327,12 @@ void Game::Undo()
     // asks: undoing with nothing to undo would restore a stale or empty board.
     if (!undoEnabled_)
         return;
+    if (Animating())
+        FinishQuietly();
     // A fall left running would copy the undone move back over the board.
     SetPhase(Phase::Idle);
+    tally_.Steps.push_back(ProofStep::Undo());
+    tally_.UndoUsed = true;
     // The board is drawn afresh with the picked ball unpicked, so the pick goes too.
     state_.Picked.reset();
     SetUndoEnabled(false);
@@ -305,6 +341,25 @@ void Game::Undo()
     painter_.ShowScore(state_.Score);
     Redrow();
     Keep();
+}
+
+void Game::FinishQuietly()
+{
+    QuietPainter painter;
+    GameEvents events;
+    Game shadow(painter, events);
+    shadow.state_ = state_;
+    shadow.random_ = random_;
+    shadow.phase_ = phase_;
+    shadow.dealt_ = true;
+    shadow.lastMove_ = lastMove_;
+    shadow.way_ = way_;
+    shadow.timeLeft_ = timeLeft_;
+    shadow.tally_ = std::move(tally_);
+    while (shadow.Tick()) {
+    }
+    random_ = shadow.random_;
+    tally_ = std::move(shadow.tally_);
 }
 
 } // namespace tumbaro

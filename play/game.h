@@ -32,6 +32,12 @@ public:
     // Deal and draw a fresh game, stopping a move that is playing out: in
     // `way`, or in the way of the game on screen.
     void Newgame();
+    // Deal the game numbered `deal`: the generator seeded with that number.
+    void Deal(DealNumber deal);
+    // The same, in `way`.
+    void Deal(DealNumber deal, Way way);
+    // The deal on the table and what has been played on it.
+    const GameTally& Tally() const { return tally_; }
     void Newgame(Way way);
     Way CurrentWay() const { return way_; }
     // What is left of a timed game's clock, in milliseconds; 0 in other ways.
@@ -97,6 +103,10 @@ private:
     void SetPhase(Phase phase);
     void SetUndoEnabled(bool enabled);
     void Keep();
+    // Plays the running move to its end unseen and unheard, for its draws from
+    // the generator: an undone move then costs the same draws however soon it
+    // was undone, and the steps of a game replay it exactly.
+    void FinishQuietly();
     // No move is left on the settled board: the end, or a new deal.
     void NoMoveLeft();
     void EndGame();
@@ -112,6 +122,7 @@ private:
     int timeLeft_ = 0;
     GameKeeper* keeper_ = nullptr;
     MoveResult lastMove_;
+    GameTally tally_;
 };
 
 } // namespace tumbaro

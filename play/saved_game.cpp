@@ -8,9 +8,12 @@ namespace tumbaro {
 
 namespace {
 
-constexpr std::string_view VersionLine = "tumbaro saved game 1";
-// Far more than any saved game; anything longer is refused before it is read.
-constexpr std::size_t MaxTextSize = 512;
+constexpr std::string_view VersionLine = "tumbaro saved game 2";
+// Kept without the deal and the steps; still resumed.
+constexpr std::string_view FirstVersionLine = "tumbaro saved game 1";
+// Far more than any game's steps (some half a million moves); anything longer
+// is refused before it is read.
+constexpr std::size_t MaxTextSize = MaxSavedGameBytes;
 
 // FNV-1a: a cheap check that catches a flipped digit or a line lost in the
 // middle, which the field checks alone could let through as another game.
@@ -113,6 +116,48 @@ std::optional<Number> ParseHex(std::optional<std::string_view> text, std::size_t
     return value;
 }
 
+std::optional<std::int64_t> ParseCount(std::string_view text)
+{
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+// "MOVES LINES CASCADE yes|no" after the deal's proof line.
+std::optional<GameTally> ParseTally(std::optional<std::string_view> proofText, std::optional<std::string_view> figures,
+                                   Way way)
+{
+    std::string error;
+    const auto proof = proofText ? ReadProof(*proofText, error) : std::nullopt;
+    if (!proof || !figures)
+        return std::nullopt;
+    GameTally tally;
+    tally.Deal = proof->Deal;
+    tally.Steps = proof->Steps;
+    std::int64_t* counts[] = {&tally.Moves, &tally.Lines, &tally.LongestCascade};
+    std::string_view rest = *figures;
+    for (std::int64_t* count : counts) {
+        const std::size_t space = rest.find(' ');
+        const auto value = space == std::string_view::npos ? std::nullopt : ParseCount(rest.substr(0, space));
+        if (!value)
+            return std::nullopt;
+        *count = *value;
+        rest.remove_prefix(space + 1);
+    }
+    if (rest != "yes" && rest != "no")
+        return std::nullopt;
+    tally.UndoUsed = rest == "yes";
+    // Only the text the game writes: one spelling of each game.
+    const std::string written = std::to_string(tally.Moves) + " " + std::to_string(tally.Lines) + " "
+                                + std::to_string(tally.LongestCascade) + (tally.UndoUsed ? " yes" : " no");
+    if (proof->Played != way || WriteProof(*proof) != *proofText || written != *figures)
+        return std::nullopt;
+    return tally;
+}
+
 // A board the player could be looking at: settled, with a move left.
 bool Playable(const Matrix& board) { return !FindLine(board) && FindLine2(board); }
 
@@ -121,7 +166,7 @@ bool Playable(const Matrix& board) { return !FindLine(board) && FindLine2(board)
 std::string SavedGameText(const SavedGame& game)
 {
     std::string text;
-    text.reserve(256);
+    text.reserve(320 + 6 * game.Tally.Steps.size());
     text.append(VersionLine).append("\n");
     text.append("board ").append(BoardText(game.Board)).append("\n");
     text.append("score ").append(std::to_string(game.Score)).append("\n");
@@ -133,6 +178,10 @@ std::string SavedGameText(const SavedGame& game)
         text.append("way ").append(WayName(game.Played)).append("\n");
     if (HasClock(game.Played))
         text.append("time-left ").append(std::to_string(game.TimeLeft)).append("\n");
+    const GameTally& tally = game.Tally;
+    text.append("steps ").append(WriteProof({game.Played, tally.Deal, tally.Steps, game.Score})).append("\n");
+    text.append("tally ").append(std::to_string(tally.Moves)).append(" ").append(std::to_string(tally.Lines));
+    text.append(" ").append(std::to_string(tally.LongestCascade)).append(tally.UndoUsed ? " yes\n" : " no\n");
     const std::uint32_t sum = Checksum(text);
     text.append("check ").append(Hex(sum, 8)).append("\n");
     return text;
@@ -143,7 +192,9 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
     if (text.size() > MaxTextSize)
         return std::nullopt;
     Lines lines(text);
-    if (lines.Take() != VersionLine)
+    const auto version = lines.Take();
+    const bool first = version == FirstVersionLine;
+    if (!first && version != VersionLine)
         return std::nullopt;
     const auto board = ParseBoard(lines.Value("board"));
     const auto score = ParseScore(lines.Value("score"));
@@ -162,13 +213,21 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
         timeLeft = left.value_or(0);
         wayRead = way != Way::Classic && left && (!HasClock(way) || (timeLeft > 0 && timeLeft <= TimedGameLength));
     }
+    std::optional<GameTally> tally = GameTally{};
+    if (!first) {
+        const auto steps = lines.Value("steps");
+        tally = ParseTally(steps, lines.Value("tally"), way);
+        // The steps' line ends with the score of the game it belongs to.
+        if (tally && score && !steps->ends_with(" score " + std::to_string(*score)))
+            tally.reset();
+    }
     const std::size_t checked = text.size() - lines.Left();
     const auto check = ParseHex<std::uint32_t>(lines.Value("check"), 8);
     if (!board || !score || (undo != "yes" && undo != "no") || !undoBoard || !undoScore || !random || !wayRead
-        || !check || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
+        || !tally || !check || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
         return std::nullopt;
 
-    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random, way, timeLeft};
+    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random, way, timeLeft, std::move(*tally)};
     if (!Playable(game.Board))
         return std::nullopt;
     // Undo restores the board a line-making swap was made on, and that swap

@@ -4,19 +4,38 @@
 // small text form. A pending pick and a move in flight are not part of it: a
 // game is only kept when it has come to rest.
 
+#include "deals/game_proof.h"
 #include "engine/game_state.h"
 #include "engine/line_scoring.h"
 #include "play/way_rules.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tumbaro {
 
+// The most a kept game's text can hold.
+inline constexpr std::size_t MaxSavedGameBytes = std::size_t{4} << 20;
+
 // Scores above this are refused as damage; play never goes past it.
 inline constexpr std::int32_t MaxSavedScore = MaxScore;
+
+// What a game has come to since its deal: the number it was dealt from, every
+// step the player took (so the game can be copied and checked whole) and the
+// figures the game log keeps.
+struct GameTally {
+    DealNumber Deal = 0;
+    std::vector<ProofStep> Steps;
+    std::int64_t Moves = 0; // accepted swaps, undone ones included
+    std::int64_t Lines = 0;
+    std::int64_t LongestCascade = 0; // the most cascades one move set off
+    bool UndoUsed = false;
+    friend bool operator==(const GameTally&, const GameTally&) = default;
+};
 
 struct SavedGame {
     Matrix Board{};
@@ -27,12 +46,15 @@ struct SavedGame {
     std::uint64_t Random = 0; // the generator's state, so refills go on as they would have
     Way Played = Way::Classic;
     std::int32_t TimeLeft = 0; // ms on a timed game's clock, 1..TimedGameLength; 0 in other ways
+    GameTally Tally{};
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 
 // The text kept in the file: a version line, one line per field and a
 // checksum line, each ended by "\n". A Classic game has no way line, as
-// files kept before there were other ways.
+// files kept before there were other ways. A game kept by an older version,
+// without its deal and steps, is still read: it resumes with deal 0 and no
+// steps.
 std::string SavedGameText(const SavedGame& game);
 
 // The game the text holds, or nothing when the text is not exactly what

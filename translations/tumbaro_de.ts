@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Partienummer...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Partie des Tages</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Partienummer</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Partie kopieren</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Partie %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>Die Partie ist kopiert</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Geben Sie die Nummer einer Partie ein, von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 ist zu groß: Partienummern gehen von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>„%1“ ist keine Partienummer: Geben Sie nur die Ziffern 0 bis 9 ein.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Die Partie mit der Nummer spielen (0 bis 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistik</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Ihre Partien können nicht gezählt werden: Das Spielprotokoll %1 lässt sich nicht schreiben (%2). Das Spiel geht weiter</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>Das Statistikfenster lässt sich nicht öffnen: Sein Modul fehlt</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Klassisch</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>Auf Zeit</translation>
@@ -602,28 +661,20 @@
       <translation>Zen</translation>
     </message>
     <message>
-      <source>Classic</source>
-      <translation>Klassisch</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Statistik</translation>
-    </message>
-    <message>
       <source>Today&apos;s deal, %1</source>
-      <translation>Spiel des Tages, %1</translation>
+      <translation>Partie des Tages, %1</translation>
     </message>
     <message>
       <source>Today&apos;s deal</source>
-      <translation>Spiel des Tages</translation>
+      <translation>Partie des Tages</translation>
     </message>
     <message>
       <source>Games</source>
-      <translation>Spiele</translation>
+      <translation>Partien</translation>
     </message>
     <message>
       <source>Best score</source>
-      <translation>Bester Punktestand</translation>
+      <translation>Bestes Ergebnis</translation>
     </message>
     <message>
       <source>Average score</source>
@@ -639,7 +690,7 @@
     </message>
     <message>
       <source>Last ten scores, newest first</source>
-      <translation>Die letzten zehn, neueste zuerst</translation>
+      <translation>Letzte zehn Ergebnisse, neueste zuerst</translation>
     </message>
     <message>
       <source>Figures of each way to play</source>
@@ -655,11 +706,11 @@
     </message>
     <message>
       <source>Scores of the last hundred games</source>
-      <translation>Punkte der letzten hundert Spiele</translation>
+      <translation>Ergebnisse der letzten hundert Partien</translation>
     </message>
     <message>
       <source>Game</source>
-      <translation>Spiel</translation>
+      <translation>Partie</translation>
     </message>
     <message>
       <source>Score</source>
@@ -667,13 +718,13 @@
     </message>
     <message>
       <source>%1: no games yet.</source>
-      <translation>%1: noch keine Spiele.</translation>
+      <translation>%1: noch keine Partien.</translation>
     </message>
     <message numerus="yes">
       <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
       <translation>
-        <numerusform>%1: %n Spiel, Punkte von %2 bis %3; das beste ist Spiel %4. Älteste zuerst: %5.</numerusform>
-        <numerusform>%1: %n Spiele, Punkte von %2 bis %3; das beste ist Spiel %4. Älteste zuerst: %5.</numerusform>
+        <numerusform>%1: %n Partie, Punkte von %2 bis %3; die beste ist Partie %4. Älteste zuerst: %5.</numerusform>
+        <numerusform>%1: %n Partien, Punkte von %2 bis %3; die beste ist Partie %4. Älteste zuerst: %5.</numerusform>
       </translation>
     </message>
   </context>

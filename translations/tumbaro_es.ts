@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Número de partida...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Partida del día</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Número de partida</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Copiar partida</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Partida %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>La partida se ha copiado</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Escribe el número de una partida, de 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 es demasiado grande: los números de partida van de 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>«%1» no es un número de partida: escribe solo las cifras del 0 al 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Jugar la partida número (de 0 a 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Estadísticas</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Tus partidas no se pueden contar: no se puede escribir el registro de partidas %1 (%2). El juego continúa</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>No se puede abrir la ventana de estadísticas: falta su módulo</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Clásico</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>Contrarreloj</translation>
@@ -602,20 +661,12 @@
       <translation>Zen</translation>
     </message>
     <message>
-      <source>Classic</source>
-      <translation>Clásico</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Estadísticas</translation>
-    </message>
-    <message>
       <source>Today&apos;s deal, %1</source>
-      <translation>Reparto del día, %1</translation>
+      <translation>Partida del día, %1</translation>
     </message>
     <message>
       <source>Today&apos;s deal</source>
-      <translation>Reparto del día</translation>
+      <translation>Partida del día</translation>
     </message>
     <message>
       <source>Games</source>
@@ -672,8 +723,8 @@
     <message numerus="yes">
       <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
       <translation>
-        <numerusform>%1: %n partida, puntuaciones de %2 a %3; la mejor es la partida %4. Las más antiguas primero: %5.</numerusform>
-        <numerusform>%1: %n partidas, puntuaciones de %2 a %3; la mejor es la partida %4. Las más antiguas primero: %5.</numerusform>
+        <numerusform>%1: %n partida, puntuaciones de %2 a %3; la mejor es la partida %4. De la más antigua a la más reciente: %5.</numerusform>
+        <numerusform>%1: %n partidas, puntuaciones de %2 a %3; la mejor es la partida %4. De la más antigua a la más reciente: %5.</numerusform>
       </translation>
     </message>
   </context>

@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Numéro de donne...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Donne du jour</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Numéro de donne</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Copier la partie</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Donne %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>La partie est copiée</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Tapez le numéro d’une donne, de 0 à 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 est trop grand : les numéros de donne vont de 0 à 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>« %1 » n’est pas un numéro de donne : tapez seulement les chiffres 0 à 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Jouer la donne numéro (0 à 4294967295) :</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistiques</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Vos parties ne peuvent pas être comptées : le journal des parties %1 ne peut pas être écrit (%2). Le jeu continue</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>La fenêtre des statistiques ne peut pas s’ouvrir : son module est absent</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Classique</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>Chronométré</translation>
@@ -600,14 +659,6 @@
     <message>
       <source>Zen</source>
       <translation>Zen</translation>
-    </message>
-    <message>
-      <source>Classic</source>
-      <translation>Classique</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Statistiques</translation>
     </message>
     <message>
       <source>Today&apos;s deal, %1</source>
@@ -639,15 +690,15 @@
     </message>
     <message>
       <source>Last ten scores, newest first</source>
-      <translation>Dix derniers scores, le plus récent d&apos;abord</translation>
+      <translation>Dix derniers scores, le plus récent d’abord</translation>
     </message>
     <message>
       <source>Figures of each way to play</source>
-      <translation>Chiffres de chaque mode de jeu</translation>
+      <translation>Chiffres de chaque façon de jouer</translation>
     </message>
     <message>
       <source>none yet</source>
-      <translation>aucun pour l&apos;instant</translation>
+      <translation>aucun pour l’instant</translation>
     </message>
     <message>
       <source>not played</source>
@@ -667,13 +718,13 @@
     </message>
     <message>
       <source>%1: no games yet.</source>
-      <translation>%1 : aucune partie pour l&apos;instant.</translation>
+      <translation>%1 : pas encore de partie.</translation>
     </message>
     <message numerus="yes">
       <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
       <translation>
-        <numerusform>%1 : %n partie, scores de %2 à %3 ; la meilleure est la partie %4. Plus anciennes d&apos;abord : %5.</numerusform>
-        <numerusform>%1 : %n parties, scores de %2 à %3 ; la meilleure est la partie %4. Plus anciennes d&apos;abord : %5.</numerusform>
+        <numerusform>%1 : %n partie, scores de %2 à %3 ; la meilleure est la partie %4. Les plus anciennes d’abord : %5.</numerusform>
+        <numerusform>%1 : %n parties, scores de %2 à %3 ; la meilleure est la partie %4. Les plus anciennes d’abord : %5.</numerusform>
       </translation>
     </message>
   </context>

@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Numero di partita...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Partita del giorno</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Numero di partita</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Copia partita</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Partita %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>La partita è stata copiata</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Scrivi il numero di una partita, da 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 è troppo grande: i numeri di partita vanno da 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>«%1» non è un numero di partita: scrivi solo le cifre da 0 a 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Gioca la partita numero (da 0 a 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistiche</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Le tue partite non possono essere contate: il registro delle partite %1 non può essere scritto (%2). Il gioco continua</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>La finestra delle statistiche non si può aprire: manca il suo modulo</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Classica</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>A tempo</translation>
@@ -600,14 +659,6 @@
     <message>
       <source>Zen</source>
       <translation>Zen</translation>
-    </message>
-    <message>
-      <source>Classic</source>
-      <translation>Classica</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Statistiche</translation>
     </message>
     <message>
       <source>Today&apos;s deal, %1</source>
@@ -639,11 +690,11 @@
     </message>
     <message>
       <source>Last ten scores, newest first</source>
-      <translation>Ultimi dieci punteggi, il più recente prima</translation>
+      <translation>Ultimi dieci punteggi, dal più recente</translation>
     </message>
     <message>
       <source>Figures of each way to play</source>
-      <translation>Dati di ogni modo di gioco</translation>
+      <translation>Cifre di ogni modo di giocare</translation>
     </message>
     <message>
       <source>none yet</source>
@@ -672,8 +723,8 @@
     <message numerus="yes">
       <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
       <translation>
-        <numerusform>%1: %n partita, punteggi da %2 a %3; la migliore è la partita %4. Le più vecchie prima: %5.</numerusform>
-        <numerusform>%1: %n partite, punteggi da %2 a %3; la migliore è la partita %4. Le più vecchie prima: %5.</numerusform>
+        <numerusform>%1: %n partita, punteggi da %2 a %3; la migliore è la partita %4. Dalla più vecchia: %5.</numerusform>
+        <numerusform>%1: %n partite, punteggi da %2 a %3; la migliore è la partita %4. Dalla più vecchia: %5.</numerusform>
       </translation>
     </message>
   </context>

@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Spelnummer...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Spel van de dag</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Spelnummer</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Spel kopiëren</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Spel %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>Het spel is gekopieerd</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Typ het nummer van een spel, van 0 tot 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 is te groot: spelnummers gaan van 0 tot 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>‘%1’ is geen spelnummer: typ alleen de cijfers 0 tot 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Speel het spel met nummer (0 tot 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistieken</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Je spellen kunnen niet worden geteld: het spellogboek %1 kan niet worden geschreven (%2). Het spel gaat door</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>Het statistiekvenster kan niet worden geopend: de module ervan ontbreekt</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Klassiek</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>Op tijd</translation>
@@ -600,14 +659,6 @@
     <message>
       <source>Zen</source>
       <translation>Zen</translation>
-    </message>
-    <message>
-      <source>Classic</source>
-      <translation>Klassiek</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Statistieken</translation>
     </message>
     <message>
       <source>Today&apos;s deal, %1</source>
@@ -631,7 +682,7 @@
     </message>
     <message>
       <source>Median score</source>
-      <translation>Mediaanscore</translation>
+      <translation>Mediane score</translation>
     </message>
     <message>
       <source>Longest cascade</source>
@@ -643,7 +694,7 @@
     </message>
     <message>
       <source>Figures of each way to play</source>
-      <translation>Cijfers per speelwijze</translation>
+      <translation>Cijfers van elke speelwijze</translation>
     </message>
     <message>
       <source>none yet</source>

@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Numer rozdania...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Rozdanie dnia</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Numer rozdania</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Kopiuj grę</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Rozdanie %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>Gra została skopiowana</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Wpisz numer rozdania, od 0 do 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 to za dużo: numery rozdań są od 0 do 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>„%1” nie jest numerem rozdania: wpisz tylko cyfry od 0 do 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Zagraj rozdanie numer (od 0 do 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Statystyki</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Twoich gier nie da się policzyć: nie można zapisać dziennika gier %1 (%2). Gra toczy się dalej</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>Nie można otworzyć okna statystyk: brak jego modułu</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Klasyczny</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>Na czas</translation>
@@ -600,14 +659,6 @@
     <message>
       <source>Zen</source>
       <translation>Zen</translation>
-    </message>
-    <message>
-      <source>Classic</source>
-      <translation>Klasyczna</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Statystyki</translation>
     </message>
     <message>
       <source>Today&apos;s deal, %1</source>
@@ -639,7 +690,7 @@
     </message>
     <message>
       <source>Last ten scores, newest first</source>
-      <translation>Ostatnie dziesięć wyników, najnowszy pierwszy</translation>
+      <translation>Ostatnie dziesięć wyników, od najnowszego</translation>
     </message>
     <message>
       <source>Figures of each way to play</source>
@@ -667,14 +718,14 @@
     </message>
     <message>
       <source>%1: no games yet.</source>
-      <translation>%1: jeszcze brak gier.</translation>
+      <translation>%1: jeszcze żadnej gry.</translation>
     </message>
     <message numerus="yes">
       <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
       <translation>
-        <numerusform>%1: %n gra, wyniki od %2 do %3; najlepsza jest gra %4. Najstarsze najpierw: %5.</numerusform>
-        <numerusform>%1: %n gry, wyniki od %2 do %3; najlepsza jest gra %4. Najstarsze najpierw: %5.</numerusform>
-        <numerusform>%1: %n gier, wyniki od %2 do %3; najlepsza jest gra %4. Najstarsze najpierw: %5.</numerusform>
+        <numerusform>%1: %n gra, wyniki od %2 do %3; najlepsza jest gra %4. Od najstarszej: %5.</numerusform>
+        <numerusform>%1: %n gry, wyniki od %2 do %3; najlepsza jest gra %4. Od najstarszej: %5.</numerusform>
+        <numerusform>%1: %n gier, wyniki od %2 do %3; najlepsza jest gra %4. Od najstarszej: %5.</numerusform>
       </translation>
     </message>
   </context>

@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Número da partida...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Partida do dia</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Número da partida</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Copiar partida</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Partida %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>A partida foi copiada</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Digite o número de uma partida, de 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 é grande demais: os números de partida vão de 0 a 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>“%1” não é um número de partida: digite só os algarismos de 0 a 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Jogar a partida de número (0 a 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Estatísticas</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Suas partidas não podem ser contadas: o registro de partidas %1 não pode ser gravado (%2). O jogo continua</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>A janela de estatísticas não pode ser aberta: falta o módulo dela</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Clássico</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>Cronometrado</translation>
@@ -602,20 +661,12 @@
       <translation>Zen</translation>
     </message>
     <message>
-      <source>Classic</source>
-      <translation>Clássico</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Estatísticas</translation>
-    </message>
-    <message>
       <source>Today&apos;s deal, %1</source>
-      <translation>Jogo do dia, %1</translation>
+      <translation>Partida do dia, %1</translation>
     </message>
     <message>
       <source>Today&apos;s deal</source>
-      <translation>Jogo do dia</translation>
+      <translation>Partida do dia</translation>
     </message>
     <message>
       <source>Games</source>
@@ -635,15 +686,15 @@
     </message>
     <message>
       <source>Longest cascade</source>
-      <translation>Cascata mais longa</translation>
+      <translation>Maior cascata</translation>
     </message>
     <message>
       <source>Last ten scores, newest first</source>
-      <translation>Últimas dez pontuações, a mais recente primeiro</translation>
+      <translation>Últimas dez pontuações, da mais recente</translation>
     </message>
     <message>
       <source>Figures of each way to play</source>
-      <translation>Números de cada modo de jogo</translation>
+      <translation>Números de cada modo de jogar</translation>
     </message>
     <message>
       <source>none yet</source>
@@ -651,7 +702,7 @@
     </message>
     <message>
       <source>not played</source>
-      <translation>não jogado</translation>
+      <translation>não jogada</translation>
     </message>
     <message>
       <source>Scores of the last hundred games</source>
@@ -672,8 +723,8 @@
     <message numerus="yes">
       <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>
       <translation>
-        <numerusform>%1: %n partida, pontuações de %2 a %3; a melhor é a partida %4. As mais antigas primeiro: %5.</numerusform>
-        <numerusform>%1: %n partidas, pontuações de %2 a %3; a melhor é a partida %4. As mais antigas primeiro: %5.</numerusform>
+        <numerusform>%1: %n partida, pontuações de %2 a %3; a melhor é a partida %4. Da mais antiga: %5.</numerusform>
+        <numerusform>%1: %n partidas, pontuações de %2 a %3; a melhor é a partida %4. Da mais antiga: %5.</numerusform>
       </translation>
     </message>
   </context>

@@ -209,6 +209,49 @@
     </message>
   </context>
   <context>
+    <name>Deals</name>
+    <message>
+      <source>Deal number...</source>
+      <translation>Номер расклада...</translation>
+    </message>
+    <message>
+      <source>Today&apos;s deal</source>
+      <translation>Расклад дня</translation>
+    </message>
+    <message>
+      <source>Deal number</source>
+      <translation>Номер расклада</translation>
+    </message>
+    <message>
+      <source>Copy game</source>
+      <translation>Копировать игру</translation>
+    </message>
+    <message>
+      <source>Deal %1</source>
+      <translation>Расклад %1</translation>
+    </message>
+    <message>
+      <source>The game is copied</source>
+      <translation>Игра скопирована</translation>
+    </message>
+    <message>
+      <source>Type the number of a deal, from 0 to 4294967295.</source>
+      <translation>Введите номер расклада, от 0 до 4294967295.</translation>
+    </message>
+    <message>
+      <source>%1 is too large: deal numbers go from 0 to 4294967295.</source>
+      <translation>%1 — слишком большое число: номера раскладов от 0 до 4294967295.</translation>
+    </message>
+    <message>
+      <source>“%1” is not a deal number: type only the digits 0 to 9.</source>
+      <translation>«%1» — не номер расклада: вводите только цифры от 0 до 9.</translation>
+    </message>
+    <message>
+      <source>Play the deal numbered (0 to 4294967295):</source>
+      <translation>Сыграть расклад номер (от 0 до 4294967295):</translation>
+    </message>
+  </context>
+  <context>
     <name>Errors</name>
     <message>
       <source>Cannot open file %1</source>
@@ -592,7 +635,23 @@
     </message>
   </context>
   <context>
-    <name>StatisticsWindow</name>
+    <name>Statistics</name>
+    <message>
+      <source>Statistics</source>
+      <translation>Статистика</translation>
+    </message>
+    <message>
+      <source>Your games cannot be counted: the game log %1 cannot be written (%2). The game plays on</source>
+      <translation>Ваши игры не учитываются: журнал игр %1 не удаётся записать (%2). Игра продолжается</translation>
+    </message>
+    <message>
+      <source>The statistics window cannot be opened: its module is missing</source>
+      <translation>Окно статистики не открывается: нет его модуля</translation>
+    </message>
+    <message>
+      <source>Classic</source>
+      <translation>Классика</translation>
+    </message>
     <message>
       <source>Timed</source>
       <translation>На время</translation>
@@ -600,14 +659,6 @@
     <message>
       <source>Zen</source>
       <translation>Дзен</translation>
-    </message>
-    <message>
-      <source>Classic</source>
-      <translation>Классика</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>Статистика</translation>
     </message>
     <message>
       <source>Today&apos;s deal, %1</source>
@@ -631,7 +682,7 @@
     </message>
     <message>
       <source>Median score</source>
-      <translation>Медианный счёт</translation>
+      <translation>Медиана счёта</translation>
     </message>
     <message>
       <source>Longest cascade</source>
@@ -655,7 +706,7 @@
     </message>
     <message>
       <source>Scores of the last hundred games</source>
-      <translation>Счёт последних ста игр</translation>
+      <translation>Результаты последних ста игр</translation>
     </message>
     <message>
       <source>Game</source>
@@ -667,7 +718,7 @@
     </message>
     <message>
       <source>%1: no games yet.</source>
-      <translation>%1: игр пока нет.</translation>
+      <translation>%1: пока нет игр.</translation>
     </message>
     <message numerus="yes">
       <source>%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.</source>

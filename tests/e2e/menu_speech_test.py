@@ -6,6 +6,7 @@ the game on screen and the switches that are on read as checked.
 Usage: menu_speech_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
 import os
+import re
 import sys
 import tempfile
 
@@ -14,8 +15,10 @@ from xdisplay import prepare_work, run, wait_for
 
 SKIPPED = 77
 # The entries from the top, as a screen reader names them; the arrows pass
-# over Pause, which is dimmed outside a timed game.
-ENTRIES = ["New Classic game checked", "New Timed game", "New Zen game", "Hint", "Sound checked", "Symbols"]
+# over Pause, which is dimmed outside a timed game. The deal's entry names
+# the deal on the board.
+ENTRIES = ["New Classic game checked", "New Timed game", "New Zen game", "Deal number", "Today's deal",
+           re.compile(r"Deal \d+"), "Copy game", "Statistics", "Hint", "Sound checked", "Symbols"]
 
 
 def main():
@@ -35,7 +38,7 @@ def main():
             assert wait_for(lambda: len(shown()) > 1), session.failure("the Menu key opened no menu", mark)
             for entry in ENTRIES:
                 session.wait_said(entry, session.keys("Down"), f"Down to {entry}")
-            print("Orca read the menu and each of its entries: " + ", ".join(ENTRIES))
+            print("Orca read the menu and each of its entries: " + ", ".join(getattr(e, "pattern", e) for e in ENTRIES))
 
 
 if __name__ == "__main__":

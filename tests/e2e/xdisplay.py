@@ -116,9 +116,9 @@ def private_display(screen=SCREEN):
 
 def game_env(display, work):
     """The environment of a game under test: the private display, UTC, and
-    its settings kept in `work`."""
+    its settings and game log kept in `work`."""
     env = dict(os.environ, DISPLAY=display, TZ="UTC", XDG_CONFIG_HOME=os.path.join(work, "config"),
-               XDG_RUNTIME_DIR=work)
+               XDG_RUNTIME_DIR=work, XDG_DATA_HOME=os.path.join(work, "data"))
     env.pop("QT_QPA_PLATFORM", None)
     return env
 

@@ -34,7 +34,7 @@ ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
 # Every file of the package and its mode; anything more or less is a fault.
 PROGRAMS = ["usr/games/tumbaro", "usr/lib/games/tumbaro/tumbaro"]
 EXPECTED_FILES = {path: "-rwxr-xr-x" if path in PROGRAMS else "-rw-r--r--" for path in [
-    *PROGRAMS, "usr/lib/games/tumbaro/libtumbaro-sound.so", f"usr/share/applications/{APP_ID}.desktop",
+    *PROGRAMS, "usr/lib/games/tumbaro/libtumbaro-sound.so", "usr/lib/games/tumbaro/libtumbaro-statistics.so", f"usr/share/applications/{APP_ID}.desktop",
     f"usr/share/metainfo/{APP_ID}.metainfo.xml", "usr/share/man/man6/tumbaro.6.gz",
     "usr/share/doc/tumbaro/copyright", "usr/share/doc/tumbaro/changelog.Debian.gz",
     "usr/share/lintian/overrides/tumbaro", *(f"usr/share/games/tumbaro/{f}" for f in RUNTIME_FILES),

@@ -8,6 +8,7 @@
 #include "platform/saved_game_file.h"
 
 #include <fstream>
+#include <iterator>
 #include <functional>
 #include <unistd.h>
 
@@ -88,6 +89,42 @@ TEST_F(SavedGameTest, AResumedGameShowsPlaysAndUndoesAsTheKeptOne)
     other.Undo();
     EXPECT_EQ(other.State().GameBoard, kept.UndoBoard);
     EXPECT_EQ(otherScreen.scoreText, std::to_string(kept.UndoScore));
+}
+
+TEST_F(SavedGameTest, TheDealAndItsStepsAreKeptAndAnOlderGameStillResumes)
+{
+    game.Deal(12345);
+    ASSERT_TRUE(PlayFirstMove(game));
+    game.Undo();
+    ASSERT_TRUE(PlayFirstMove(game));
+    const SavedGame saved = game.Saved();
+    EXPECT_EQ(saved.Tally.Deal, 12345U);
+    EXPECT_TRUE(saved.Tally.Steps.size() == 3 && saved.Tally.Moves == 2 && saved.Tally.UndoUsed);
+    EXPECT_TRUE(RoundTrips(saved));
+
+    // A game as the version before kept it, without deal and steps.
+    std::ifstream file(TUMBARO_SOURCE_DIR "/tests/fuzz/saved_game/undo_possible");
+    const auto older = ReadSavedGame(std::string(std::istreambuf_iterator<char>(file), {}));
+    ASSERT_TRUE(older);
+    EXPECT_EQ(older->Tally, GameTally{});
+}
+
+TEST_F(SavedGameTest, AMoveUndoneWhileItPlaysCostsTheDrawsOfOneUndoneWhenSettled)
+{
+    Recorder other;
+    Game replayed(other, other);
+    for (Game* g : {&game, &replayed})
+        g->Deal(777);
+    const auto pair = FirstMove(game.State().GameBoard);
+    ASSERT_TRUE(pair);
+    game.ButtonClick(pair->First / 8 + 1, pair->First % 8 + 1);
+    game.ButtonClick(pair->Second / 8 + 1, pair->Second % 8 + 1);
+    game.Tick();
+    game.Undo();
+    ASSERT_TRUE(PlayFirstMove(replayed));
+    replayed.Undo();
+    EXPECT_EQ(game.Random().State(), replayed.Random().State());
+    EXPECT_EQ(game.Tally(), replayed.Tally());
 }
 
 // Colours, scores and undo scores out of range are among the saved inputs of

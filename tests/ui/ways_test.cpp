@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <algorithm>
+#include <vector>
+
 namespace tumbaro::test {
 namespace {
 
@@ -46,8 +49,12 @@ TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
     Key(Qt::Key_Menu);
     ASSERT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
     EXPECT_FALSE(Clock().ClockRunning()) << "the menu is open";
-    for (const QAction* entry : Menu().actions())
-        EXPECT_TRUE(entry->isSeparator() || !entry->shortcut().isEmpty()) << entry->text().toStdString();
+    // Every entry shows its key, but those that open a dialog or a window.
+    const auto& commands = window->Commands();
+    const std::vector<QAction*> keyless{commands.DealNumber(), commands.TodaysDeal(), commands.Statistics()};
+    for (QAction* entry : Menu().actions())
+        EXPECT_TRUE(entry->isSeparator() || !entry->shortcut().isEmpty() || std::ranges::count(keyless, entry))
+            << entry->text().toStdString();
     Menu().close();
     EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); }));
 
@@ -120,15 +127,23 @@ TEST_F(Ways, AFingerHeldOnNewOpensTheMenuInsteadOfANewGame)
     EXPECT_TRUE(Menu().isVisible()) << "the lifted finger leaves the menu open";
 }
 
-TEST(CommandLine, AWayOrHelpIsTakenAndAnythingElseRefused)
+TEST(CommandLine, AWayADealOrHelpIsTakenAndAnythingElseRefused)
 {
     const std::pair<std::vector<std::string>, std::optional<Way>> taken[] = {
         {{}, std::nullopt}, {{"--timed"}, Way::Timed}, {{"--zen", "--zen"}, Way::Zen}, {{"--help"}, std::nullopt}};
-    for (const auto& [args, way] : taken)
-        EXPECT_EQ(ParseCommandLine(args).options.value_or(StartOptions{Way::Classic}).way, way) << args.size();
+    for (const auto& [args, way] : taken) {
+        const auto options = ParseCommandLine(args).options;
+        EXPECT_EQ(options ? options->way : Way::Classic, way) << args.size();
+    }
     EXPECT_TRUE(ParseCommandLine({"--help"}).options->help);
+    const auto both = ParseCommandLine({"--zen", "--deal", "4294967295", "--statistics"}).options;
+    ASSERT_TRUE(both);
+    EXPECT_TRUE(both->way == Way::Zen && both->deal == 4294967295U && both->statistics && !both->today);
+    EXPECT_EQ(ParseCommandLine({"--deal=7"}).options->deal, 7U);
+    EXPECT_TRUE(ParseCommandLine({"--today"}).options->today);
     using Args = std::vector<std::string>;
-    for (const Args& args : {Args{"--timed", "--zen"}, Args{"--bogus"}, Args{"timed"}})
+    for (const Args& args : {Args{"--timed", "--zen"}, Args{"--bogus"}, Args{"timed"}, Args{"--deal"},
+                             Args{"--deal", "4294967296"}, Args{"--deal=x"}, Args{"--deal", "1", "--today"}})
         EXPECT_FALSE(ParseCommandLine(args).options) << args.back();
 }
 

@@ -1,5 +1,6 @@
 // tumbaro-replay: plays Tumbaro without a window, for checks and benchmarks.
 
+#include "tools/replay/proof_check.h"
 #include "tools/replay/replay.h"
 
 #include <iostream>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
         std::cerr << "tumbaro-replay: " << error << '\n';
         return 2;
     }
+    if (args->Check)
+        return tumbaro::CheckProofLine(*args->Check, std::cout, std::cerr);
     tumbaro::RunReplay(*args, std::cout);
     std::cout.flush();
     return std::cout ? 0 : 1;

@@ -32,7 +32,10 @@ public:
             PlayAuto(*args_.AutoMoves);
         else
             for (const ReplayMove& move : args_.Moves)
-                Play(move.First, move.Second, move.Text);
+                if (move.IsUndo)
+                    Undo();
+                else
+                    Play(move.First, move.Second, move.Text);
         if (args_.Summary)
             out_ << "summary moves " << totals_.Moves << " games " << totals_.Games << " points "
                  << totals_.EndedGamePoints + game_.State().Score << '\n';
@@ -97,6 +100,18 @@ private:
                 out_ << "deal\n";
                 PrintBoard();
             }
+        }
+    }
+
+    void Undo()
+    {
+        const bool possible = game_.UndoPossible();
+        game_.Undo();
+        if (!args_.Summary) {
+            out_ << (possible ? "undo score " + std::to_string(game_.State().Score) : std::string("refused undo"))
+                 << '\n';
+            if (possible)
+                PrintBoard();
         }
     }
 

@@ -21,6 +21,8 @@ bool IsBoardDigit(char c) { return c >= '1' && c <= '8'; }
 
 std::optional<ReplayMove> ParseMove(const std::string& text)
 {
+    if (text == "undo")
+        return ReplayMove{{}, {}, text, true};
     if (text.size() != 5 || text[2] != '-' || !IsBoardDigit(text[0]) || !IsBoardDigit(text[1])
         || !IsBoardDigit(text[3]) || !IsBoardDigit(text[4]))
         return std::nullopt;
@@ -33,8 +35,16 @@ std::optional<ReplayArgs> ParseReplayArgs(const std::vector<std::string>& args, 
 {
     ReplayArgs result;
     if (args.empty()) {
-        error = "missing SEED (usage: tumbaro-replay SEED [MOVE ...] | SEED --auto N [--summary])";
+        error = "missing SEED (usage: tumbaro-replay SEED [MOVE ...] | SEED --auto N [--summary] | --check LINE)";
         return std::nullopt;
+    }
+    if (args[0] == "--check") {
+        if (args.size() != 2) {
+            error = "--check needs one game line, quoted, like 'tumbaro classic 12345 45-46 undo score 0'";
+            return std::nullopt;
+        }
+        result.Check = args[1];
+        return result;
     }
     const auto seed = WholeNumber(args[0]);
     if (!seed) {
@@ -65,7 +75,7 @@ std::optional<ReplayArgs> ParseReplayArgs(const std::vector<std::string>& args, 
         } else if (auto move = ParseMove(arg)) {
             result.Moves.push_back(*move);
         } else {
-            error = "bad MOVE '" + arg + "': expected two cells as row and column digits 1 to 8, like 45-46";
+            error = "bad MOVE '" + arg + "': expected two cells as row and column digits 1 to 8, like 45-46, or undo";
             return std::nullopt;
         }
     }

@@ -28,6 +28,11 @@ QAction* MenuAction(QObject* parent, const char* name, const char* text, const Q
     return MakeAction(parent, name, text, key, "Menu");
 }
 
+QAction* DealAction(QObject* parent, const char* name, const char* text, const QKeySequence& key = {})
+{
+    return MakeAction(parent, name, text, key, "Deals");
+}
+
 } // namespace
 
 GameCommands::GameCommands(QObject* parent)
@@ -45,6 +50,11 @@ GameCommands::GameCommands(QObject* parent)
       //: The command that shows or hides a symbol on each ball.
       symbols_(MakeAction(this, "Symbols", QT_TRANSLATE_NOOP("Hints", "Symbols"), Qt::Key_S)),
       quit_(MakeAction(this, "Quit", QT_TRANSLATE_NOOP("Hints", "Exit Game"), Qt::CTRL | Qt::Key_Q)),
+      dealNumber_(DealAction(this, "DealNumber", QT_TRANSLATE_NOOP("Deals", "Deal number..."))),
+      todaysDeal_(DealAction(this, "TodaysDeal", QT_TRANSLATE_NOOP("Deals", "Today's deal"))),
+      thisDeal_(DealAction(this, "ThisDeal", QT_TRANSLATE_NOOP("Deals", "Deal number"), Qt::Key_D)),
+      copyGame_(DealAction(this, "CopyGame", QT_TRANSLATE_NOOP("Deals", "Copy game"), Qt::CTRL | Qt::Key_C)),
+      statistics_(MakeAction(this, "ShowStatistics", QT_TRANSLATE_NOOP("Statistics", "Statistics"), {}, "Statistics")),
       ways_{MenuAction(this, "NewClassic", QT_TRANSLATE_NOOP("Menu", "New Classic game"), Qt::CTRL | Qt::Key_1),
             MenuAction(this, "NewTimed", QT_TRANSLATE_NOOP("Menu", "New Timed game"), Qt::CTRL | Qt::Key_2),
             MenuAction(this, "NewZen", QT_TRANSLATE_NOOP("Menu", "New Zen game"), Qt::CTRL | Qt::Key_3)},
@@ -74,6 +84,12 @@ GameCommands::GameCommands(QObject* parent)
     for (QAction* toggle : {sound_, symbols_, pause_})
         toggle->setCheckable(true);
     pause_->setEnabled(false);
+}
+
+void GameCommands::ShowDeal(tumbaro::DealNumber deal)
+{
+    //: The entry that names the deal being played, e.g. "Deal 20261208".
+    thisDeal_->setText(QCoreApplication::translate("Deals", "Deal %1").arg(deal));
 }
 
 } // namespace tumbaro

@@ -6,6 +6,8 @@
 
 #include "deals/way.h"
 
+#include "deals/deal_number.h"
+
 #include <QObject>
 
 #include <array>
@@ -30,6 +32,17 @@ public:
     // Steps through the speeds a move plays out at.
     QAction* Speed() const { return speed_; }
     QAction* Quit() const { return quit_; }
+    // Play a deal by its number, asked for in a dialog.
+    QAction* DealNumber() const { return dealNumber_; }
+    QAction* TodaysDeal() const { return todaysDeal_; }
+    // Names the deal on the table, and says it to a screen reader.
+    QAction* ThisDeal() const { return thisDeal_; }
+    // The game's line on the clipboard.
+    QAction* CopyGame() const { return copyGame_; }
+    QAction* Statistics() const { return statistics_; }
+
+    // The number ThisDeal names.
+    void ShowDeal(tumbaro::DealNumber deal);
     // A new game in `way`; the way of the game on screen is checked.
     QAction* NewGameIn(Way way) const { return ways_[static_cast<std::size_t>(way)]; }
     // Stops or goes on with a timed game's clock; enabled only in a timed game.
@@ -51,6 +64,11 @@ private:
     QAction* symbols_;
     QAction* speed_;
     QAction* quit_;
+    QAction* dealNumber_;
+    QAction* todaysDeal_;
+    QAction* thisDeal_;
+    QAction* copyGame_;
+    QAction* statistics_;
     std::array<QAction*, 3> ways_;
     QAction* pause_;
     QAction* menu_;

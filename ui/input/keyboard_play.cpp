@@ -19,7 +19,8 @@ namespace tumbaro {
 namespace {
 
 enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols,
-                    Speed, Menu, Pause, Classic, Timed, Zen, ZoomIn, ZoomOut, ZoomReset, FullScreen, LeaveFullScreen };
+                    Speed, Menu, Pause, Classic, Timed, Zen, ZoomIn, ZoomOut, ZoomReset, FullScreen, LeaveFullScreen,
+                    ThisDeal, CopyGame };
 
 struct Binding {
     int key;
@@ -47,6 +48,7 @@ constexpr Binding Bindings[] = {
     {Qt::Key_Plus, true, Action::ZoomIn},    {Qt::Key_Equal, true, Action::ZoomIn},
     {Qt::Key_Minus, true, Action::ZoomOut},  {Qt::Key_0, true, Action::ZoomReset},
     {Qt::Key_F11, false, Action::FullScreen}, {Qt::Key_Escape, false, Action::LeaveFullScreen},
+    {Qt::Key_D, false, Action::ThisDeal},    {Qt::Key_C, true, Action::CopyGame},
 };
 
 Action ActionOf(const QKeyEvent& event)
@@ -171,6 +173,8 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
             if (attached_ && attached_->visibility() == QWindow::FullScreen)
                 commands_.FullScreen()->trigger();
             break;
+        case Action::ThisDeal: commands_.ThisDeal()->trigger(); break;
+        case Action::CopyGame: commands_.CopyGame()->trigger(); break;
         case Action::None: break;
         }
     });

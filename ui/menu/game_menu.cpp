@@ -28,6 +28,10 @@ GameMenu::GameMenu(QWidget* window, GameCommands& commands, PictureControl& newB
         menu_->addAction(commands.NewGameIn(way));
     menu_->addAction(commands.Pause());
     menu_->addSeparator();
+    for (QAction* deal : {commands.DealNumber(), commands.TodaysDeal(), commands.ThisDeal(), commands.CopyGame(),
+                          commands.Statistics()})
+        menu_->addAction(deal);
+    menu_->addSeparator();
     menu_->addAction(commands.Hint());
     menu_->addAction(commands.Sound());
     menu_->addAction(commands.Symbols());

@@ -39,9 +39,9 @@ QString Decimal(double value)
 QString StatisticsWindow::WayTitle(Way way)
 {
     switch (way) {
-    case Way::Timed: return tr("Timed");
-    case Way::Zen: return tr("Zen");
-    default: return tr("Classic");
+    case Way::Timed: return QCoreApplication::translate("Statistics", "Timed");
+    case Way::Zen: return QCoreApplication::translate("Statistics", "Zen");
+    default: return QCoreApplication::translate("Statistics", "Classic");
     }
 }
 
@@ -50,7 +50,7 @@ StatisticsWindow::StatisticsWindow(const std::vector<WaySummary>& summaries, std
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Statistics"));
-    setWindowTitle(tr("Statistics"));
+    setWindowTitle(QCoreApplication::translate("Statistics", "Statistics"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeTable(summaries, today));
@@ -62,12 +62,12 @@ StatisticsWindow::StatisticsWindow(const std::vector<WaySummary>& summaries, std
 
 QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summaries, std::optional<DealNumber> today)
 {
-    const QString todayTitle = today ? tr("Today's deal, %1").arg(*today) : tr("Today's deal");
-    const QStringList figures{tr("Games"), tr("Best score"), tr("Average score"), tr("Median score"),
-                              tr("Longest cascade"), todayTitle, tr("Last ten scores, newest first")};
+    const QString todayTitle = today ? QCoreApplication::translate("Statistics", "Today's deal, %1").arg(*today) : QCoreApplication::translate("Statistics", "Today's deal");
+    const QStringList figures{QCoreApplication::translate("Statistics", "Games"), QCoreApplication::translate("Statistics", "Best score"), QCoreApplication::translate("Statistics", "Average score"), QCoreApplication::translate("Statistics", "Median score"),
+                              QCoreApplication::translate("Statistics", "Longest cascade"), todayTitle, QCoreApplication::translate("Statistics", "Last ten scores, newest first")};
     auto* table = new QTableWidget(int(figures.size()), int(summaries.size()), this);
     table->setObjectName(QStringLiteral("StatisticsTable"));
-    table->setAccessibleName(tr("Figures of each way to play"));
+    table->setAccessibleName(QCoreApplication::translate("Statistics", "Figures of each way to play"));
     table->setVerticalHeaderLabels(figures);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(true);
@@ -78,8 +78,8 @@ QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summari
         for (const GameRecord& game : s.LastTen)
             lastTen << Number(game.Score);
         const bool any = s.Games > 0;
-        const QString none = tr("none yet");
-        const QString todayText = s.Today ? Number(s.Today->Score) : tr("not played");
+        const QString none = QCoreApplication::translate("Statistics", "none yet");
+        const QString todayText = s.Today ? Number(s.Today->Score) : QCoreApplication::translate("Statistics", "not played");
         const QString cells[] = {Number(s.Games),
                                  any ? Number(s.Best) : none,
                                  any ? Decimal(s.Average) : none,
@@ -108,16 +108,16 @@ QTableWidget* StatisticsWindow::MakeTable(const std::vector<WaySummary>& summari
 QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries)
 {
     auto* chart = new QChart;
-    chart->setTitle(tr("Scores of the last hundred games"));
+    chart->setTitle(QCoreApplication::translate("Statistics", "Scores of the last hundred games"));
     auto* axisX = new QValueAxis;
-    axisX->setTitleText(tr("Game"));
+    axisX->setTitleText(QCoreApplication::translate("Statistics", "Game"));
     axisX->setLabelFormat(QStringLiteral("%d"));
     auto* axisY = new QValueAxis;
-    axisY->setTitleText(tr("Score"));
+    axisY->setTitleText(QCoreApplication::translate("Statistics", "Score"));
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
     auto* best = new QScatterSeries;
-    best->setName(tr("Best score"));
+    best->setName(QCoreApplication::translate("Statistics", "Best score"));
     best->setMarkerSize(BestMarkSize);
     // A ring round the way's own point, so the point keeps its colour.
     best->setBrush(Qt::NoBrush);
@@ -167,13 +167,13 @@ QChartView* StatisticsWindow::MakeChart(const std::vector<WaySummary>& summaries
 QString StatisticsWindow::ChartText(const WaySummary& s) const
 {
     if (s.Chart.empty())
-        return tr("%1: no games yet.").arg(WayTitle(s.Played));
+        return QCoreApplication::translate("Statistics", "%1: no games yet.").arg(WayTitle(s.Played));
     QStringList scores;
     for (const GameRecord& game : s.Chart)
         scores << Number(game.Score);
     const auto [low, high] = std::minmax_element(s.Chart.begin(), s.Chart.end(),
         [](const GameRecord& a, const GameRecord& b) { return a.Score < b.Score; });
-    return tr("%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.", nullptr,
+    return QCoreApplication::translate("Statistics", "%1: %n games, scores from %2 to %3; the best is game %4. Oldest first: %5.", nullptr,
               int(s.Chart.size()))
         .arg(WayTitle(s.Played), Number(low->Score), Number(high->Score), QString::number(s.ChartBest + 1),
              scores.join(ScoreSeparator));

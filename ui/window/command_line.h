@@ -1,7 +1,9 @@
 #pragma once
-// What the command line asks of the start: a new game in a way to play, full
-// screen, or only the usage. Anything else is refused before a window opens.
+// What the command line asks of the start: a new game in a way to play, a
+// deal by its number or today's, full screen, the statistics window, or only
+// the usage. Anything else is refused before a window opens.
 
+#include "deals/deal_number.h"
 #include "deals/way.h"
 
 #include <optional>
@@ -11,9 +13,12 @@
 namespace tumbaro {
 
 struct StartOptions {
-    std::optional<Way> way; // a new game in this way, in place of the kept one
-    bool help = false;      // print the usage and end
-    bool fullScreen = false; // start in full screen
+    std::optional<Way> way;         // a new game in this way, in place of the kept one
+    bool help = false;              // print the usage and end
+    bool fullScreen = false;        // start in full screen
+    std::optional<DealNumber> deal; // play this deal (0 to 4294967295)
+    bool today = false;             // play today's deal, the number of the local date
+    bool statistics = false;        // show the statistics window instead of the game
 };
 
 struct ParsedCommandLine {

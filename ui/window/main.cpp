@@ -8,10 +8,12 @@
 #include "ui/window/command_line.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
+#include "ui/statistics/statistics_opener.h"
 #include "ui/zoom/window_zoom.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,9 +65,26 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tumbaro.Tumbaro"));
     tumbaro::InstallFontSubstitutions();
     tumbaro::InstallLanguage();
+    if (parsed.options->statistics) {
+        const auto log = tumbaro::GameLogPath().value_or(std::filesystem::path());
+        QWidget* statistics = tumbaro::OpenStatisticsWindow(QString::fromStdString(log.string()), nullptr);
+        if (!statistics) {
+            std::fprintf(stderr, "tumbaro: the statistics window cannot be opened: its module is missing\n");
+            return 1;
+        }
+        statistics->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+        return QApplication::exec();
+    }
     // An error while starting up is shown the same way, and then the program ends.
     tumbaro::ShowErrors([&] {
         tumbaro::TTumbaro window(tumbaro::Registry::DefaultStoreFile());
+        window.RecordGamesIn(tumbaro::GameLog::ForUser());
+        if (parsed.options->today)
+            if (const auto today = tumbaro::DealOfToday(std::time(nullptr)))
+                window.StartWithDeal(*today);
+        if (parsed.options->deal)
+            window.StartWithDeal(*parsed.options->deal);
         if (parsed.options->way)
             window.StartIn(*parsed.options->way);
         // A kill or a logout ends the program through the event loop, and an

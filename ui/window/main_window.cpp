@@ -26,6 +26,7 @@
 #include "ui/table/high_score_model.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
+#include "ui/window/game_recorder.h"
 #include "ui/window/pixel_ratio_follower.h"
 #include "ui/window/way_play.h"
 #include "ui/zoom/window_zoom.h"
@@ -108,6 +109,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
                              },
                              [this] { Terminate(); }});
     looks_->Connect(*commands_, *accessibility_);
+    recorder_ = std::make_unique<GameRecorder>(std::nullopt);
     menu_ = new GameMenu(this, *commands_, *looks_->Button(ControlRole::NewGame));
     ways_ = new WayPlay(*this, game_, *commands_, *announcements_);
     connect(menu_, &GameMenu::Shown, this, [this](bool open) {
@@ -117,10 +119,17 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
             looks_->ShowReleased(ControlRole::NewGame);
     });
     ConnectCommands();
+    ConnectDealCommands();
     game_.KeepIn(&savedGame_);
 }
 
 TTumbaro::~TTumbaro() = default;
+
+void TTumbaro::RecordGamesIn(GameLog log)
+{
+    logFile_ = log.File();
+    recorder_ = std::make_unique<GameRecorder>(std::move(log));
+}
 
 void TTumbaro::BuildControls()
 {
@@ -267,15 +276,18 @@ void TTumbaro::FormActivate()
     // A bad stored scheme is told once; the game goes on with scheme 1.
     if (const auto error = LoadScheme())
         ShowError(QString::fromStdString(*error));
-    game_.Seed(static_cast<std::int64_t>(std::time(nullptr)));
     LoadBackground();
-    const auto saved = startWay_ ? std::nullopt : savedGame_.Load();
+    // A kept game is resumed, and logged when the command line replaces it.
+    const auto saved = savedGame_.Load();
     if (saved) {
         game_.Resume(*saved);
+        recorder_->Started();
+        commands_->ShowDeal(saved->Tally.Deal);
         ways_->GameStarted(true);
-    } else {
-        game_.Newgame(startWay_.value_or(ReadWay(settingsFile_)));
-        ways_->GameStarted(false);
+    }
+    if (startDeal_ || startWay_ || !saved) {
+        const Way way = startWay_.value_or(saved ? game_.CurrentWay() : ReadWay(settingsFile_));
+        ReplaceGame(startDeal_ ? *startDeal_ : *(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), way);
     }
     StoreWay(settingsFile_, game_.CurrentWay());
     commands_->NewGameIn(game_.CurrentWay())->setChecked(true);
@@ -312,18 +324,25 @@ void TTumbaro::LoadBackground()
 void TTumbaro::Newgame()
 {
     LoadBackground();
-    game_.Newgame();
-    ways_->GameStarted(false);
+    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), game_.CurrentWay());
 }
 
 void TTumbaro::Newgame(Way way)
 {
     LoadBackground();
-    game_.Newgame(way);
-    ways_->GameStarted(false);
+    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), way);
     commands_->NewGameIn(way)->setChecked(true);
     StoreWay(settingsFile_, way);
     ShowTableOf(way);
+}
+
+void TTumbaro::ReplaceGame(DealNumber deal, Way way)
+{
+    recorder_->Replaced(game_.CurrentWay(), game_.Tally(), game_.State().Score);
+    game_.Deal(deal, way);
+    recorder_->Started();
+    commands_->ShowDeal(deal);
+    ways_->GameStarted(false);
 }
 
 void TTumbaro::RedrawPictures()
@@ -389,6 +408,7 @@ void TTumbaro::MoveSettled(const std::vector<RemovedLine>& lines, std::int32_t s
 
 void TTumbaro::GameEnded(std::int32_t score)
 {
+    recorder_->Ended(game_.CurrentWay(), game_.Tally(), score);
     ways_->Follow();
     ending_->GameEnded(score);
 }

@@ -9,11 +9,13 @@
 #include "platform/saved_game_file.h"
 #include "platform/swap_sound.h"
 #include "play/game.h"
+#include "stats/game_log.h"
 
 #include <QWidget>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +32,7 @@ class ButtonLooks;
 class EndOfGame;
 class GameAnnouncements;
 class GameCommands;
+class GameRecorder;
 class GameMenu;
 class HighScoreModel;
 class HintBlink;
@@ -70,6 +73,11 @@ public:
     // high-score table.
     void FormActivate();
     bool Activated() const { return activated_; }
+    // The first game is deal `deal`, in place of the one left unfinished.
+    void StartWithDeal(DealNumber deal) { startDeal_ = deal; }
+    // Where each game is logged once it ends or is replaced; until this is
+    // called, nowhere.
+    void RecordGamesIn(GameLog log);
 
     // A click on the cell at 1-based (row, column).
     void ButtonClick(int row, int column) { game_.ButtonClick(row, column); }
@@ -112,6 +120,10 @@ private:
     // A new deal on the scheme's background; if that fails to load, the old
     // game stays.
     void Newgame();
+    // Another deal in place of the game on the table, which is logged if
+    // it had a move.
+    void ReplaceGame(DealNumber deal, Way way);
+    void ConnectDealCommands();
     // A new deal in `way`, which is remembered, with its table on screen.
     void Newgame(Way way);
     // The table of `way` on screen, and where its entries go.
@@ -155,6 +167,10 @@ private:
     bool activated_ = false;
     bool soundsPrepared_ = false;
     bool activationQueued_ = false;
+    std::unique_ptr<GameRecorder> recorder_;
+    std::optional<std::filesystem::path> logFile_;
+    std::optional<DealNumber> startDeal_;
+    std::optional<DealNumber> lastClockDeal_;
     QPoint origin_; // where the layout's top left corner is in the window
 
     BackgroundPicture* Background = nullptr;

@@ -10,6 +10,8 @@
 #include "ui/board/board_view.h"
 #include "ui/board/hint_blink.h"
 #include "ui/commands/game_commands.h"
+#include "ui/deals/deal_dialog.h"
+#include "ui/errors/error_display.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
 #include "ui/settings/speed_setting.h"
@@ -17,12 +19,17 @@
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
 #include "ui/window/main_window.h"
+#include "ui/statistics/statistics_opener.h"
 #include "ui/window/way_play.h"
 #include "ui/zoom/window_zoom.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QWindow>
+
+#include <ctime>
 
 namespace tumbaro {
 
@@ -79,6 +86,35 @@ void TTumbaro::ConnectCommands()
     OnTriggered(commands_->ZoomOut(), [this] { zoom_->ZoomOut(); });
     OnTriggered(commands_->ZoomReset(), [this] { zoom_->ZoomReset(); });
     OnTriggered(commands_->FullScreen(), [this] { zoom_->ToggleFullScreen(); });
+}
+
+void TTumbaro::ConnectDealCommands()
+{
+    // A deal by its number, or today's, is a new game as NEW is: a name
+    // entry still waiting is made first.
+    auto play = [this](DealNumber deal) {
+        ending_->CompletePendingEntry();
+        ReplaceGame(deal, game_.CurrentWay());
+        announcements_->NewGame();
+    };
+    OnTriggered(commands_->DealNumber(), [this, play] {
+        if (const auto deal = AskDealNumber(this, game_.Tally().Deal))
+            play(*deal);
+    });
+    OnTriggered(commands_->TodaysDeal(), [play] {
+        if (const auto deal = DealOfToday(std::time(nullptr)))
+            play(*deal);
+    });
+    OnTriggered(commands_->ThisDeal(), [this] { announcements_->Say(commands_->ThisDeal()->text()); });
+    OnTriggered(commands_->CopyGame(), [this] {
+        QGuiApplication::clipboard()->setText(GameLine(game_));
+        announcements_->Say(QCoreApplication::translate("Deals", "The game is copied"));
+    });
+    OnTriggered(commands_->Statistics(), [this] {
+        const auto file = logFile_ ? logFile_ : GameLogPath();
+        if (!OpenStatisticsWindow(QString::fromStdString(file.value_or(std::filesystem::path()).string()), this))
+            ShowError(QCoreApplication::translate("Statistics", "The statistics window cannot be opened: its module is missing"));
+    });
 }
 
 void TTumbaro::SchemeClick(int scheme)
