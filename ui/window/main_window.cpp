@@ -296,17 +296,6 @@ void TTumbaro::FormActivate()
     table_->Load(timedTable_ ? TimedTable : ClassicTable);
 }
 
-void TTumbaro::ShowTableOf(Way way)
-{
-    // Zen enters nothing, and shows the Classic table.
-    const bool timed = way == Way::Timed;
-    ending_->UseTable(timed ? TimedTable : ClassicTable);
-    if (timed == timedTable_)
-        return;
-    timedTable_ = timed;
-    table_->Load(timed ? TimedTable : ClassicTable);
-}
-
 std::optional<std::string> TTumbaro::LoadScheme()
 {
     Registry registry(settingsFile_);
@@ -319,30 +308,6 @@ void TTumbaro::LoadBackground()
 {
     const QString file = QStringLiteral("b%1.jpg").arg(board_->Scheme());
     Background->SetPictureSource([file](qreal ratio) { return LoadJpegForScreen(file, ratio); });
-}
-
-void TTumbaro::Newgame()
-{
-    LoadBackground();
-    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), game_.CurrentWay());
-}
-
-void TTumbaro::Newgame(Way way)
-{
-    LoadBackground();
-    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), way);
-    commands_->NewGameIn(way)->setChecked(true);
-    StoreWay(settingsFile_, way);
-    ShowTableOf(way);
-}
-
-void TTumbaro::ReplaceGame(DealNumber deal, Way way)
-{
-    recorder_->Replaced(game_.CurrentWay(), game_.Tally(), game_.State().Score);
-    game_.Deal(deal, way);
-    recorder_->Started();
-    commands_->ShowDeal(deal);
-    ways_->GameStarted(false);
 }
 
 void TTumbaro::RedrawPictures()
@@ -425,16 +390,6 @@ void TTumbaro::PrepareSounds()
     soundsPrepared_ = true;
     swapSound_.Prepare();
     questionBeep_.Prepare();
-}
-
-void TTumbaro::Terminate()
-{
-    ending_->CompletePendingEntry();
-    ways_->SetHeld(true);
-    AnimationTimer->stop();
-    hide();
-    emit Terminated();
-    QCoreApplication::quit();
 }
 
 } // namespace tumbaro

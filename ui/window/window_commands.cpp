@@ -4,6 +4,7 @@
 // of them loses an entry the player has earned; the unfinished game is
 // already kept.
 
+#include "deals/deal_number.h"
 #include "platform/help_page.h"
 #include "platform/registry_store.h"
 #include "ui/accessibility/game_announcements.h"
@@ -16,14 +17,18 @@
 #include "ui/settings/sound_switch.h"
 #include "ui/settings/speed_setting.h"
 #include "ui/settings/symbols_switch.h"
+#include "ui/settings/way_setting.h"
+#include "ui/statistics/statistics_opener.h"
+#include "ui/table/high_score_model.h"
 #include "ui/window/button_looks.h"
 #include "ui/window/end_of_game.h"
+#include "ui/window/game_recorder.h"
 #include "ui/window/main_window.h"
-#include "ui/statistics/statistics_opener.h"
 #include "ui/window/way_play.h"
 #include "ui/zoom/window_zoom.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -157,6 +162,51 @@ void TTumbaro::QuitOnSignal()
 {
     ending_->CompletePendingEntryOrLog(true);
     Terminate();
+}
+
+void TTumbaro::ShowTableOf(Way way)
+{
+    // Zen enters nothing, and shows the Classic table.
+    const bool timed = way == Way::Timed;
+    ending_->UseTable(timed ? TimedTable : ClassicTable);
+    if (timed == timedTable_)
+        return;
+    timedTable_ = timed;
+    table_->Load(timed ? TimedTable : ClassicTable);
+}
+
+void TTumbaro::Newgame()
+{
+    LoadBackground();
+    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), game_.CurrentWay());
+}
+
+void TTumbaro::Newgame(Way way)
+{
+    LoadBackground();
+    ReplaceGame(*(lastClockDeal_ = DealOfClock(std::time(nullptr), lastClockDeal_)), way);
+    commands_->NewGameIn(way)->setChecked(true);
+    StoreWay(settingsFile_, way);
+    ShowTableOf(way);
+}
+
+void TTumbaro::ReplaceGame(DealNumber deal, Way way)
+{
+    recorder_->Replaced(game_.CurrentWay(), game_.Tally(), game_.State().Score);
+    game_.Deal(deal, way);
+    recorder_->Started();
+    commands_->ShowDeal(deal);
+    ways_->GameStarted(false);
+}
+
+void TTumbaro::Terminate()
+{
+    ending_->CompletePendingEntry();
+    ways_->SetHeld(true);
+    AnimationTimer->stop();
+    hide();
+    emit Terminated();
+    QCoreApplication::quit();
 }
 
 } // namespace tumbaro
