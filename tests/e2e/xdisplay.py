@@ -238,19 +238,6 @@ def drag(screen, move):
     run(["xdotool", "mousemove", str(x1), str(y1), "mousedown", "1", *steps, "mouseup", "1"], env=screen.env)
 
 
-def first_move(replay, when):
-    """The deal of the frozen second `when`, its first move, the board that
-    move settles to, and the lines the replay tool prints after it."""
-    deal, [(move, settled)], rest = replay_moves(replay, when)
-    return deal, move, settled, rest
-
-
-def two_moves(replay, when):
-    """The deal, and each of its first two moves with the board it settles to."""
-    deal, moves, _ = replay_moves(replay, when, 2)
-    return deal, moves
-
-
 def refused_pair(board):
     """The first pair of side by side cells whose swap makes no line."""
     r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(board, (r, c), (r, c + 1)))

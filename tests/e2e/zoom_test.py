@@ -8,7 +8,7 @@ import subprocess
 import sys
 import tempfile
 
-from xdisplay import (BOARD, HEIGHT, PITCH, WIDTH, Program, Screen, drag, first_move, two_moves, frozen, game_env, load_picture,
+from xdisplay import (BOARD, HEIGHT, PITCH, WIDTH, Program, Screen, drag, frozen, replay_moves, game_env, load_picture,
                       prepare_work, private_display, run, samples, visible_windows, wait_for, window_geometry)
 
 FROZEN = "2026-03-01 12:00:00"
@@ -26,7 +26,7 @@ def game_on(paths, screen, scale):
         run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
              "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
         with Program(frozen(FROZEN, [game_binary]), work, env) as game:
-            yield game, first_move(replay, FROZEN)
+            yield game, replay_moves(replay, FROZEN)
 
 
 def new_window(game, holds):
@@ -63,7 +63,7 @@ def fits_the_laptop(paths):
 
 def full_screen(paths):
     scale = 1.88
-    deal, [(first, settled), (second, settled_again)] = two_moves(paths[1], FROZEN)
+    deal, [(first, settled), (second, settled_again)] = replay_moves(paths[1], FROZEN, 2)[:2]
     with game_on(paths, FULL_HD, 1) as (game, _):
         before = window_geometry(game.env, game.keyboard_window("^Tumbaro$"))
         run(["xdotool", "key", "F11"], env=game.env)
