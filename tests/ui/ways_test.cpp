@@ -14,6 +14,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace tumbaro::test {
@@ -118,10 +119,10 @@ TEST_F(Ways, AFingerHeldOnNewOpensTheMenuInsteadOfANewGame)
     Start();
     const Matrix board = State().GameBoard;
     const QPoint newButton = Find(QStringLiteral("Image16"))->geometry().center();
-    QPointingDevice* finger = QTest::createTouchDevice();
-    QTest::touchEvent(window->windowHandle(), finger).press(0, newButton);
+    const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+    QTest::touchEvent(window->windowHandle(), finger.get()).press(0, newButton);
     EXPECT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
-    QTest::touchEvent(window->windowHandle(), finger).release(0, newButton);
+    QTest::touchEvent(window->windowHandle(), finger.get()).release(0, newButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(State().GameBoard, board);
     EXPECT_TRUE(Menu().isVisible()) << "the lifted finger leaves the menu open";
