@@ -20,9 +20,8 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 cd "$build"
 # Three window tests that show an error box, and the game under Orca, end
-# now and then with LeakSanitizer's own
-# tracer crashing (signal 11) on a bogus dynamic-TLS block while it stops the
-# threads at exit: a fault of the sanitizer runtime, not a finding, and one
+# with LeakSanitizer's own tracer crashing (signal 11) on a bogus
+# dynamic-TLS block while it stops the threads at exit: a fault of the sanitizer runtime, not a finding, and one
 # that ends the test before any leak is checked. They run in the plain suite;
 # here they wait until the module whose thread-local block trips the tracer
 # is found.
