@@ -17,14 +17,11 @@ cmake --build "$build" -j"$(nproc)"
 # flags libxkbcommon's bounded strndup on every start under a real X server.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:check_initialization_order=1:verify_asan_link_order=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+# The sanitizer runtime of GCC 12 misreads a thread's dynamic TLS block as
+# the header older C libraries put before it whenever the block happens to
+# start 16 bytes into a page, and its leak tracer then crashes at exit on the
+# bogus address ("Tracer caught signal 11", "DTLS ... at 0x849"). Intercepting
+# __tls_get_addr only serves that bookkeeping, so it stays off.
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0:intercept_tls_get_addr=0"
 cd "$build"
-# Three window tests that show an error box, and the game under Orca, end
-# with LeakSanitizer's own tracer crashing (signal 11) on a bogus
-# dynamic-TLS block while it stops the threads at exit: a fault of the sanitizer runtime, not a finding, and one
-# that ends the test before any leak is checked. They run in the plain suite;
-# here they wait until the module whose thread-local block trips the tracer
-# is found.
-ctest --output-on-failure -j"$(nproc)" \
-  -E 'Window.AMissingNamesFileLeavesAPlayableGameAndAnEmptyTable|HighScore.AFailedSaveKeepsTheOldFilesAndTheNewEntryOnScreen|HighScore.ALockThatCannotBeHadIsToldAndTheGameGoesOn|real_display_screen_reader'
-
+ctest --output-on-failure -j"$(nproc)"

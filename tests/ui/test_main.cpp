@@ -3,15 +3,16 @@
 // under that desktop language, with the translation installed as the game
 // installs it.
 
+#include "platform/pool_threads.h"
 #include "ui/errors/error_display.h"
 #include "ui/languages/language.h"
 
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
+namespace {
+
+int RunTests(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
 #ifdef TUMBARO_TEST_LANGUAGE
     qputenv("LANGUAGE", TUMBARO_TEST_LANGUAGE);
 #endif
@@ -23,4 +24,16 @@ int main(int argc, char** argv)
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    const int status = RunTests(argc, argv);
+    // Ends as the game does: after the painting threads, not amid them.
+    tumbaro::AwaitPoolThreadsGone();
+    return status;
 }

@@ -1,6 +1,7 @@
 // Tumbaro: the entry point. Brings up the application and the main window, and
 // runs the message loop.
 
+#include "platform/pool_threads.h"
 #include "platform/quit_signals.h"
 #include "platform/registry_store.h"
 #include "ui/languages/language.h"
@@ -36,9 +37,9 @@ std::optional<int> EndsAtOnce(const tumbaro::ParsedCommandLine& parsed)
     return std::nullopt;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Everything from the command line to the last window closed; the
+// application object is gone when it returns.
+int Run(int argc, char** argv)
 {
     // The toolkit's own options (-platform, -display, ...) start with one
     // dash and are its to take; without any, the usage and a refused
@@ -101,4 +102,13 @@ int main(int argc, char** argv)
         QApplication::exec();
     });
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int status = Run(argc, argv);
+    tumbaro::AwaitPoolThreadsGone();
+    return status;
 }
