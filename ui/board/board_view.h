@@ -57,6 +57,9 @@ public:
     // Every cell drawn again as it shows, in the scheme now.
     void Redraw();
 
+    // The ball lists: Sxema1Big .. Sxema3Big, then Sxema1Small .. Sxema3Small.
+    const std::array<PictureList*, 6>& BallLists() const { return balls_; }
+
     // Acts on a cell as a click on it does, for the keyboard and screen readers.
     void Click(int row, int column) { emit CellClicked(row, column); }
 
@@ -69,7 +72,6 @@ private:
     QWidget* window_;
     std::array<PictureControl*, CellCount> cells_{};
     std::array<Shown, CellCount> shown_{};
-    // Sxema1Big .. Sxema3Big, then Sxema1Small .. Sxema3Small.
     std::array<PictureList*, 6> balls_{};
     ScoreBox* score_ = nullptr;
     QAction* undo_ = nullptr;

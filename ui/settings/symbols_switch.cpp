@@ -4,8 +4,6 @@
 #include "ui/pictures/picture_list.h"
 #include "ui/settings/scheme_setting.h"
 
-#include <QWidget>
-
 #include <exception>
 
 namespace tumbaro {
@@ -44,8 +42,9 @@ void StoreSymbolsOn(Registry& registry, bool on)
 
 } // namespace
 
-SymbolsSwitch::SymbolsSwitch(std::filesystem::path settingsFile, QWidget* window)
-    : QObject(window), settingsFile_(std::move(settingsFile)), window_(window)
+SymbolsSwitch::SymbolsSwitch(std::filesystem::path settingsFile, std::span<PictureList* const> ballLists,
+                             QObject* parent)
+    : QObject(parent), settingsFile_(std::move(settingsFile)), ballLists_(ballLists.begin(), ballLists.end())
 {
     setObjectName(QStringLiteral("SymbolsSwitch"));
     Registry registry(settingsFile_);
@@ -64,10 +63,8 @@ void SymbolsSwitch::Toggle()
 
 void SymbolsSwitch::Apply()
 {
-    // The ball lists are the window's "Sxema" lists; the buttons' looks are not.
-    for (PictureList* list : window_->findChildren<PictureList*>())
-        if (list->objectName().startsWith(QLatin1String("Sxema")))
-            list->SetFolder(on_ ? QStringLiteral("symbols/") : QString());
+    for (PictureList* list : ballLists_)
+        list->SetFolder(on_ ? QStringLiteral("symbols/") : QString());
 }
 
 } // namespace tumbaro

@@ -8,17 +8,19 @@
 #include <QObject>
 
 #include <filesystem>
-
-class QWidget;
+#include <span>
+#include <vector>
 
 namespace tumbaro {
+
+class PictureList;
 
 class SymbolsSwitch : public QObject {
     Q_OBJECT
 public:
-    // Reads the stored choice and applies it to the ball lists of `window`,
-    // which must exist already.
-    SymbolsSwitch(std::filesystem::path settingsFile, QWidget* window);
+    // Reads the stored choice and applies it to `ballLists`, the board's
+    // ball lists of every scheme and size; they must outlive the switch.
+    SymbolsSwitch(std::filesystem::path settingsFile, std::span<PictureList* const> ballLists, QObject* parent);
 
     bool On() const { return on_; }
     // Turns the symbols the other way and remembers it if the store takes it;
@@ -29,7 +31,7 @@ private:
     void Apply();
 
     std::filesystem::path settingsFile_;
-    QWidget* window_;
+    std::vector<PictureList*> ballLists_;
     bool on_ = false;
 };
 

@@ -93,7 +93,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     BuildControls();
     board_->ShowOn(Memo1, commands_->Undo());
     soundSwitch_ = new SoundSwitch(settingsFile_, this);
-    symbolsSwitch_ = new SymbolsSwitch(settingsFile_, this);
+    symbolsSwitch_ = new SymbolsSwitch(settingsFile_, board_->BallLists(), this);
     hint_ = new HintBlink(game_, *board_, this);
     refusalMark_ = new PairMark(this, PairMark::Look::Refusal, QStringLiteral("RefusalMark"));
     speed_ = new SpeedSetting(settingsFile_, this);
