@@ -1,42 +1,60 @@
 // Every language's own words where the game shows them: each error message
 // with what it names in place, the name box's lines whole inside the box,
-// and a help page, the one F1 opens, that names every key of the game as
-// the game's translation names it.
+// and a help page, the one F1 opens, that names every key of the game and
+// every entry of its menu as the game's translation names them.
 
 #include "engine/game_error.h"
 #include "scores/name_dialog.h"
+#include "ui/commands/game_commands.h"
+#include "ui/controls/picture_control.h"
+#include "ui/menu/game_menu.h"
 #include "ui/languages/error_texts.h"
 #include "ui/pictures/jpeg_loader.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTranslator>
 
 namespace {
 
 QStringList Languages() { return QDir(QStringLiteral(":/languages")).entryList(QDir::Dirs); }
 
-// One language's translation over the German one the tests start with.
+// One language's translation over the German one the tests start with; for
+// English (no code) none at all, the German one taken out meanwhile.
 class InLanguage {
 public:
     explicit InLanguage(const QString& code)
     {
-        if (translation_.load(QStringLiteral(":/languages/%1/tumbaro.qm").arg(code)))
+        if (code.isEmpty()) {
+            german_ = QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+            for (QTranslator* translator : german_)
+                QCoreApplication::removeTranslator(translator);
+        } else if (translation_.load(QStringLiteral(":/languages/%1/tumbaro.qm").arg(code))) {
             QCoreApplication::installTranslator(&translation_);
+        }
     }
-    ~InLanguage() { QCoreApplication::removeTranslator(&translation_); }
+    ~InLanguage()
+    {
+        QCoreApplication::removeTranslator(&translation_);
+        for (QTranslator* translator : german_)
+            QCoreApplication::installTranslator(translator);
+    }
 
 private:
     QTranslator translation_;
+    QList<QTranslator*> german_;
 };
 
 QString Read(const QString& path)
@@ -117,24 +135,53 @@ QList<QKeySequence> GameKeys()
     return found;
 }
 
-TEST(HelpPages, EveryLanguageHasItsPageAndItNamesEveryKey)
+// The number of the deal on the board while the menu is read; a page may
+// name the entry that shows it with any number.
+constexpr tumbaro::DealNumber ShownDeal = 20261208;
+
+// The texts of the game's menu entries under the language installed now.
+QStringList MenuEntries()
+{
+    QWidget window;
+    auto* commands = new tumbaro::GameCommands(&window);
+    auto* newButton = new tumbaro::PictureControl(QStringLiteral("NEW"), {}, tumbaro::PictureControl::Plain, &window);
+    auto* menu = new tumbaro::GameMenu(&window, *commands, *newButton);
+    commands->ShowDeal(ShownDeal);
+    QStringList entries;
+    for (const QAction* entry : menu->Menu().actions())
+        if (!entry->isSeparator())
+            entries.append(entry->text());
+    return entries;
+}
+
+TEST(HelpPages, EveryLanguageHasItsPageAndItNamesEveryKeyAndMenuEntry)
 {
     const QList<QKeySequence> keys = GameKeys();
     ASSERT_GE(keys.size(), 20) << "the key table has moved";
     QStringList codes = Languages();
-    codes.prepend(QString()); // English, whose words are Qt's own
+    codes.prepend(QString()); // English
     for (const QString& code : codes) {
         InLanguage language(code);
-        const QString page = code.isEmpty() ? QStringLiteral("Help/Vendrask.html")
-                                            : QCoreApplication::translate("HelpPage", "Help/Vendrask.html");
+        const QString page = QCoreApplication::translate("HelpPage", "Help/Vendrask.html");
         const QString lang = code.isEmpty() ? QStringLiteral("en") : QString(code).replace('_', '-');
         EXPECT_EQ(page.toStdString(), QStringLiteral("Help/Vendrask%1.html").arg(code.isEmpty() ? "" : "." + code).toStdString());
         const QString text = Read(QStringLiteral(TUMBARO_SOURCE_DIR "/assets/runtime/") + page);
         EXPECT_TRUE(text.contains(QStringLiteral("<html lang=\"%1\">").arg(lang))) << page.toStdString();
         for (const QKeySequence& key : keys) {
-            const QString name = key.toString(code.isEmpty() ? QKeySequence::PortableText : QKeySequence::NativeText);
+            const QString name = key.toString(QKeySequence::NativeText);
             EXPECT_TRUE(text.contains(QStringLiteral("<kbd>%1</kbd>").arg(name.toHtmlEscaped())))
                 << page.toStdString() << " never names " << name.toStdString();
+        }
+        QTextDocument shown;
+        shown.setHtml(text);
+        const QString words = shown.toPlainText();
+        const QStringList entries = MenuEntries();
+        EXPECT_GE(entries.size(), 20) << "the menu has moved";
+        for (const QString& entry : entries) {
+            QString named = QRegularExpression::escape(entry);
+            named.replace(QString::number(ShownDeal), QStringLiteral("\\d+"));
+            EXPECT_TRUE(words.contains(QRegularExpression(named)))
+                << page.toStdString() << " never names the entry " << entry.toStdString();
         }
     }
 }
