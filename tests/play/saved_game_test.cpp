@@ -1,6 +1,6 @@
-// The unfinished game kept between runs: kept only at rest and dropped at the
-// end, resumed as it was (undo and refills included), and any text that play
-// could not have written refused.
+// The unfinished game kept between runs (the whole-game test checks it is kept
+// at every rest): resumed as it was, undo and refills included, and any text
+// that play could not have written refused.
 
 #include "game_fixture.h"
 
@@ -14,8 +14,6 @@
 
 namespace tumbaro::test {
 namespace {
-
-using Log = std::vector<std::string>;
 
 class SavedGameTest : public GameTest {
 protected:
@@ -34,33 +32,7 @@ protected:
         return true;
     }
     bool RoundTrips(const SavedGame& saved) { return ReadSavedGame(SavedGameText(saved)) == saved; }
-    // What reached the keeper since the last look.
-    Log Kept()
-    {
-        Log out;
-        for (const std::string& entry : screen.Take())
-            if (entry == "keep" || entry == "drop")
-                out.push_back(entry);
-        return out;
-    }
 };
-
-TEST_F(SavedGameTest, KeptAtEveryRestAndDroppedWhenTheGameEnds)
-{
-    for (int moves = 1; PlayFirstMove(game) && screen.endOfGameCalls == 0; ++moves) {
-        ASSERT_EQ(Kept(), Log{"keep"}) << "once per move, after it settled";
-        EXPECT_TRUE(screen.kept == game.Saved() && screen.kept.UndoPossible && RoundTrips(screen.kept));
-        if (moves == 3) {
-            game.Undo();
-            EXPECT_EQ(Kept(), Log{"keep"});
-            EXPECT_TRUE(screen.kept == game.Saved() && !screen.kept.UndoPossible && RoundTrips(screen.kept));
-        }
-    }
-    ASSERT_EQ(screen.endOfGameCalls, 1) << "the seeded game runs to its end";
-    game.Newgame(); // played again: the new deal is the game kept now
-    EXPECT_EQ(Kept(), (Log{"drop", "keep"}));
-    EXPECT_TRUE(screen.kept.Score == 0 && RoundTrips(screen.kept));
-}
 
 TEST_F(SavedGameTest, AResumedGameShowsPlaysAndUndoesAsTheKeptOne)
 {
