@@ -1,5 +1,4 @@
 #include "engine/board.h"
-#include "engine/fall.h"
 #include "board_strings.h"
 
 #include <gtest/gtest.h>
@@ -59,27 +58,6 @@ TEST(MoveSearch, AgreesWithTryingEverySwapOnThousandsOfSettledBoards)
     }
     EXPECT_GT(withMove, 1000);
     EXPECT_GE(withoutMove, 100);
-}
-
-TEST(Fall, EachPassDropsEveryBallAboveAGapOneRowAndFillsTheTop)
-{
-    // Column 1 reads 1 2 . 3 . from the top: separate gaps close one per pass.
-    Matrix board = test::Overlay({"1-------", "2-------", ".-------", "3-------", ".-------", "--------", "--------", "--------"});
-    RandomGenerator random, predicted;
-    random.Seed(7);
-    predicted.Seed(7);
-    const auto column = [&] { return std::vector<std::int32_t>{board[0], board[8], board[16], board[24], board[32]}; };
-    FallStep step = Fall(board, random);
-    board = step.Board;
-    const std::int32_t first = predicted.RandomColour();
-    EXPECT_EQ(column(), (std::vector<std::int32_t>{first, 1, 2, EmptyCell, 3}));
-    EXPECT_FALSE(step.Settled);
-    // The drop into row 5 is drawn first: its new cell, then the one it left.
-    EXPECT_TRUE(step.Count == 7 && step.Changes[0].Index == 32 && step.Changes[1].Colour == EmptyCell);
-    step = Fall(board, random);
-    board = step.Board;
-    EXPECT_EQ(column(), (std::vector<std::int32_t>{predicted.RandomColour(), first, 1, 2, 3}));
-    EXPECT_TRUE(step.Settled);
 }
 
 } // namespace

@@ -5,10 +5,10 @@
 # replacing the player's tables, and refuses to start without its files. (The
 # package test starts the same launcher on a private X server.)
 #
-# usage: install_check.sh CMAKE BUILD_DIR SOURCE_DIR BINDIR LIBEXECDIR DATADIR
+# usage: install_check.sh CMAKE BUILD_DIR BINDIR LIBEXECDIR DATADIR
 set -euo pipefail
 
-cmake=$1 build=$2 source=$3 bindir=$4 libexecdir=$5 datadir=$6
+cmake=$1 build=$2 bindir=$3 libexecdir=$4 datadir=$5
 runtime_files="b1.jpg b2.jpg b3.jpg b1@2x.jpg b2@2x.jpg b3@2x.jpg CHANGE.WAV H.dat H2.dat Help/Vendrask.html"
 
 tmp=$(mktemp -d)
@@ -28,12 +28,8 @@ prefix=$tmp/prefix
 launcher=$prefix/$bindir/tumbaro
 data=$prefix/$datadir/tumbaro
 
-[ -x "$launcher" ] || fail "no launcher at $bindir/tumbaro"
-[ -x "$prefix/$libexecdir/tumbaro/tumbaro" ] || fail "no game program at $libexecdir/tumbaro/tumbaro"
+# (The package test checks every installed file and its mode.)
 head -n 1 "$launcher" | grep -qx '#!/bin/sh' || fail "launcher is not a sh script"
-for f in $runtime_files; do
-    cmp -s "$source/assets/runtime/$f" "$data/$f" || fail "$datadir/tumbaro/$f missing or not the shipped file"
-done
 
 # --- the launcher's own rules, with a stand-in that records how it was run ---
 # It sits in another prefix: the launcher must not remember where it was put.

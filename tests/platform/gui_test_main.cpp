@@ -1,16 +1,24 @@
-// Sounds need an application object; the tests run offscreen, where there is
-// no audio device either. Listing the tests (as the build does to register
-// them) needs no application and no display.
+// Widgets and sounds need an application object; the tests run offscreen,
+// where there is no audio device either. Listing the tests (as the build does
+// to register them) needs no application and no display.
 
-#include <QGuiApplication>
+#include "platform/pool_threads.h"
+
+#include <QApplication>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 int main(int argc, char** argv)
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    std::unique_ptr<QGuiApplication> app;
-    if (!GTEST_FLAG_GET(list_tests)) app = std::make_unique<QGuiApplication>(argc, argv);
-    return RUN_ALL_TESTS();
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        status = RUN_ALL_TESTS();
+    }
+    // Ends as the game does: after the painting threads, not amid them.
+    tumbaro::AwaitPoolThreadsGone();
+    return status;
 }

@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <poll.h>
 #include <string>
 #include <sys/socket.h>
@@ -51,11 +52,15 @@ QSet<QString> StreamNumbers(const PulseServer& server)
     return numbers;
 }
 
-// True once the sink plays exactly `names`, each in a stream that was not
-// there before: the plays since were all cut off but the last of each.
-bool PlaysAfresh(const PulseServer& server, const QStringList& names, const QSet<QString>& before)
+// Plays and waits until the sink plays exactly `names`, each in a stream that
+// was not there before: the plays since were all cut off but the last of each.
+::testing::AssertionResult PlaysAfresh(const PulseServer& server, const std::function<void()>& play, const QStringList& names)
 {
-    return WaitFor([&] { return server.Streams() == names && !StreamNumbers(server).intersects(before); });
+    const QSet<QString> before = StreamNumbers(server);
+    play();
+    if (WaitFor([&] { return server.Streams() == names && !StreamNumbers(server).intersects(before); }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << server.Streams().join(", ").toStdString();
 }
 
 } // namespace
@@ -77,32 +82,25 @@ TEST(Sounds, ReachTheServerOnceItAnswersOneStreamEachFollowingTheSwapFile)
 
     const QStringList withFile{"CHANGE.WAV", "question.wav"}, withDefault{"default.wav", "question.wav"};
     const auto playBoth = [&] { swap.Play(); beep.Play(); };
-    playBoth();
-    ASSERT_TRUE(WaitFor([&] { return server.Streams() == withFile; })) << server.Streams().join(", ").toStdString();
+    ASSERT_TRUE(PlaysAfresh(server, playBoth, withFile));
     // Plays that come quicker than the server makes streams, some cutting
     // off a stream it has not made yet: none of them may linger.
-    QSet<QString> before = StreamNumbers(server);
-    for (int gap = 0; gap <= 1500; gap += 25) {
-        playBoth();
-        std::this_thread::sleep_for(std::chrono::microseconds(gap));
-    }
-    EXPECT_TRUE(PlaysAfresh(server, withFile, before)) << server.Streams().join(", ").toStdString();
+    EXPECT_TRUE(PlaysAfresh(server, [&] {
+        for (int gap = 0; gap <= 1500; gap += 25) {
+            playBoth();
+            std::this_thread::sleep_for(std::chrono::microseconds(gap));
+        }
+    }, withFile));
 
     // The default sound stands in for a missing file and for a broken one.
     ASSERT_TRUE(QFile::remove(folder.Path("CHANGE.WAV")));
-    before = StreamNumbers(server);
-    playBoth();
-    EXPECT_TRUE(PlaysAfresh(server, withDefault, before)) << server.Streams().join(", ").toStdString();
+    EXPECT_TRUE(PlaysAfresh(server, playBoth, withDefault));
     QFile broken(folder.Path("CHANGE.WAV"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a sound") > 0);
     broken.close();
-    before = StreamNumbers(server);
-    playBoth();
-    EXPECT_TRUE(PlaysAfresh(server, withDefault, before)) << server.Streams().join(", ").toStdString();
+    EXPECT_TRUE(PlaysAfresh(server, playBoth, withDefault));
     ASSERT_TRUE(broken.remove() && QFile::copy(ShippedSwapSound, folder.Path("CHANGE.WAV")));
-    before = StreamNumbers(server);
-    playBoth();
-    EXPECT_TRUE(PlaysAfresh(server, withFile, before)) << server.Streams().join(", ").toStdString();
+    EXPECT_TRUE(PlaysAfresh(server, playBoth, withFile));
 
     // Played out, every stream is closed, and what was played is heard.
     server.Suspend(false);

@@ -51,7 +51,7 @@ public:
     }
     void Redealt(std::int32_t score) override { log.push_back("redealt " + std::to_string(score)); }
 
-    void Keep(const SavedGame&) override { log.push_back("keep"); }
+    void Keep(const SavedGame& game) override { log.push_back("keep"), kept = game; }
     void Drop() override { log.push_back("drop"); }
 
     // The log since the last Take().
@@ -72,6 +72,7 @@ public:
     int endOfGameCalls = 0;
     std::vector<Refusal> refused;
     std::vector<std::vector<RemovedLine>> settled;
+    SavedGame kept;
 };
 
 // 7 at (4,5) and 6 at (4,6): the exchange makes 6 6 6 in row 4, columns 3-5.

@@ -1,6 +1,7 @@
 #include "game_fixture.h"
 
 #include "engine/board.h"
+#include "play/saved_game.h"
 
 #include <algorithm>
 
@@ -52,19 +53,25 @@ TEST_F(WholeGame, EveryMoveSettlesDrawnAsTheBoardAndUndoTakesItAllBack)
             EXPECT_EQ(log[log.size() - 2], "drop");
             EXPECT_FALSE(FindLine2(game.State().GameBoard));
             ++gamesEnded;
-            game.Newgame(); // the player plays again
+            game.Newgame(); // the player plays again, and the new deal is kept
             EXPECT_EQ(screen.scoreText, "0");
             EXPECT_FALSE(screen.undoEnabled);
             EXPECT_TRUE(screen.ShowsNormal(game.State().GameBoard));
+            EXPECT_TRUE(screen.Take().back() == "keep" && screen.kept == game.Saved() && screen.kept.Score == 0);
             continue;
         }
+        // Kept once, at rest, as a text that reads back as the game.
+        EXPECT_EQ(std::count(log.begin(), log.end(), "keep"), 1) << "move " << move;
         EXPECT_EQ(log.back(), "keep");
+        EXPECT_TRUE(screen.kept == game.Saved() && screen.kept.UndoPossible);
+        EXPECT_EQ(ReadSavedGame(SavedGameText(screen.kept)), screen.kept);
         EXPECT_TRUE(FindLine2(game.State().GameBoard));
         if (cascades >= 2 && cascadingMoves++ < 3) {
             game.Undo();
             EXPECT_EQ(game.State().GameBoard, before);
             EXPECT_EQ(screen.scoreText, std::to_string(scoreBefore));
             EXPECT_TRUE(screen.ShowsNormal(before));
+            EXPECT_TRUE(screen.Take().back() == "keep" && screen.kept == game.Saved() && !screen.kept.UndoPossible);
         }
     }
     EXPECT_GT(cascadingMoves, 0) << "no move with two cascades was played";

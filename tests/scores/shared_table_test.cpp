@@ -46,17 +46,20 @@ std::string ReadAll(const std::string& path)
     return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
-// Runs `work` in a child process and waits for it; true when it exited 0.
-template <typename Work> bool InChild(Work work)
+// Starts `work` in a child process; the call returned waits for it and is
+// true when it exited 0.
+template <typename Work> auto InChild(Work work)
 {
     const pid_t child = ::fork();
     if (child == 0) {
         try { work(); } catch (...) { ::_exit(1); }
         ::_exit(0);
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return [child] {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    };
 }
 
 // A name from an older Latin-1 table is saved as UTF-8, as the window shows it.
@@ -99,15 +102,9 @@ TEST_F(SharedTable, TwoWindowsEnteringAtOnceKeepEveryEntryThatEarnsAPlace)
             EnterScore(folder_, "W" + std::to_string(w) + "-" + std::to_string(i), Above + Windows * i + w);
     };
     // This process is one window, a child the other, both entering at once.
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try { enter(1); } catch (...) { ::_exit(1); }
-        ::_exit(0);
-    }
+    const auto other = InChild([&] { enter(1); });
     enter(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(other());
     // The ten best of all entries, the highest first, each with its name.
     HighScoreTable best;
     for (int score = Above + Windows * EntriesEach - 1; best.Names.size() < 10; --score) {
@@ -134,7 +131,7 @@ TEST_F(SharedTable, ASaveStoppedAtAnyStepLeavesOneWholeTable)
                 if (reached == step) throw GameError("stopped");
             };
         };
-        ASSERT_TRUE(InChild([&] { EnterScore(folder_, "Zed", 95, stopAt(true)); })) << at;
+        ASSERT_TRUE(InChild([&] { EnterScore(folder_, "Zed", 95, stopAt(true)); })()) << at;
         EXPECT_EQ(ReadTable(folder_), step < RecordWritten ? Old : New) << "crash after step " << at;
         EXPECT_EQ(Files(), TableFiles) << at;
 
@@ -211,7 +208,7 @@ TEST_F(SharedTable, ATableEditedByHandIsNeverRolledBack)
         Write(Old);
         ASSERT_TRUE(InChild([&] {
             EnterScore(folder_, "Zed", 95, [&](CommitStep step) { if (step == c.crashAfter) ::_exit(0); });
-        })) << c.when;
+        })()) << c.when;
         if (c.namesEdited)
             WriteFile("H.dat", Bytes(names));
         else

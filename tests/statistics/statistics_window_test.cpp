@@ -2,7 +2,6 @@
 #include "ui/statistics/statistics_opener.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QTableView>
@@ -65,11 +64,3 @@ TEST(StatisticsWindow, OpensOnTenThousandGamesWithItsFiguresAndAChartAScreenRead
 
 } // namespace
 } // namespace tumbaro
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
