@@ -122,10 +122,12 @@ def play_each_speed(game_binary, source, deal, move, settled, refused, balls):
                 watch = Watch(screen, display)
                 hint = [t for t, _ in watch.states(lambda: run(["xdotool", "key", "h"], env=env))[1:]]
                 # A steady mark changes the board when it comes and when it
-                # goes (a paint or two each); a blink changes it in between.
+                # goes (a paint or two each); a blink changes it in between
+                # too (six times, of which a busy machine's slow screenshots
+                # may catch only some).
                 between = [t for t in hint if hint[0] + 0.1 < t < hint[-1] - 0.1]
                 assert hint and hint[-1] - hint[0] > 0.5, f"{speed}: the hint showed for {hint}"
-                assert (len(between) >= 3) == (speed != "Instant"), f"{speed}: the hint changed the board at {hint}"
+                assert bool(between) == (speed != "Instant"), f"{speed}: the hint changed the board at {hint}"
                 if speed == "Instant":
                     for sound in ("on", "off"):
                         refusal = watch.move(refused)
