@@ -185,18 +185,13 @@ TEST_F(Deals, AResumedGameIsLoggedWithTheTimePlayedInEveryRun)
     ASSERT_TRUE(kept.Save(left));
     StartOn(std::nullopt);
     ASSERT_EQ(State().GameBoard, OneMove);
-    QElapsedTimer open;
-    open.start();
-    WaitUntil([&] { return open.elapsed() > 50; });
+    QTest::qWait(60); // left on screen a while
     window->close();
     EXPECT_GE(kept.Load()->TimePlayed, Hour + 50);
 
     TearDown();
     StartOn(std::nullopt);
-    ClickCell(45);
-    ClickCell(46);
-    while (window->GameLogic().Tick()) {
-    }
+    PlayAMove();
     Key(Qt::Key_N);
     const std::vector<GameRecord> games = ReadGameLog(Log());
     ASSERT_EQ(games.size(), 1U);
