@@ -24,6 +24,7 @@ void CheckAccepted(const SavedGame& game)
     FuzzCheck(!FindLine(game.Board) && FindLine2(game.Board), "an accepted board is settled with a move left");
     FuzzCheck(game.Score >= 0 && game.Score <= MaxSavedScore, "an accepted score is in range");
     FuzzCheck(game.UndoScore >= 0 && game.UndoScore <= MaxSavedScore, "an accepted undo score is in range");
+    FuzzCheck(game.TimePlayed >= 0 && game.TimePlayed <= MaxTimePlayed, "an accepted time played is in range");
     for (const Matrix* board : {&game.Board, &game.UndoBoard})
         for (const std::int32_t colour : *board)
             FuzzCheck(colour >= 0 && colour < ColourCount, "an accepted colour is in range");
@@ -52,6 +53,10 @@ SavedGame GameOf(const std::uint8_t* data, std::size_t size)
     }
     for (int i = 0; i < 8; ++i)
         game.Random = game.Random << 8 | next();
+    std::uint64_t played = 0;
+    for (int i = 0; i < 8; ++i)
+        played = played << 8 | next();
+    std::memcpy(&game.TimePlayed, &played, sizeof played);
     return game;
 }
 
@@ -62,8 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (const auto game = ReadSavedGame(text)) {
         CheckAccepted(*game);
-        // A game kept by the version before has no deal or steps, and is written anew with them.
-        const bool older = text.starts_with("tumbaro saved game 1\n") && game->Tally == GameTally{};
+        // A game kept by an earlier version lacks its time played, and its deal
+        // and steps too in the first: it is written anew with them.
+        const bool older = (text.starts_with("tumbaro saved game 1\n") && game->Tally == GameTally{})
+                           || (text.starts_with("tumbaro saved game 2\n") && game->TimePlayed == 0);
         FuzzCheck(older || SavedGameText(*game) == text, "an accepted text is the one its game is written as");
     }
 

@@ -42,7 +42,7 @@ std::optional<SavedGame> SavedGameFile::Load()
 
 void SavedGameFile::Forget()
 {
-    if (!mine_ || Text() != mine_)
+    if (!StillMine())
         return;
     std::error_code ignored;
     std::filesystem::remove(file_, ignored);

@@ -33,6 +33,9 @@ public:
     // open, an ended game in one must not take away the game the other has
     // kept since.
     void Forget();
+    // The file still holds the game this object last saved or loaded: no
+    // other window has kept its game since, and this one has not ended.
+    bool StillMine() const { return mine_ && Text() == mine_; }
 
     void Keep(const SavedGame& game) override { Save(game); }
     void Drop() override { Forget(); }

@@ -8,8 +8,10 @@ namespace tumbaro {
 
 namespace {
 
-constexpr std::string_view VersionLine = "tumbaro saved game 2";
-// Kept without the deal and the steps; still resumed.
+constexpr std::string_view VersionLine = "tumbaro saved game 3";
+// Kept without the time played; still resumed.
+constexpr std::string_view SecondVersionLine = "tumbaro saved game 2";
+// Kept without the deal and the steps as well.
 constexpr std::string_view FirstVersionLine = "tumbaro saved game 1";
 // Far more than any game's steps (some half a million moves); anything longer
 // is refused before it is read.
@@ -182,6 +184,7 @@ std::string SavedGameText(const SavedGame& game)
     text.append("steps ").append(WriteProof({game.Played, tally.Deal, tally.Steps, game.Score})).append("\n");
     text.append("tally ").append(std::to_string(tally.Moves)).append(" ").append(std::to_string(tally.Lines));
     text.append(" ").append(std::to_string(tally.LongestCascade)).append(tally.UndoUsed ? " yes\n" : " no\n");
+    text.append("played ").append(std::to_string(game.TimePlayed)).append("\n");
     const std::uint32_t sum = Checksum(text);
     text.append("check ").append(Hex(sum, 8)).append("\n");
     return text;
@@ -194,7 +197,8 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
     Lines lines(text);
     const auto version = lines.Take();
     const bool first = version == FirstVersionLine;
-    if (!first && version != VersionLine)
+    const bool second = version == SecondVersionLine;
+    if (!first && !second && version != VersionLine)
         return std::nullopt;
     const auto board = ParseBoard(lines.Value("board"));
     const auto score = ParseScore(lines.Value("score"));
@@ -221,13 +225,22 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text)
         if (tally && score && !steps->ends_with(" score " + std::to_string(*score)))
             tally.reset();
     }
+    std::int64_t played = 0;
+    bool playedRead = true;
+    if (!first && !second) {
+        const auto playedText = lines.Value("played");
+        const auto count = playedText ? ParseCount(*playedText) : std::nullopt;
+        played = count.value_or(0);
+        playedRead = count && played <= MaxTimePlayed && std::to_string(played) == *playedText;
+    }
     const std::size_t checked = text.size() - lines.Left();
     const auto check = ParseHex<std::uint32_t>(lines.Value("check"), 8);
     if (!board || !score || (undo != "yes" && undo != "no") || !undoBoard || !undoScore || !random || !wayRead
-        || !tally || !check || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
+        || !tally || !playedRead || !check || !lines.AtEnd() || *check != Checksum(text.substr(0, checked)))
         return std::nullopt;
 
-    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random, way, timeLeft, std::move(*tally)};
+    SavedGame game{*board, *score, undo == "yes", *undoBoard, *undoScore, *random, way, timeLeft, std::move(*tally),
+                   played};
     if (!Playable(game.Board))
         return std::nullopt;
     // Undo restores the board a line-making swap was made on, and that swap

@@ -24,6 +24,10 @@ inline constexpr std::size_t MaxSavedGameBytes = std::size_t{4} << 20;
 // Scores above this are refused as damage; play never goes past it.
 inline constexpr std::int32_t MaxSavedScore = MaxScore;
 
+// A thousand years of play, in ms: more is damage, and adding a run's time to
+// anything less cannot overflow.
+inline constexpr std::int64_t MaxTimePlayed = std::int64_t{1000} * 366 * 24 * 3600 * 1000;
+
 // What a game has come to since its deal: the number it was dealt from, every
 // step the player took (so the game can be copied and checked whole) and the
 // figures the game log keeps.
@@ -47,14 +51,17 @@ struct SavedGame {
     Way Played = Way::Classic;
     std::int32_t TimeLeft = 0; // ms on a timed game's clock, 1..TimedGameLength; 0 in other ways
     GameTally Tally{};
+    // ms the game has been played, over every run it was resumed in. Play
+    // keeps no wall clock: whoever keeps the game fills it in.
+    std::int64_t TimePlayed = 0;
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 
 // The text kept in the file: a version line, one line per field and a
 // checksum line, each ended by "\n". A Classic game has no way line, as
-// files kept before there were other ways. A game kept by an older version,
-// without its deal and steps, is still read: it resumes with deal 0 and no
-// steps.
+// files kept before there were other ways. A game kept by an older version
+// is still read: without its deal and steps it resumes with deal 0 and no
+// steps, without its time played with none.
 std::string SavedGameText(const SavedGame& game);
 
 // The game the text holds, or nothing when the text is not exactly what

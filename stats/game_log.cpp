@@ -20,8 +20,9 @@ constexpr mode_t LogMode = 0600;
 // Appends `line` in one write; 0 or the errno.
 int Append(const std::filesystem::path& file, std::string line)
 {
-    // No blocking open of a pipe put there, and no link followed.
-    const int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, LogMode);
+    // No blocking open of a pipe put there, and no link followed. Open for
+    // reading too: the last byte is read to see whether a torn line ends it.
+    const int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, LogMode);
     if (fd < 0)
         return errno;
     struct stat info {};

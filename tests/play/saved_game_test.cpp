@@ -72,11 +72,17 @@ TEST_F(SavedGameTest, TheDealAndItsStepsAreKeptAndAnOlderGameStillResumes)
     EXPECT_TRUE(saved.Tally.Steps.size() == 3 && saved.Tally.Moves == 2 && saved.Tally.UndoUsed);
     EXPECT_TRUE(RoundTrips(saved));
 
-    // A game as the version before kept it, without deal and steps.
-    std::ifstream file(TUMBARO_SOURCE_DIR "/tests/fuzz/saved_game/undo_possible");
-    const auto older = ReadSavedGame(std::string(std::istreambuf_iterator<char>(file), {}));
-    ASSERT_TRUE(older);
-    EXPECT_EQ(older->Tally, GameTally{});
+    // Games as each version kept them: the first without deal and steps, the
+    // second without the time played, which then starts from nothing.
+    const auto stored = [](const char* name) {
+        std::ifstream file(std::string(TUMBARO_SOURCE_DIR "/tests/fuzz/saved_game/") + name);
+        return ReadSavedGame(std::string(std::istreambuf_iterator<char>(file), {}));
+    };
+    const auto first = stored("undo_possible"), second = stored("with_steps"), third = stored("with_time_played");
+    ASSERT_TRUE(first && second && third);
+    EXPECT_TRUE(first->Tally == GameTally{} && first->TimePlayed == 0);
+    EXPECT_TRUE(second->Tally.Deal == 20261208 && second->TimePlayed == 0);
+    EXPECT_EQ(third->TimePlayed, 754312);
 }
 
 TEST_F(SavedGameTest, AMoveUndoneWhileItPlaysCostsTheDrawsOfOneUndoneWhenSettled)
@@ -125,6 +131,9 @@ TEST_F(SavedGameTest, ValuesPlayCannotMakeAreRefusedEvenWhenWellFormed)
         {[](SavedGame& g) { g.Played = Way::Timed, g.TimeLeft = 0; }, false},
         {[](SavedGame& g) { g.Played = Way::Timed, g.TimeLeft = TimedGameLength + 1; }, false},
         {[](SavedGame& g) { g.Played = Way::Zen; }, true},
+        // The time played is kept to the millisecond, and a thousand years is damage.
+        {[](SavedGame& g) { g.TimePlayed = MaxTimePlayed; }, true},
+        {[](SavedGame& g) { g.TimePlayed = MaxTimePlayed + 1; }, false},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SavedGame changed = good;

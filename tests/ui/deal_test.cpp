@@ -1,6 +1,7 @@
 // Deals by number in the window: the line Ctrl+C copies proves the score and
-// nothing else, and each game replaced after a move goes to the log once (a
-// log that cannot be written is told once by the log itself).
+// nothing else; each game ended, or replaced after a move, goes to the log
+// once (a log that cannot be written is told once by the log itself), with the
+// time it was played in every run; and I shows the log's games with a chart.
 
 #include "window_fixture.h"
 
@@ -8,10 +9,16 @@
 #include "stats/game_log.h"
 #include "tools/replay/proof_check.h"
 #include "ui/commands/game_commands.h"
+#include "ui/window/way_play.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QInputDialog>
+#include <QTableView>
 
+#include <algorithm>
+#include <ctime>
 #include <sstream>
 
 namespace tumbaro::test {
@@ -19,11 +26,13 @@ namespace {
 
 class Deals : public WindowTest {
 protected:
-    void StartOn(DealNumber deal, const std::filesystem::path& log)
+    // A start that resumes the kept game, or plays `deal` in its place.
+    void StartOn(std::optional<DealNumber> deal)
     {
         window = std::make_unique<TTumbaro>(folder.SettingsFile());
-        window->RecordGamesIn(GameLog(log));
-        window->StartWithDeal(deal);
+        window->RecordGamesIn(GameLog(Log()));
+        if (deal)
+            window->StartWithDeal(*deal);
         window->show();
         ASSERT_TRUE(WaitUntil([&] { return window->Activated(); }));
     }
@@ -42,11 +51,29 @@ protected:
         return CheckProofLine(line, said, said);
     }
     std::filesystem::path Log() const { return folder.Path(QStringLiteral("games.log")).toStdString(); }
+    // Presses G for the deal-number dialog, and types `typed` and Return in it.
+    void AskForDeal(const char* typed)
+    {
+        QTimer typist;
+        QObject::connect(&typist, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->windowHandle())
+                return;
+            typist.stop();
+            dialog->findChild<QLineEdit*>()->selectAll();
+            for (const char* c = typed; *c; ++c)
+                QTest::keyClick(dialog->windowHandle(), *c);
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+        });
+        typist.start(5);
+        Key(Qt::Key_G);
+    }
+    DealNumber Deal() { return window->GameLogic().Tally().Deal; }
 };
 
 TEST_F(Deals, CtrlCCopiesALineThatProvesTheScoreAndNoOther)
 {
-    StartOn(12345, Log());
+    StartOn(12345);
     EXPECT_EQ(window->Commands().ThisDeal()->text(), QStringLiteral("Deal 12345"));
     PlayAMove();
     Key(Qt::Key_U);
@@ -63,16 +90,117 @@ TEST_F(Deals, CtrlCCopiesALineThatProvesTheScoreAndNoOther)
     EXPECT_EQ(Check(moves.substr(0, moves.rfind(' ')) + score), 1) << "the last move left out";
 }
 
-TEST_F(Deals, AGameReplacedAfterAMoveIsLoggedOnce)
+// A Classic game replaced, a Timed game of deal G run out and today's deal
+// (T) in Zen replaced, all played by keys and clicks: three whole lines in the
+// log (no line for the games replaced before a move), and I shows each in the
+// table and on the chart.
+TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
 {
-    StartOn(12345, Log());
+    ModalWatcher watcher;
+    watcher.name = QStringLiteral("Ada");
+    watcher.answer = QMessageBox::Yes;
+    StartOn(12345);
     PlayAMove();
     Key(Qt::Key_U);
-    window->Commands().NewGame()->trigger();
-    window->Commands().NewGame()->trigger(); // no move on that one: no game
+    for (int move = 0; move < 3; ++move)
+        PlayAMove();
+    const std::int64_t classic = State().Score;
+    Key(Qt::Key_2, Qt::ControlModifier);
+    const DealNumber dealt = Deal();
+    AskForDeal("5tig"); // the letters stay in the dialog
+    ASSERT_EQ(watcher.boxes, QStringList{"“5tig” is not a deal number: type only the digits 0 to 9."});
+    ASSERT_EQ(Deal(), dealt) << "refused: nothing changes";
+    AskForDeal("54321");
+    PlayAMove();
+    PlayAMove();
+    const std::int64_t timed = State().Score;
+    window->Ways().Tick(TimedGameLength);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.boxes.size() == 2; })) << "play again, in Timed";
+    Key(Qt::Key_3, Qt::ControlModifier);
+    Key(Qt::Key_T);
+    const DealNumber today = *DealOfToday(std::time(nullptr));
+    ASSERT_EQ(Deal(), today);
+    PlayAMove();
+    const std::int64_t zen = State().Score;
+    Key(Qt::Key_N);
+
+    const QByteArray log = folder.Read(QStringLiteral("games.log"));
+    EXPECT_TRUE(log.count('\n') == 3 && log.endsWith('\n')) << log.toStdString();
+    const std::vector<GameRecord> games = ReadGameLog(Log());
+    ASSERT_EQ(games.size(), 3U) << log.toStdString();
+    using Line = std::tuple<Way, DealNumber, std::int64_t, std::int64_t, bool, bool>; // moves, undo, ended
+    const Line expected[] = {{Way::Classic, 12345, classic, 4, true, false},
+                             {Way::Timed, 54321, timed, 2, false, true},
+                             {Way::Zen, today, zen, 1, false, false}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const GameRecord& g = games[i];
+        EXPECT_EQ(Line(g.Played, g.Deal, g.Score, g.Moves, g.UndoUsed, g.Ended), expected[i]) << i;
+    }
+
+    ASSERT_FALSE(window->findChild<QWidget*>(QStringLiteral("Statistics")));
+    Key(Qt::Key_I);
+    QWidget* statistics = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        statistics = window->findChild<QWidget*>(QStringLiteral("Statistics"));
+        return statistics && statistics->isVisible();
+    }));
+    const QAbstractItemModel* table = statistics->findChild<QTableView*>(QStringLiteral("StatisticsTable"))->model();
+    const std::int64_t scores[] = {classic, timed, zen};
+    for (int way = 0; way < 3; ++way) {
+        EXPECT_EQ(table->index(0, way).data().toString(), "1") << "games, way " << way;
+        EXPECT_EQ(table->index(1, way).data().toString(), QLocale().toString(qlonglong(scores[way]))) << way;
+    }
+    EXPECT_EQ(table->index(5, 2).data().toString(), QLocale().toString(qlonglong(zen))) << "today's deal in Zen";
+    EXPECT_EQ(table->index(5, 0).data().toString(), "not played");
+    QWidget* chart = statistics->findChild<QWidget*>(QStringLiteral("StatisticsChart"));
+    const QString text = QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
+    for (const std::int64_t score : scores)
+        EXPECT_TRUE(text.contains(QStringLiteral("from %1 to %1").arg(QLocale().toString(qlonglong(score)))))
+            << text.toStdString();
+    EXPECT_TRUE(statistics->grab().save(QCoreApplication::applicationDirPath() + "/statistics_of_play.png"));
+
+    // Each way's point in its colour (the chart's light theme), well below the
+    // legend's mark of that colour; the higher the score, the higher the point.
+    const QImage plot = chart->grab().toImage();
+    std::vector<std::pair<int, int>> rows; // the first and the last row of each way's colour
+    for (const QRgb colour : {qRgb(0x20, 0x9f, 0xdf), qRgb(0x99, 0xca, 0x53), qRgb(0xf6, 0xa6, 0x25)}) {
+        rows.emplace_back(plot.height(), -1);
+        for (int y = 0; y < plot.height(); ++y)
+            for (int x = 0; x < plot.width(); ++x)
+                if (plot.pixel(x, y) == colour)
+                    rows.back() = {std::min(rows.back().first, y), y};
+        EXPECT_GT(rows.back().second, rows.back().first + 20) << rows.size();
+    }
+    EXPECT_EQ(rows[0].second < rows[1].second, classic > timed);
+}
+
+// A game left is kept with the time played so far, also when the window
+// closes; resumed, it is logged with its whole time, and the next deal
+// starts from nothing. Another window's game kept since is not overwritten.
+TEST_F(Deals, AResumedGameIsLoggedWithTheTimePlayedInEveryRun)
+{
+    constexpr std::int64_t Hour = 3600 * 1000;
+    SavedGameFile kept(SavedGameFile::BesideStore(folder.SettingsFile()));
+    const SavedGame left{OneMove, 0, false, {}, 0, 1, Way::Classic, 0, {}, Hour};
+    ASSERT_TRUE(kept.Save(left));
+    StartOn(std::nullopt);
+    ASSERT_EQ(State().GameBoard, OneMove);
+    QTest::qWait(60); // left on screen a while
+    window->close();
+    EXPECT_GE(kept.Load()->TimePlayed, Hour + 50);
+
+    TearDown();
+    StartOn(std::nullopt);
+    PlayAMove();
+    Key(Qt::Key_N);
     const std::vector<GameRecord> games = ReadGameLog(Log());
     ASSERT_EQ(games.size(), 1U);
-    EXPECT_TRUE(games[0].Deal == 12345 && games[0].Moves == 1 && games[0].UndoUsed && !games[0].Ended);
+    EXPECT_TRUE(games[0].Seconds >= 3600 && games[0].Seconds < 3660) << games[0].Seconds;
+    EXPECT_LT(kept.Load()->TimePlayed, 60000) << "the new deal";
+
+    ASSERT_TRUE(SavedGameFile(kept.Path()).Save(left));
+    window->close();
+    EXPECT_EQ(kept.Load(), left);
 }
 
 } // namespace

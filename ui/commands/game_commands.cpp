@@ -50,11 +50,12 @@ GameCommands::GameCommands(QObject* parent)
       //: The command that shows or hides a symbol on each ball.
       symbols_(MakeAction(this, "Symbols", QT_TRANSLATE_NOOP("Hints", "Symbols"), Qt::Key_S)),
       quit_(MakeAction(this, "Quit", QT_TRANSLATE_NOOP("Hints", "Exit Game"), Qt::CTRL | Qt::Key_Q)),
-      dealNumber_(DealAction(this, "DealNumber", QT_TRANSLATE_NOOP("Deals", "Deal number..."))),
-      todaysDeal_(DealAction(this, "TodaysDeal", QT_TRANSLATE_NOOP("Deals", "Today's deal"))),
+      dealNumber_(DealAction(this, "DealNumber", QT_TRANSLATE_NOOP("Deals", "Deal number..."), Qt::Key_G)),
+      todaysDeal_(DealAction(this, "TodaysDeal", QT_TRANSLATE_NOOP("Deals", "Today's deal"), Qt::Key_T)),
       thisDeal_(DealAction(this, "ThisDeal", QT_TRANSLATE_NOOP("Deals", "Deal number"), Qt::Key_D)),
       copyGame_(DealAction(this, "CopyGame", QT_TRANSLATE_NOOP("Deals", "Copy game"), Qt::CTRL | Qt::Key_C)),
-      statistics_(MakeAction(this, "ShowStatistics", QT_TRANSLATE_NOOP("Statistics", "Statistics"), {}, "Statistics")),
+      statistics_(
+          MakeAction(this, "ShowStatistics", QT_TRANSLATE_NOOP("Statistics", "Statistics"), Qt::Key_I, "Statistics")),
       ways_{MenuAction(this, "NewClassic", QT_TRANSLATE_NOOP("Menu", "New Classic game"), Qt::CTRL | Qt::Key_1),
             MenuAction(this, "NewTimed", QT_TRANSLATE_NOOP("Menu", "New Timed game"), Qt::CTRL | Qt::Key_2),
             MenuAction(this, "NewZen", QT_TRANSLATE_NOOP("Menu", "New Zen game"), Qt::CTRL | Qt::Key_3)},

@@ -20,7 +20,7 @@ namespace {
 
 enum class Action { None, Left, Right, Up, Down, Act, NewGame, Undo, Scheme1, Scheme2, Scheme3, Help, Exit, Hint, Sound, Symbols,
                     Speed, Menu, Pause, Classic, Timed, Zen, ZoomIn, ZoomOut, ZoomReset, FullScreen, LeaveFullScreen,
-                    ThisDeal, CopyGame };
+                    DealNumber, TodaysDeal, ThisDeal, CopyGame, Statistics };
 
 struct Binding {
     int key;
@@ -48,7 +48,9 @@ constexpr Binding Bindings[] = {
     {Qt::Key_Plus, true, Action::ZoomIn},    {Qt::Key_Equal, true, Action::ZoomIn},
     {Qt::Key_Minus, true, Action::ZoomOut},  {Qt::Key_0, true, Action::ZoomReset},
     {Qt::Key_F11, false, Action::FullScreen}, {Qt::Key_Escape, false, Action::LeaveFullScreen},
+    {Qt::Key_G, false, Action::DealNumber},  {Qt::Key_T, false, Action::TodaysDeal},
     {Qt::Key_D, false, Action::ThisDeal},    {Qt::Key_C, true, Action::CopyGame},
+    {Qt::Key_I, false, Action::Statistics},
 };
 
 Action ActionOf(const QKeyEvent& event)
@@ -173,8 +175,11 @@ bool KeyboardPlay::HandleKey(const QKeyEvent& event)
             if (attached_ && attached_->visibility() == QWindow::FullScreen)
                 commands_.FullScreen()->trigger();
             break;
+        case Action::DealNumber: commands_.DealNumber()->trigger(); break;
+        case Action::TodaysDeal: commands_.TodaysDeal()->trigger(); break;
         case Action::ThisDeal: commands_.ThisDeal()->trigger(); break;
         case Action::CopyGame: commands_.CopyGame()->trigger(); break;
+        case Action::Statistics: commands_.Statistics()->trigger(); break;
         case Action::None: break;
         }
     });

@@ -4,7 +4,9 @@
 // shortcuts do what their buttons do (N or F2 new game; U, Backspace or
 // Ctrl+Z undo; 1 to 3 schemes; F1 help; Ctrl+Q exit; H hint; M sound; S symbols;
 // the Menu key or Shift+F10 the menu; P pause; Ctrl+1 to 3 a new game in a way;
-// Ctrl+plus, Ctrl+minus and Ctrl+0 zoom; F11 full screen, left by F11 or Esc).
+// Ctrl+plus, Ctrl+minus and Ctrl+0 zoom; F11 full screen, left by F11 or Esc;
+// G a deal by its number, T today's deal, D the deal's number said, Ctrl+C the
+// game copied, I the statistics).
 // It listens on the window itself, ahead of whichever control has the focus,
 // so keys meant for another window, such as the name dialog, never reach it;
 // only in a list of the table, reached by Tab, do the arrows stay the list's.

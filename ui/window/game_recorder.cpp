@@ -9,10 +9,16 @@
 
 namespace tumbaro {
 
-void GameRecorder::Started()
+void GameRecorder::Started(std::chrono::milliseconds before)
 {
     start_ = std::chrono::steady_clock::now();
+    before_ = before;
     recorded_ = false;
+}
+
+std::chrono::milliseconds GameRecorder::TimePlayed() const
+{
+    return before_ + std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_);
 }
 
 void GameRecorder::Replaced(Way played, const GameTally& tally, std::int32_t score)
@@ -34,7 +40,7 @@ void GameRecorder::Record(Way played, const GameTally& tally, std::int32_t score
     record.Moves = tally.Moves;
     record.Lines = tally.Lines;
     record.LongestCascade = tally.LongestCascade;
-    record.Seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
+    record.Seconds = std::chrono::duration_cast<std::chrono::seconds>(TimePlayed()).count();
     record.UndoUsed = tally.UndoUsed;
     record.Ended = ended;
     if (const auto problem = log_->Record(record))

@@ -16,8 +16,11 @@ class GameRecorder {
 public:
     explicit GameRecorder(std::optional<GameLog> log) : log_(std::move(log)) {}
 
-    // A game was dealt or resumed: its time runs from now.
-    void Started();
+    // A game was dealt, or resumed after `before` played in earlier runs: its
+    // time runs on from now.
+    void Started(std::chrono::milliseconds before = {});
+    // How long the game on the table has been played, earlier runs included.
+    std::chrono::milliseconds TimePlayed() const;
     void Ended(Way played, const GameTally& tally, std::int32_t score) { Record(played, tally, score, true); }
     // Another game takes this one's place; one without a move is not a game.
     void Replaced(Way played, const GameTally& tally, std::int32_t score);
@@ -27,6 +30,7 @@ private:
 
     std::optional<GameLog> log_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    std::chrono::milliseconds before_{};
     bool recorded_ = false;
 };
 

@@ -66,7 +66,7 @@ QFont WindowFont(const char* family, int pixelSize)
 TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), board_(new BoardView(this)), game_(*board_, *this),
       settingsFile_(std::move(settingsFile)), savedGame_(SavedGameFile::BesideStore(settingsFile_)),
-      swapSound_(this), questionBeep_(this)
+      keeper_(savedGame_, [this] { return recorder_->TimePlayed(); }), swapSound_(this), questionBeep_(this)
 {
     setObjectName(QStringLiteral("Tumbaro"));
     setWindowTitle(QStringLiteral("Tumbaro"));
@@ -120,7 +120,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     });
     ConnectCommands();
     ConnectDealCommands();
-    game_.KeepIn(&savedGame_);
+    game_.KeepIn(&keeper_);
 }
 
 TTumbaro::~TTumbaro() = default;
@@ -281,7 +281,7 @@ void TTumbaro::FormActivate()
     const auto saved = savedGame_.Load();
     if (saved) {
         game_.Resume(*saved);
-        recorder_->Started();
+        recorder_->Started(std::chrono::milliseconds(saved->TimePlayed));
         commands_->ShowDeal(saved->Tally.Deal);
         ways_->GameStarted(true);
     }

@@ -10,6 +10,7 @@
 #include "platform/swap_sound.h"
 #include "play/game.h"
 #include "stats/game_log.h"
+#include "ui/window/played_time_keeper.h"
 
 #include <QWidget>
 
@@ -142,6 +143,7 @@ private:
     Game game_;
     std::filesystem::path settingsFile_;
     SavedGameFile savedGame_;
+    PlayedTimeKeeper keeper_; // the game into savedGame_, with its time played
     SwapSound swapSound_;
     tumbaro::QuestionBeep questionBeep_;
     GameCommands* commands_ = nullptr;

@@ -154,6 +154,7 @@ void TTumbaro::BackgroundMouseDown(Qt::MouseButton button, QPoint position)
 void TTumbaro::closeEvent(QCloseEvent* event)
 {
     ending_->CompletePendingEntryOrLog(true);
+    keeper_.KeepTimeOf(game_);
     ways_->SetHeld(true);
     QWidget::closeEvent(event);
 }
@@ -193,8 +194,9 @@ void TTumbaro::Newgame(Way way)
 void TTumbaro::ReplaceGame(DealNumber deal, Way way)
 {
     recorder_->Replaced(game_.CurrentWay(), game_.Tally(), game_.State().Score);
-    game_.Deal(deal, way);
+    // Started first: the new deal is kept at once, with no time played yet.
     recorder_->Started();
+    game_.Deal(deal, way);
     commands_->ShowDeal(deal);
     ways_->GameStarted(false);
 }
@@ -202,6 +204,7 @@ void TTumbaro::ReplaceGame(DealNumber deal, Way way)
 void TTumbaro::Terminate()
 {
     ending_->CompletePendingEntry();
+    keeper_.KeepTimeOf(game_);
     ways_->SetHeld(true);
     AnimationTimer->stop();
     hide();
