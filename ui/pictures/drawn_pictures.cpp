@@ -3,10 +3,10 @@
 #include "picture_density.h"
 #include "picture_language.h"
 
-#include "tools/assetgen/ball_designs.h"
-#include "tools/assetgen/ball_symbols.h"
-#include "tools/assetgen/button_looks.h"
-#include "tools/assetgen/window_pictures.h"
+#include "drawing/ball_designs.h"
+#include "drawing/ball_symbols.h"
+#include "drawing/button_looks.h"
+#include "drawing/window_pictures.h"
 
 #include <QCoreApplication>
 
@@ -16,7 +16,7 @@
 
 namespace tumbaro {
 
-using namespace assetgen;
+using namespace drawing;
 
 namespace {
 
@@ -104,7 +104,9 @@ QImage UnmarkedControl(const QString& file, int density)
 
 int DrawnDensity(qreal ratio)
 {
-    return ratio > SharpDensity ? static_cast<int>(std::ceil(ratio - 1e-9)) : 0;
+    // A ratio a rounding off 2 is 2.
+    constexpr qreal Rounding = 1e-3;
+    return ratio > SharpDensity + Rounding ? static_cast<int>(std::ceil(ratio - Rounding)) : 0;
 }
 
 std::vector<QImage> DrawnList(const QString& name, const QString& folder, int density)

@@ -51,14 +51,16 @@ QImage StoredPicture(const QString& controlName, qreal ratio)
     const QString file = StoredFiles().value(controlName);
     if (file.isEmpty())
         return {};
-    if (const int density = DrawnDensity(ratio)) {
-        // The frame pieces are drawn once for all the controls that show them.
-        static QHash<QString, QImage> drawn;
-        static int drawnAt = 0;
-        if (drawnAt != density) {
-            drawn.clear();
-            drawnAt = density;
-        }
+    // Drawn once for all the controls that show them (the frame pieces), and
+    // let go once the screen wants another density.
+    static QHash<QString, QImage> drawn;
+    static int drawnAt = 0;
+    const int density = DrawnDensity(ratio);
+    if (drawnAt != density) {
+        drawn.clear();
+        drawnAt = density;
+    }
+    if (density) {
         QImage& picture = drawn[file];
         if (picture.isNull())
             picture = DrawnControl(file, density);

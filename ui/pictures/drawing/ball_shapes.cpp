@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 namespace {
 
@@ -328,4 +328,4 @@ QImage RenderBall(Shape shape, QSize size, const Design& design, double scale)
     return out;
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing
