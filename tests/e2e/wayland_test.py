@@ -10,7 +10,9 @@ coarse window enlarged, and the next move by clicks settles as the replay
 tool plays it. A second game started at scale 2 shows the sharp pictures
 from the first frame and plays a move from the keyboard that ends it; the
 scale goes back to 1 while the game-over question waits, and the question
-stays open until it is answered.
+stays open until it is answered. Started with --fullscreen, the game fills
+the output, its deal read at the scaled places, and Esc brings back the
+bare window.
 
 Usage: wayland_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
@@ -19,7 +21,7 @@ import sys
 import tempfile
 import time
 
-from wayland_session import OUTPUT, Sway, WaylandScreen, missing_tools
+from wayland_session import OUTPUT, Sway, WaylandFullScreen, WaylandScreen, missing_tools
 from xdisplay import (HEIGHT, WIDTH, Program, ball_pictures, frozen, load_picture, prepare_work, replay_moves,
                       samples, sharp_error, wait_for)
 
@@ -151,6 +153,30 @@ def start_at_scale_2(sway, game_binary, source, pictures, replay):
             print("scale 2 to 1 under the question: it stayed open, and its answer started the next game")
 
 
+def full_screen_at_start(sway, game_binary, source, plain, replay):
+    """`tumbaro --fullscreen` fills the output at scale 1, shows its deal at
+    the zoomed places, and Esc brings the bare window back."""
+    deal, *_ = replay_moves(replay, FROZEN)
+    sway.command("output", OUTPUT, "scale", 1)
+    output = sway.query("get_outputs")[0]["rect"]
+    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
+        prepare_work(source, work)
+        with Program(frozen(FROZEN, [game_binary, "--fullscreen"]), work, sway.client_env(work)) as game:
+            assert wait_for(lambda: (node := sway.window(game))["fullscreen_mode"] == 1 and node["rect"] == output), \
+                game.failure(f"the window never filled the output {output}: {sway.node(game)}")
+            screen = WaylandFullScreen(sway, game)
+            balls = [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}@2x.png"),
+                                          (round(51 * screen.zoom), round(50 * screen.zoom)))) for k in range(8)]
+            screen.wait_board(balls, deal, f"--fullscreen at {screen.zoom:.0%}: the deal of the frozen second")
+            print(f"--fullscreen fills the {output['width']} x {output['height']} output at {screen.zoom:.0%}, "
+                  "its deal read at the zoomed places")
+            sway.keys(["Escape"])
+            # Read as the bare window, at its own place and size.
+            assert wait_for(lambda: sway.window(game)["fullscreen_mode"] == 0), game.failure("Esc left full screen on")
+            WaylandScreen(sway, game).wait_board(plain, deal, "after Esc: the bare window's deal")
+            print(f"Esc brings back the bare {WIDTH} x {HEIGHT} window with the same deal")
+
+
 def main():
     missing = missing_tools()
     if missing:
@@ -163,6 +189,7 @@ def main():
     with Sway(RESOLUTION) as sway:
         scale_change_under_play(sway, game_binary, source, pictures, replay)
         start_at_scale_2(sway, game_binary, source, pictures, replay)
+        full_screen_at_start(sway, game_binary, source, pictures[0], replay)
 
 
 if __name__ == "__main__":

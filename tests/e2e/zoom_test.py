@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The zoom on a real X server: a window too tall for a laptop screen at 1.5
-opens whole and playable; F11 and Esc; 150 % at scale 1 is scale 1.5's picture.
+opens whole and playable; F11 and Esc; 150 % and 200 % at scale 1 are the
+pictures of scales 1.5 and 2.
 Usage: zoom_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR"""
 import contextlib
 import os
@@ -86,15 +87,17 @@ def full_screen(paths):
     print("F11 fills a 1920 x 1080 screen, a drag and a click move at the scaled places, Esc brings the window back")
 
 
-def shot_at(paths, scale, zoom_keys):
+def shot_at(paths, scale, zoom_keys, shown):
+    """The window at a desktop `scale` after `zoom_keys` steps in, `shown`
+    device pixels a layout pixel."""
     with game_on(paths, LARGE_SCREEN, scale) as (game, (deal, *_)):
         window = game.keyboard_window("^Tumbaro$")
         for _ in range(zoom_keys):
             before = window_geometry(game.env, window)["WIDTH"]
             run(["xdotool", "key", "ctrl+plus"], env=game.env)
             window = new_window(game, lambda g: g.get("WIDTH", 0) > before)
-        screen = Screen(game, 1.5)
-        screen.wait_board(balls_at(paths[2], 1.5), deal, f"at scale {scale} after {zoom_keys} zoom steps")
+        screen = Screen(game, shown)
+        screen.wait_board(balls_at(paths[2], shown), deal, f"at scale {scale} after {zoom_keys} zoom steps")
         return screen.shot()
 
 
@@ -102,11 +105,15 @@ def main():
     paths = list(map(os.path.abspath, sys.argv[1:4]))
     fits_the_laptop(paths)
     full_screen(paths)
-    # A display each: one game's window never meets the next.
-    shots = [shot_at(paths, 1.5, 0), shot_at(paths, 1, 2)]
-    differing = sum(a != b for a, b in zip(*shots))
-    assert len(shots[0]) == len(shots[1]) and differing == 0, f"150 % at scale 1 differs from 1.5 in {differing} values"
-    print("150 % at a desktop scale of 1 draws the very picture a desktop scale of 1.5 draws")
+    # A display each: one game's window never meets the next. A desktop scale
+    # and the zoom steps that give it at scale 1 draw the very same pixels.
+    for scale, steps in ((1.5, 2), (2, 4)):
+        shots = [shot_at(paths, scale, 0, scale), shot_at(paths, 1, steps, scale)]
+        differing = sum(a != b for a, b in zip(*shots))
+        zoom = f"{round(100 * scale)} %"
+        assert len(shots[0]) == len(shots[1]) and differing == 0, \
+            f"{zoom} at scale 1 differs from scale {scale} in {differing} values"
+        print(f"{zoom} at a desktop scale of 1 draws the very picture a desktop scale of {scale} draws")
 
 
 if __name__ == "__main__":

@@ -6,6 +6,8 @@
 
 namespace tumbaro::assetgen {
 
+using namespace drawing;
+
 namespace {
 
 // Each icon is drawn this many times larger and then averaged down, which

@@ -16,6 +16,8 @@
 
 namespace tumbaro::assetgen {
 
+using namespace drawing;
+
 namespace {
 
 void MakeFolder(const QString& path)

@@ -42,7 +42,13 @@ QImage LoadJpegForScreen(const QString& path, qreal ratio)
     if (!WantsSharpPictures(ratio) || !QFile::exists(SharpName(path)))
         return picture;
     try {
-        return LoadJpeg(SharpName(path), SharpDensity);
+        QImage sharp = LoadJpeg(SharpName(path), SharpDensity);
+        // A background is a photograph of its own, with nothing to draw it
+        // from: a finer screen gets the largest one fitted here, so only the
+        // size on show is kept.
+        if (ratio > SharpDensity)
+            sharp = FittedTo(sharp, sharp.deviceIndependentSize().toSize(), ratio);
+        return sharp;
     } catch (const GameError&) {
         return picture;
     }

@@ -2,8 +2,9 @@
 // Pictures for screens of any pixel density. Every picture the game carries
 // comes twice: as laid out ("name.png") and with twice the pixels each way
 // ("name@2x.png" beside it, Qt's convention). A screen of ratio 1 draws only
-// the first; any higher ratio draws the second, scaled to fit when the ratio
-// is not 2, so a picture is never enlarged from the coarse one.
+// the first; a ratio up to 2 the second, scaled to fit below 2, so a picture
+// is never enlarged from the coarse one; a finer screen has them drawn for it
+// (drawn_pictures.h).
 
 #include <QImage>
 #include <QString>
@@ -31,7 +32,8 @@ QString SharpName(const QString& path);
 // Loads the JPEG file `path` with every rule and error of LoadJpegFile; on a
 // screen that wants sharp pictures, its "@2x" file is drawn instead when it
 // is there and sound, and quietly not otherwise. The picture is marked with
-// the density it was drawn for.
+// the density it was drawn for; above a ratio of 2 the "@2x" one is fitted to
+// the ratio.
 QImage LoadJpegForScreen(const QString& path, qreal ratio);
 
 } // namespace tumbaro

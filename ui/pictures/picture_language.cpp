@@ -14,6 +14,8 @@ QString& Language()
 
 void SetPictureLanguage(const QString& code) { Language() = code; }
 
+const QString& PictureLanguage() { return Language(); }
+
 QString InPictureLanguage(const QString& path)
 {
     if (Language().isEmpty())

@@ -10,6 +10,7 @@ namespace tumbaro {
 // The language whose pictures the window shows from now on; empty for
 // English. Its pictures must be registered as resources already.
 void SetPictureLanguage(const QString& code);
+const QString& PictureLanguage();
 
 // The language's drawing of the resource picture `path` (":/controls/...",
 // ":/lists/..."), or `path` itself where it has none.

@@ -1,5 +1,6 @@
 #include "picture_list.h"
 
+#include "drawn_pictures.h"
 #include "picture_density.h"
 #include "picture_language.h"
 #include "stored_pictures.h"
@@ -38,7 +39,15 @@ QImage PictureList::Picture(int k, qreal ratio) const
     if (k < 0 || k >= Count())
         return {};
     if (WantsSharpPictures(ratio)) {
+        // Drawn for this very ratio where the sharp set is too coarse for it.
+        const int density = DrawnDensity(ratio);
+        if (const qreal drawnFor = density ? ratio : SharpDensity; sharpFor_ != drawnFor) {
+            std::fill(sharp_.begin(), sharp_.end(), QImage());
+            sharpFor_ = drawnFor;
+        }
         QImage& sharp = sharp_[static_cast<std::size_t>(k)];
+        if (sharp.isNull() && density)
+            DrawAll(density, ratio);
         if (sharp.isNull()) {
             RegisterSharpPictures();
             sharp = MaskedPicture(ReadPng(SharpName(InPictureLanguage(PicturePath(objectName(), k, folder_)))));
@@ -51,6 +60,17 @@ QImage PictureList::Picture(int k, qreal ratio) const
     if (picture.isNull())
         picture = TransparentByBottomLeft(ReadPng(InPictureLanguage(PicturePath(objectName(), k, folder_))));
     return picture;
+}
+
+void PictureList::DrawAll(int density, qreal ratio) const
+{
+    // One drawing serves the whole list: a board shows every design at once.
+    const std::vector<QImage> drawn = DrawnList(objectName(), folder_, density);
+    if (drawn.size() != sharp_.size())
+        return;
+    for (std::size_t k = 0; k < drawn.size(); ++k)
+        if (sharp_[k].isNull())
+            sharp_[k] = FittedTo(MaskedPicture(drawn[k]), size_, ratio);
 }
 
 void PictureList::SetFolder(const QString& folder)

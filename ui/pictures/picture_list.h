@@ -27,7 +27,8 @@ public:
     // in Format_ARGB32_Premultiplied; a null image unless 0 <= k < Count().
     // For a screen of `ratio` that wants sharp pictures it is the "@2x"
     // drawing with a device pixel ratio of 2 (its own transparency kept where
-    // it has one), or the plain one where that is missing.
+    // it has one), or the plain one where that is missing; above a ratio of
+    // 2 it is drawn for that ratio (drawn_pictures.h).
     QImage Picture(int k, qreal ratio = 1.0) const;
 
     // Draws from the same list under the resource folder `folder` ("symbols/"),
@@ -36,11 +37,15 @@ public:
     void SetFolder(const QString& folder);
 
 private:
+    void DrawAll(int density, qreal ratio) const;
+
     // Each decoded and masked on its first use, then kept: a start-up draws
     // from two of the eight lists, and drawing then costs nothing extra. A
     // screen draws from one of the two sets only.
     mutable std::vector<QImage> pictures_;
+    // For one ratio at a time: the "@2x" set's, or those drawn for a finer one.
     mutable std::vector<QImage> sharp_;
+    mutable qreal sharpFor_ = 0;
     QSize size_;
     QString folder_;
 };

@@ -1,5 +1,6 @@
 #include "stored_pictures.h"
 
+#include "drawn_pictures.h"
 #include "jpeg_loader.h"
 #include "picture_density.h"
 #include "picture_language.h"
@@ -50,6 +51,22 @@ QImage StoredPicture(const QString& controlName, qreal ratio)
     const QString file = StoredFiles().value(controlName);
     if (file.isEmpty())
         return {};
+    // Drawn once for all the controls that show them (the frame pieces), and
+    // let go once the screen wants another density.
+    static QHash<QString, QImage> drawn;
+    static int drawnAt = 0;
+    const int density = DrawnDensity(ratio);
+    if (drawnAt != density) {
+        drawn.clear();
+        drawnAt = density;
+    }
+    if (density) {
+        QImage& picture = drawn[file];
+        if (picture.isNull())
+            picture = DrawnControl(file, density);
+        if (!picture.isNull())
+            return picture;
+    }
     const QString path = InPictureLanguage(":/controls/" + file);
     if (WantsSharpPictures(ratio)) {
         RegisterSharpPictures();

@@ -13,7 +13,8 @@ namespace tumbaro {
 // A null image for a control that stores none. The picture comes as stored;
 // controls drawn transparent pass it through TransparentByBottomLeft. For a
 // screen of `ratio` that wants sharp pictures it is the "@2x" drawing, with a
-// device pixel ratio of 2, where there is one.
+// device pixel ratio of 2, where there is one; above a ratio of 2, drawn at
+// the next whole density up (drawn_pictures.h).
 QImage StoredPicture(const QString& controlName, qreal ratio = 1.0);
 
 // A copy in Format_ARGB32_Premultiplied in which every pixel of the colour of

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 Rgb Hex(std::uint32_t rgb)
 {
@@ -115,4 +115,4 @@ QRgb ToBallPixel(Rgb c)
     return qRgb(channel(c.r), channel(c.g), channel(c.b));
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

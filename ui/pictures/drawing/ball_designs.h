@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 struct SchemeDesigns {
     Shape shape;
@@ -21,4 +21,4 @@ SchemeDesigns DesignsOfScheme(int scheme);
 Design SchemeButtonDesign(int scheme);
 Shape ShapeOfScheme(int scheme);
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QString>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 // An empty `word` draws the English one; another is fitted to the same box,
 // in a font that has its letters.
@@ -20,4 +20,4 @@ QImage FrameCorner(int density = 1);       // Image5..Image8: 17 x 17
 QImage WindowIcon(int density = 1);        // 32 x 32, 16 colours, transparent ground
 QImage Background(int scheme, int density = 1);  // b1.jpg .. b3.jpg: 800 x 600
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 namespace {
 
@@ -187,4 +187,4 @@ QImage Background(int scheme, int density)
     });
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

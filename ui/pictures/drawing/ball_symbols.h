@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 inline constexpr int SymbolCount = 8;
 
@@ -16,4 +16,4 @@ inline constexpr int SymbolCount = 8;
 // fully, above it with a transparent surround.
 QImage WithSymbol(const QImage& ball, int design, int density);
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

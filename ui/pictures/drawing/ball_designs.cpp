@@ -2,7 +2,7 @@
 
 #include <numbers>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 namespace {
 
@@ -256,4 +256,4 @@ Design SchemeButtonDesign(int scheme)
     }
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

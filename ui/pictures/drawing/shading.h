@@ -1,5 +1,5 @@
 #pragma once
-// Small deterministic maths for the asset generator: vectors, hash noise and
+// Small deterministic maths for drawing the pictures: vectors, hash noise and
 // colour mixing. Everything is a pure function of its inputs (no clock, no
 // global random state), so every run draws the same pixels.
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 struct Vec3 {
     double x = 0, y = 0, z = 0;
@@ -54,4 +54,4 @@ double CellHash(Vec3 p, std::uint32_t seed);
 // surround, so every channel stops at 254.
 QRgb ToBallPixel(Rgb c);
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 namespace {
 
@@ -142,4 +142,4 @@ QImage WithSymbol(const QImage& ball, int design, int density)
     return out.convertToFormat(ball.format());
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

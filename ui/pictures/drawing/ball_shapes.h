@@ -10,7 +10,7 @@
 #include <QSize>
 #include <functional>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 enum class Shape { Sphere, Cone, Ring };
 
@@ -50,4 +50,4 @@ inline QImage RenderBallAt(int density, Shape shape, QSize size, const Design& d
     return density == 1 ? RenderBall(shape, size, design, scale) : RenderSmoothBall(shape, size, design, density, scale);
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

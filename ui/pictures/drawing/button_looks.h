@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 std::vector<QImage> SchemeButtonLooks(int density = 1);  // six pictures, 41 x 41
 std::vector<QImage> OtherButtonLooks(int density = 1);   // eight pictures, 61 x 49
@@ -21,4 +21,4 @@ QImage SchemeButtonPicture(int scheme, int density = 1);  // Image11 (40 x 41), 
 QImage ExitSign(bool pressed, int density = 1);           // 25 x 25, filling its whole square
 QImage HelpPicture(int density = 1);                      // 25 x 25, red question mark on white
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 namespace {
 
@@ -225,9 +225,11 @@ QImage RenderSmoothBall(Shape shape, QSize size, const Design& design, int densi
 {
     const Framing frame = FrameOf(shape, size, density, scale);
     const int w = size.width() * density, h = size.height() * density;
-    // Four by four samples a device pixel: the share that hits the ball is its
-    // opacity, the mean of their shading its colour.
-    constexpr int Samples = 4;
+    // At least eight samples a layout pixel each way (four by four a device
+    // pixel at density 2, fewer at finer ones, whose pixels are drawn while
+    // the game waits): the share that hits the ball is its opacity, the mean
+    // of their shading its colour.
+    const int Samples = (8 + density - 1) / density;
     std::vector<double> coverage(static_cast<size_t>(w * h), 0.0);
     std::vector<Rgb> colour(static_cast<size_t>(w * h));
     for (int py = 0; py < h; ++py)
@@ -326,4 +328,4 @@ QImage RenderBall(Shape shape, QSize size, const Design& design, double scale)
     return out;
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

@@ -13,7 +13,7 @@
 #include <QStringList>
 #include <functional>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 // Pixel colour of a letter at (x, y); `top` and `bottom` bound the glyphs' rows.
 using LetterFill = std::function<Rgb(double x, double y, double top, double bottom)>;
@@ -40,4 +40,4 @@ QPainterPath FittedWord(const QString& word, const QStringList& families, int pi
 // The scale FittedText applies to `text` in `font` for `box`.
 double FittedScale(const QString& text, const QFont& font, const QRectF& box);
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <stdexcept>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 QFont LetterFont(const QString& family, int pixelSize)
 {
@@ -110,4 +110,4 @@ void PaintCutout(QImage& image, const QPainterPath& path, const LetterFill& fill
         }
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing

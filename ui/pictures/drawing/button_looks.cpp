@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace tumbaro::assetgen {
+namespace tumbaro::drawing {
 
 namespace {
 
@@ -200,4 +200,4 @@ QImage HelpPicture(int density)
     return QuestionOnWhite({25, 25}, red, red * 0.5, density);
 }
 
-} // namespace tumbaro::assetgen
+} // namespace tumbaro::drawing
