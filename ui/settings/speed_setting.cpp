@@ -1,6 +1,7 @@
 #include "ui/settings/speed_setting.h"
 
 #include "platform/registry_store.h"
+#include "platform/stored_value.h"
 #include "ui/settings/desktop_motion.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 
 #include <array>
-#include <exception>
 #include <optional>
 
 namespace tumbaro {
@@ -27,37 +27,21 @@ constexpr int NotePixelSize = 16;
 // The stored names, in the order F steps through them.
 constexpr std::array<const char*, 3> StoredNames{"Normal", "Fast", "Instant"};
 
-struct KeyCloser {
-    Registry& registry;
-    ~KeyCloser() { registry.CloseKey(); }
-};
-
 // Nothing when no speed was ever chosen, or the store holds something else:
 // then the game plays at the desktop's wish.
 std::optional<Speed> ReadSpeed(Registry& registry)
 {
-    KeyCloser closer{registry};
-    try {
-        if (!registry.OpenKeyForReading(SchemeKey))
-            return std::nullopt;
-        const std::string stored = registry.ReadString(SpeedValueName);
-        for (std::size_t i = 0; i < StoredNames.size(); ++i)
-            if (stored == StoredNames[i])
-                return static_cast<Speed>(i);
-    } catch (const std::exception&) {
-    }
+    const auto stored = ReadStoredString(registry, SchemeKey, SpeedValueName);
+    for (std::size_t i = 0; stored && i < StoredNames.size(); ++i)
+        if (*stored == StoredNames[i])
+            return static_cast<Speed>(i);
     return std::nullopt;
 }
 
 void StoreSpeed(Registry& registry, Speed speed)
 {
-    KeyCloser closer{registry};
-    try {
-        if (registry.OpenKey(SchemeKey, true))
-            registry.WriteString(SpeedValueName, StoredNames[static_cast<std::size_t>(speed)]);
-    } catch (const std::exception&) {
-        // A store that can't be written keeps the choice for this run only.
-    }
+    // A store that can't be written keeps the choice for this run only.
+    StoreString(registry, SchemeKey, SpeedValueName, StoredNames[static_cast<std::size_t>(speed)]);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "ui/settings/symbols_switch.h"
 
 #include "platform/registry_store.h"
+#include "platform/stored_value.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/settings/scheme_setting.h"
 
-#include <exception>
 
 namespace tumbaro {
 
@@ -12,33 +12,9 @@ namespace {
 
 constexpr char SymbolsValueName[] = "Symbols";
 
-struct KeyCloser {
-    Registry& registry;
-    ~KeyCloser() { registry.CloseKey(); }
-};
-
 // Only a plain "1" means on: a missing value, a store that can't be read or
 // a value of another kind leave the balls as they always were.
-bool ReadSymbolsOn(Registry& registry)
-{
-    KeyCloser closer{registry};
-    try {
-        return registry.OpenKeyForReading(SchemeKey) && registry.ReadString(SymbolsValueName) == "1";
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-void StoreSymbolsOn(Registry& registry, bool on)
-{
-    KeyCloser closer{registry};
-    try {
-        if (registry.OpenKey(SchemeKey, true))
-            registry.WriteString(SymbolsValueName, on ? "1" : "0");
-    } catch (const std::exception&) {
-        // A store that can't be written keeps the choice for this run only.
-    }
-}
+bool ReadSymbolsOn(Registry& registry) { return ReadStoredString(registry, SchemeKey, SymbolsValueName) == "1"; }
 
 } // namespace
 
@@ -57,7 +33,8 @@ void SymbolsSwitch::Toggle()
 {
     on_ = !on_;
     Registry registry(settingsFile_);
-    StoreSymbolsOn(registry, on_);
+    // A store that can't be written keeps the choice for this run only.
+    StoreString(registry, SchemeKey, SymbolsValueName, on_ ? "1" : "0");
     Apply();
 }
 

@@ -1,9 +1,9 @@
 #include "ui/settings/way_setting.h"
 
 #include "platform/registry_store.h"
+#include "platform/stored_value.h"
 #include "ui/settings/scheme_setting.h"
 
-#include <exception>
 #include <string>
 
 namespace tumbaro {
@@ -17,15 +17,8 @@ constexpr char WayValueName[] = "Way";
 Way ReadWay(const std::filesystem::path& settingsFile)
 {
     Registry registry(settingsFile);
-    Way way = Way::Classic;
-    try {
-        if (registry.OpenKeyForReading(SchemeKey))
-            way = WayNamed(registry.ReadString(WayValueName)).value_or(Way::Classic);
-    } catch (const std::exception&) {
-        // a value of the wrong type says nothing about the way
-    }
-    registry.CloseKey();
-    return way;
+    const auto stored = ReadStoredString(registry, SchemeKey, WayValueName);
+    return stored ? WayNamed(*stored).value_or(Way::Classic) : Way::Classic;
 }
 
 bool StoreWay(const std::filesystem::path& settingsFile, Way way)
@@ -33,16 +26,7 @@ bool StoreWay(const std::filesystem::path& settingsFile, Way way)
     if (ReadWay(settingsFile) == way)
         return true;
     Registry registry(settingsFile);
-    bool stored = false;
-    try {
-        if (registry.OpenKey(SchemeKey, true)) {
-            registry.WriteString(WayValueName, std::string(WayName(way)));
-            stored = true;
-        }
-    } catch (const std::exception&) {
-    }
-    registry.CloseKey();
-    return stored;
+    return StoreString(registry, SchemeKey, WayValueName, std::string(WayName(way)));
 }
 
 } // namespace tumbaro

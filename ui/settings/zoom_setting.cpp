@@ -1,11 +1,11 @@
 #include "ui/settings/zoom_setting.h"
 
 #include "platform/registry_store.h"
+#include "platform/stored_value.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/zoom/zoom_steps.h"
 
 #include <charconv>
-#include <exception>
 #include <string>
 
 namespace tumbaro {
@@ -14,39 +14,22 @@ namespace {
 
 constexpr char ZoomValueName[] = "Zoom";
 
-struct KeyCloser {
-    Registry& registry;
-    ~KeyCloser() { registry.CloseKey(); }
-};
-
 } // namespace
 
 int ReadZoom(Registry& registry)
 {
-    KeyCloser closer{registry};
-    try {
-        if (!registry.OpenKeyForReading(SchemeKey))
-            return NormalZoom;
-        const std::string text = registry.ReadString(ZoomValueName);
-        int zoom = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), zoom);
-        if (error != std::errc() || end != text.data() + text.size() || zoom < SmallestZoom || zoom > LargestZoom)
-            return NormalZoom;
-        return zoom;
-    } catch (const std::exception&) {
+    const std::string text = ReadStoredString(registry, SchemeKey, ZoomValueName).value_or("");
+    int zoom = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), zoom);
+    if (error != std::errc() || end != text.data() + text.size() || zoom < SmallestZoom || zoom > LargestZoom)
         return NormalZoom;
-    }
+    return zoom;
 }
 
 void StoreZoom(Registry& registry, int zoom)
 {
-    KeyCloser closer{registry};
-    try {
-        if (registry.OpenKey(SchemeKey, true))
-            registry.WriteString(ZoomValueName, std::to_string(zoom));
-    } catch (const std::exception&) {
-        // Kept for this run only.
-    }
+    // Kept for this run only where the store can't be written.
+    StoreString(registry, SchemeKey, ZoomValueName, std::to_string(zoom));
 }
 
 } // namespace tumbaro
