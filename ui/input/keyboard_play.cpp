@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
@@ -98,6 +99,11 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event)
         // A key during the hint ends it before the key does anything.
         hint_.Cancel();
         return HandleKey(static_cast<const QKeyEvent&>(*event));
+    case QEvent::ContextMenu:
+        // The Menu key opens the game's menu. The context menu Qt also makes
+        // of that key, for the control with the focus, would open under it
+        // and keep the keyboard once the game's menu has closed.
+        return static_cast<const QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
     case QEvent::FocusIn:
         // The window is back, after a dialog or another program: the control
         // with the focus is told first, then the cursor's cell again, so that
