@@ -12,10 +12,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <poll.h>
@@ -67,18 +67,17 @@ QSet<QString> StreamNumbers(const PulseServer& server)
 
 TEST(Sounds, ReachTheServerOnceItAnswersOneStreamEachFollowingTheSwapFile)
 {
-    if (!PulseServer::Installed()) GTEST_SKIP() << "pulseaudio is not installed";
+    if (QStandardPaths::findExecutable("pulseaudio").isEmpty()) GTEST_SKIP() << "pulseaudio is not installed";
     InFolder folder;
     ASSERT_TRUE(QFile::copy(ShippedSwapSound, folder.Path("CHANGE.WAV")));
     PulseServer server;
-    server.PointClientsHere();
     SwapSound swap;
     QuestionBeep beep;
     swap.Play(); // no server yet: silence, and the next play tries again
     beep.Play();
     ASSERT_TRUE(server.Start());
     // A suspended sink holds every stream it is given, so each can be seen.
-    server.Suspend(true);
+    server.Pactl({"suspend-sink", "tumbaro_test", "1"});
 
     const QStringList withFile{"CHANGE.WAV", "question.wav"}, withDefault{"default.wav", "question.wav"};
     const auto playBoth = [&] { swap.Play(); beep.Play(); };
@@ -103,7 +102,7 @@ TEST(Sounds, ReachTheServerOnceItAnswersOneStreamEachFollowingTheSwapFile)
     EXPECT_TRUE(PlaysAfresh(server, playBoth, withFile));
 
     // Played out, every stream is closed, and what was played is heard.
-    server.Suspend(false);
+    server.Pactl({"suspend-sink", "tumbaro_test", "0"});
     EXPECT_TRUE(WaitFor([&] { return server.Streams().isEmpty(); })) << server.Streams().join(", ").toStdString();
     EXPECT_TRUE(server.Hears([&] { swap.Play(); })) << "the swap sound";
     EXPECT_TRUE(server.Hears([&] { beep.Play(); })) << "the question beep";
@@ -124,10 +123,7 @@ TEST(Sounds, WithoutAnAnsweringServerStaySilentAndNeverWait)
                 && ::listen(listener, 8) == 0);
 
     // What the player says, if anything, goes to standard error.
-    std::fflush(stderr);
-    const int savedError = ::dup(STDERR_FILENO);
-    FILE* said = std::tmpfile();
-    ::dup2(::fileno(said), STDERR_FILENO);
+    ::testing::internal::CaptureStderr();
     for (const QString& server : {folder.Path("nothing"), silent}) {
         setenv("PULSE_SERVER", ("unix:" + server).toLocal8Bit().constData(), 1);
         QElapsedTimer clock;
@@ -147,13 +143,6 @@ TEST(Sounds, WithoutAnAnsweringServerStaySilentAndNeverWait)
         } // and ending them must not wait for the server either
         EXPECT_LT(clock.elapsed(), QuickBound) << server.toStdString();
     }
-    std::fflush(stderr);
-    ::dup2(savedError, STDERR_FILENO);
-    ::close(savedError);
-    std::string words(static_cast<std::size_t>(std::ftell(said)), '\0');
-    std::rewind(said);
-    words.resize(std::fread(words.data(), 1, words.size(), said));
-    EXPECT_EQ(words, "") << "a silent game says nothing";
-    std::fclose(said);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "a silent game says nothing";
     ::close(listener);
 }

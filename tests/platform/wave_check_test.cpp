@@ -11,6 +11,7 @@
 #include <QtEndian>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 using namespace tumbaro;
 
@@ -43,11 +44,7 @@ TEST(WaveCheck, OnlyCompleteKnownFormatsPassAndTheirSamplesAreFound)
     const qint64 samples = wav.size() - 44;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sound.wav"));
-    struct Found {
-        SampleFormat format;
-        std::uint32_t channels;
-        qint64 offset, size;
-    };
+    using Found = std::tuple<SampleFormat, std::uint32_t, qint64, qint64>; // format, channels, data offset, size
     const struct {
         const char* what;
         std::function<void(QByteArray&)> change;
@@ -78,13 +75,9 @@ TEST(WaveCheck, OnlyCompleteKnownFormatsPassAndTheirSamplesAreFound)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
         file.close();
         const std::optional<WaveLayout> layout = ExamineWave(path);
-        ASSERT_EQ(layout.has_value(), c.found.has_value()) << c.what;
-        if (!layout) continue;
-        EXPECT_EQ(layout->format, c.found->format) << c.what;
-        EXPECT_EQ(layout->rate, 22050u) << c.what;
-        EXPECT_EQ(layout->channels, c.found->channels) << c.what;
-        EXPECT_EQ(layout->dataOffset, c.found->offset) << c.what;
-        EXPECT_EQ(layout->dataSize, c.found->size) << c.what;
+        EXPECT_EQ(layout ? std::optional(Found{layout->format, layout->channels, layout->dataOffset, layout->dataSize})
+                         : std::nullopt, c.found) << c.what;
+        EXPECT_TRUE(!layout || layout->rate == 22050u) << c.what;
     }
     EXPECT_FALSE(IsPlayableWave(folder.filePath(QStringLiteral("missing.wav"))) || IsPlayableWave(folder.path()));
 }

@@ -28,7 +28,7 @@ TEST_F(WholeGame, EveryMoveSettlesDrawnAsTheBoardAndUndoTakesItAllBack)
         const int cascades = game.LastMove().Cascades;
         // One report per move, once it has settled: every line in the order
         // it went, cascade by cascade, adding up to the points the move made.
-        ASSERT_EQ(screen.settled.size(), 1u) << "move " << move;
+        ASSERT_EQ(screen.settled.size(), 1u) << "move " << move << ": " << TextOf(game.State().GameBoard);
         std::int32_t points = 0;
         int cascade = 0;
         for (const RemovedLine& line : screen.settled[0]) {
