@@ -14,8 +14,8 @@ import sys
 import tempfile
 import time
 
-from xdisplay import Program, Screen, frozen, game_env, load_picture, prepare_work, private_display, \
-    refused_pair, replay_moves, run, samples, wait_for
+from xdisplay import (Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, refused_pair,
+                      replay_moves, run, wait_for)
 
 # The first move of this second's deal cascades three times.
 FROZEN = "2026-03-01 12:19:00"
@@ -84,7 +84,7 @@ def main():
     game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
     deal, [(move, settled)], _ = replay_moves(replay, FROZEN)
     refused = refused_pair(deal)
-    balls = [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}.png"))) for k in range(8)]
+    balls = ball_samples(source)
     # A busy machine only ever makes a move slower: the quickest of a few
     # runs is the game's own time.
     took = {}

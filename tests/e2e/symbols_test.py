@@ -11,22 +11,15 @@ import os
 import sys
 import tempfile
 
-from xdisplay import (Program, Screen, ball_pictures, frozen, game_env, load_picture, prepare_work,
-                      private_display, replay_moves, run, samples)
+from xdisplay import Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, replay_moves, run
 
 FROZEN = "2026-03-01 12:00:00"
 LARGE_SCREEN = (2048, 1536)  # room for the window at scale 2
 
 
-def symbol_samples(source, density):
-    return [samples(load_picture(os.path.join(source, "assets", "symbols", "Sxema1Big", f"{k}{density}.png")))
-            for k in range(8)]
-
-
 def symbols_at_scale(game_binary, source, output, deal, scale):
-    density = "@2x" if scale == 2 else ""
-    plain = [samples(ball) for ball in ball_pictures(source, density)]
-    marked = symbol_samples(source, density)
+    zoom = 2 if scale == 2 else None
+    plain, marked = ball_samples(source, zoom), ball_samples(source, zoom, "symbols/Sxema1Big")
     with tempfile.TemporaryDirectory(prefix="tumbaro-symbols-") as work, private_display(LARGE_SCREEN) as display:
         prepare_work(source, work)
         env = game_env(display, work)
@@ -52,7 +45,6 @@ def main():
     deal, _, _ = replay_moves(replay, FROZEN)
     for scale in (1, 2):
         symbols_at_scale(game_binary, source, output, deal, scale)
-    return 0
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@ import subprocess
 import tempfile
 
 from wayland_devices import Devices
-from xdisplay import BOARD, CELL, HEIGHT, PITCH, START_BOUND, WIDTH, Screen, run, stop_process, wait_for
+from xdisplay import BOARD, CELL, PITCH, START_BOUND, Screen, run, stop_process, wait_for
 
 TOOLS = ("sway", "swaymsg", "wtype", "grim", "convert", "identify")
 LIBRARIES = {"qt6-wayland": "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so",
@@ -173,6 +173,7 @@ class WaylandScreen(Screen):
 
     def __init__(self, sway, game, scale=1):
         self.sway, self.game, self.env, self.scale, self.seen = sway, game, game.env, scale, None
+        self.zoom, self.origin = scale, (0, 0)
         self.locate()
 
     def locate(self):
@@ -200,17 +201,3 @@ class WaylandScreen(Screen):
         self.locate()
         self.sway.click(*self.middle(r, c))
 
-
-class WaylandFullScreen(WaylandScreen):
-    """The game in full screen on an output of scale 1: the layout drawn at
-    the largest whole percent that fits the output, in its middle. Cells
-    are read in the output's pixels."""
-
-    def __init__(self, sway, game):
-        super().__init__(sway, game)
-        self.zoom = int(min(side / layout for side, layout in zip(self.size, (WIDTH, HEIGHT))) * 100 + 1e-6) / 100
-        self.origin = [(round(side / self.zoom) - layout) // 2 for side, layout in zip(self.size, (WIDTH, HEIGHT))]
-
-    def cell(self, r, c):
-        return (round(self.zoom * (self.origin[0] + BOARD[0] + PITCH * c)),
-                round(self.zoom * (self.origin[1] + BOARD[1] + PITCH * r)))

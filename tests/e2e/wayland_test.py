@@ -21,9 +21,9 @@ import sys
 import tempfile
 import time
 
-from wayland_session import OUTPUT, Sway, WaylandFullScreen, WaylandScreen, missing_tools
-from xdisplay import (HEIGHT, WIDTH, Program, ball_pictures, frozen, load_picture, prepare_work, replay_moves,
-                      samples, sharp_error, wait_for)
+from wayland_session import OUTPUT, Sway, WaylandScreen, missing_tools
+from xdisplay import (CELL, HEIGHT, WIDTH, Program, ball_pictures, ball_samples, frozen, load_picture, prepare_work,
+                      replay_moves, samples, wait_for)
 
 SKIPPED = 77
 FROZEN = "2026-03-01 12:00:00"
@@ -37,20 +37,36 @@ DRAG = (60, 40)
 # coarse window enlarged by the compositor misses by 2 to 6 on smooth balls.
 SHARP = 1
 RESCALE_BOUND = 1.0  # seconds from the scale change to the sharp pictures
+BACKGROUND_AT = (-8, -24)  # the background's place in the window
 
 
-def sharp_after(screen, board, sharp, back, since):
-    """The seconds from `since` to the first screenshot whose first row
-    shows the sharp balls of `board`, counted to the shot and not to the end
-    of its reading; None if none does within the wait."""
-    def sharp_shot():
+def sharp_error(screen, shot, r, c, ball, back, step=2):
+    """How far a cell of `shot` is from its sharp `ball` laid over the sharp
+    background `back`, as a mean colour difference over every `step`-th
+    pixel each way: the ordinary pictures enlarged miss by far more."""
+    (bw, _, rgba), (gw, _, background) = ball, back
+    (left, top), width = screen.cell(r, c), screen.geometry["WIDTH"]
+    bx, by, total, side = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1], 0, range(0, 2 * CELL, step)
+    for y, x in ((y, x) for y in side for x in side):
+        f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
+        total += sum(abs(shot[s + i] - (rgba[f + i] * rgba[f + 3] + background[g + i] * (255 - rgba[f + 3])) / 255)
+                     for i in range(3))
+    return total / (3 * len(side) ** 2)
+
+
+def every_cell_sharp(screen, board, sharp, back, what, since=None):
+    """Every cell of `board` is its sharp ball over the sharp background; with
+    `since`, the first row was so within RESCALE_BOUND of it, counted to the
+    shot that showed it and not to the end of its reading."""
+    def first_row():
         shot, taken = screen.shot(), time.monotonic()
-        if all(sharp_error(screen, shot, 0, c, sharp[board[0][c]], back, 3) < SHARP for c in range(8)):
-            return taken - since
-    return wait_for(sharp_shot)
-
-
-def every_cell_sharp(screen, board, sharp, back, what):
+        return all(sharp_error(screen, shot, 0, c, sharp[board[0][c]], back, 3) < SHARP for c in range(8)) and \
+            taken - since
+    if since is not None:
+        took = wait_for(first_row)
+        assert took and took < RESCALE_BOUND, screen.game.failure(
+            "the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + f" after {what}")
+        print(f"{what}: sharp pictures after {took:.2f} s")
     shot = screen.shot()
     worst = max(sharp_error(screen, shot, r, c, sharp[board[r][c]], back) for r in range(8) for c in range(8))
     assert worst < SHARP, screen.game.failure(f"{what}: a cell misses its sharp ball by {worst:.1f}")
@@ -109,11 +125,7 @@ def scale_change_under_play(sway, game_binary, source, pictures, replay):
             sway.command("output", OUTPUT, "scale", 2)
             changed = time.monotonic()
             screen = WaylandScreen(sway, game, 2)
-            took = sharp_after(screen, settled, sharp, back, changed)
-            assert took and took < RESCALE_BOUND, game.failure(
-                "the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + " after the scale change")
-            print(f"scale 1 to 2 under the running game: sharp pictures after {took:.2f} s")
-            every_cell_sharp(screen, settled, sharp, back, "after the scale change")
+            every_cell_sharp(screen, settled, sharp, back, "scale 1 to 2 under play", changed)
             screen.play(second, sharp_balls)
             screen.wait_board(sharp_balls, resettled, f"scale 2: {second} played by clicks after the change")
             print(f"scale 2: move {second} played by clicks settled as the replay tool plays it")
@@ -164,10 +176,9 @@ def full_screen_at_start(sway, game_binary, source, plain, replay):
         with Program(frozen(FROZEN, [game_binary, "--fullscreen"]), work, sway.client_env(work)) as game:
             assert wait_for(lambda: (node := sway.window(game))["fullscreen_mode"] == 1 and node["rect"] == output), \
                 game.failure(f"the window never filled the output {output}: {sway.node(game)}")
-            screen = WaylandFullScreen(sway, game)
-            balls = [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}@2x.png"),
-                                          (round(51 * screen.zoom), round(50 * screen.zoom)))) for k in range(8)]
-            screen.wait_board(balls, deal, f"--fullscreen at {screen.zoom:.0%}: the deal of the frozen second")
+            screen = WaylandScreen(sway, game)
+            screen.fill()
+            screen.wait_board(ball_samples(source, screen.zoom), deal, f"--fullscreen at {screen.zoom:.0%}: the deal of the frozen second")
             print(f"--fullscreen fills the {output['width']} x {output['height']} output at {screen.zoom:.0%}, "
                   "its deal read at the zoomed places")
             sway.keys(["Escape"])
@@ -184,7 +195,7 @@ def main():
         return SKIPPED
     game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
     sharp = ball_pictures(source, "@2x")
-    pictures = ([samples(ball) for ball in ball_pictures(source)], sharp, [samples(ball) for ball in sharp],
+    pictures = (ball_samples(source), sharp, [samples(ball) for ball in sharp],
                 load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg")))
     with Sway(RESOLUTION) as sway:
         scale_change_under_play(sway, game_binary, source, pictures, replay)

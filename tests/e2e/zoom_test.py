@@ -9,12 +9,11 @@ import subprocess
 import sys
 import tempfile
 
-from xdisplay import (BOARD, HEIGHT, PITCH, WIDTH, Program, Screen, drag, frozen, replay_moves, game_env, load_picture,
-                      prepare_work, private_display, run, samples, visible_windows, wait_for, window_geometry)
+from xdisplay import (Program, Screen, ball_samples, desktop_scale, drag, frozen, replay_moves, game_env, prepare_work,
+                      private_display, run, visible_windows, wait_for, window_geometry)
 
 FROZEN = "2026-03-01 12:00:00"
 LAPTOP, FULL_HD, LARGE_SCREEN = (1366, 768), (1920, 1080), (2048, 1536)
-GEOMETRY = ("X", "Y", "WIDTH", "HEIGHT")
 
 
 @contextlib.contextmanager
@@ -24,8 +23,7 @@ def game_on(paths, screen, scale):
     with tempfile.TemporaryDirectory(prefix="tumbaro-zoom-") as work, private_display(screen) as display:
         prepare_work(source, work)
         env = game_env(display, work)
-        run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
-             "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
+        desktop_scale(env, scale)
         with Program(frozen(FROZEN, [game_binary]), work, env) as game:
             yield game, replay_moves(replay, FROZEN)
 
@@ -33,19 +31,13 @@ def game_on(paths, screen, scale):
 def new_window(game, holds):
     # A zoom makes the window anew, and the old one may vanish as it is read.
     def geometry(window):
-        got = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=game.env,
-                             capture_output=True, text=True)
-        fields = (field.split("=") for field in got.stdout.split())
-        return {k: int(v) for k, v in fields if k in GEOMETRY} if got.returncode == 0 else {}
+        with contextlib.suppress(subprocess.CalledProcessError):
+            return window_geometry(game.env, window)
+        return {}
     window = wait_for(lambda: next((w for w in visible_windows(game.env, "^Tumbaro$") if holds(geometry(w))), None))
     assert window, game.failure("the window was not made anew")
     run(["xdotool", "windowfocus", "--sync", window], env=game.env)
     return window
-
-
-def balls_at(source, scale):
-    return [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}@2x.png"),
-                                 (round(51 * scale), round(50 * scale)))) for k in range(8)]
 
 
 def fits_the_laptop(paths):
@@ -55,7 +47,7 @@ def fits_the_laptop(paths):
         g = screen.geometry
         assert min(g["X"], g["Y"], LAPTOP[0] - g["X"] - g["WIDTH"], LAPTOP[1] - g["Y"] - g["HEIGHT"]) >= 0, \
             f"the window {g} is not whole on the {LAPTOP} screen"
-        screen.wait_board(balls_at(paths[2], scale), deal, "at 89 %: the deal of the frozen second")
+        screen.wait_board(ball_samples(paths[2], scale), deal, "at 89 %: the deal of the frozen second")
         exit_button = [str(g["X"] + round(scale * 777)), str(g["Y"] + round(scale * 12))]
         run(["xdotool", "mousemove", *exit_button, "click", "1"], env=game.env)
         assert game.ended() == 0, game.failure("the exit button did not end the game")
@@ -63,20 +55,15 @@ def fits_the_laptop(paths):
 
 
 def full_screen(paths):
-    scale = 1.88
     deal, [(first, settled), (second, settled_again)] = replay_moves(paths[1], FROZEN, 2)[:2]
     with game_on(paths, FULL_HD, 1) as (game, _):
         before = window_geometry(game.env, game.keyboard_window("^Tumbaro$"))
         run(["xdotool", "key", "F11"], env=game.env)
         # The last pixel may fall to rounding where no window manager sizes it.
-        new_window(game, lambda g: g.get("X") == g.get("Y") == 0 and g["WIDTH"] >= FULL_HD[0] - 1)
-        origin = [(round(side / scale) - layout) // 2 for side, layout in zip(FULL_HD, (WIDTH, HEIGHT))]
-        layout = Screen.__new__(Screen)  # the whole screen, its cells where the layout puts them
-        layout.game, layout.env, layout.scale, layout.seen = game, game.env, scale, None
-        layout.geometry = {"X": 0, "Y": 0, "WIDTH": FULL_HD[0], "HEIGHT": FULL_HD[1]}
-        layout.cell = lambda r, c: (round(scale * (origin[0] + BOARD[0] + PITCH * c)),
-                                    round(scale * (origin[1] + BOARD[1] + PITCH * r)))
-        balls = balls_at(paths[2], scale)
+        layout = Screen(game, window=new_window(game, lambda g: g.get("X") == g.get("Y") == 0
+                                                and g["WIDTH"] >= FULL_HD[0] - 1))
+        layout.fill()
+        balls = ball_samples(paths[2], layout.zoom)
         layout.wait_board(balls, deal, "in full screen: the deal of the frozen second")
         drag(layout, first)
         layout.wait_board(balls, settled, f"in full screen: {first} dragged, as the replay tool plays it")
@@ -97,7 +84,7 @@ def shot_at(paths, scale, zoom_keys, shown):
             run(["xdotool", "key", "ctrl+plus"], env=game.env)
             window = new_window(game, lambda g: g.get("WIDTH", 0) > before)
         screen = Screen(game, shown)
-        screen.wait_board(balls_at(paths[2], shown), deal, f"at scale {scale} after {zoom_keys} zoom steps")
+        screen.wait_board(ball_samples(paths[2], shown), deal, f"at scale {scale} after {zoom_keys} zoom steps")
         return screen.shot()
 
 
