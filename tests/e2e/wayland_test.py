@@ -53,12 +53,11 @@ def sharp_error(screen, shot, r, c, ball, back, step=2):
 
 
 @contextlib.contextmanager
-def game_on(sway, paths, when, *args):
-    """The game, started with `args` at the frozen second `when`, for the
-    length of a `with` block."""
+def game_on(sway, paths, when):
+    """The game at the frozen second `when` for the length of a `with` block."""
     with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
         prepare_work(paths[2], work)
-        with Program(frozen(when, [paths[0], *args]), work, sway.client_env(work)) as game:
+        with Program(frozen(when, [paths[0]]), work, sway.client_env(work)) as game:
             yield game
 
 
