@@ -3,10 +3,15 @@
 # test installs them all).
 
 # add_display_test(NAME name NEEDS tool... COMMAND command...): a test on a
-# private X server. When a tool it needs is missing it is still listed, and
+# private X server; SCRIPT script.py in place of COMMAND runs that script of
+# the calling folder on the game, the replay tool and the source folder. When a tool it needs is missing it is still listed, and
 # skips with a message that names the tool.
 function(add_display_test)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME" "NEEDS;COMMAND")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;SCRIPT" "NEEDS;COMMAND")
+  if(NOT arg_COMMAND)
+    set(arg_COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/${arg_SCRIPT} $<TARGET_FILE:tumbaro>
+        $<TARGET_FILE:tumbaro-replay> ${PROJECT_SOURCE_DIR})
+  endif()
   set(missing)
   foreach(tool IN ITEMS python3 Xvfb xdotool ${arg_NEEDS})
     find_program(TUMBARO_TOOL_${tool} ${tool})

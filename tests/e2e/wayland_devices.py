@@ -1,13 +1,10 @@
-"""Input devices for a headless Wayland compositor, spoken straight in the
-Wayland wire protocol: a headless sway has no pointer and no keyboard of its
-own, so its seat offers neither to the game until some client lends it one.
-
-`Devices` holds a virtual pointer and a virtual keyboard for as long as it is
-open. The seat then has both from the start, and whatever drives it later
-(sway's own cursor commands, a typing tool that brings a keyboard of its
-own) reaches a game that has long had its pointer and keyboard. Sway's own
-cursor commands set the pointer's place but skip what motion does, so the
-pointer here also moves the way a mouse moves it."""
+"""A virtual pointer and keyboard lent to a headless sway's seat, spoken
+straight in the Wayland wire protocol: the seat has no devices of its own,
+and offers the game none until some client lends it one. With both lent from
+the start, whatever drives the seat later (sway's cursor commands, a typing
+tool with a keyboard of its own) reaches a game that has long had its
+pointer and keyboard. Sway's cursor commands skip what motion does, so the
+pointer here also moves as a mouse moves it."""
 import socket
 import struct
 
@@ -54,19 +51,12 @@ class Devices:
         self.sock.close()
 
     def move_pointer(self, dx, dy):
-        """Moves the pointer by (dx, dy) logical pixels as a real mouse does,
-        so that whatever the compositor does with motion (moving a window the
-        game asked it to move) happens; returns once the compositor has."""
+        """Moves the pointer by (dx, dy) logical pixels as a mouse does (moving
+        a window the game asked to move), once the compositor has done so."""
         fixed = lambda value: round(value * 256)  # wl_fixed_t, 24.8
         self._send(self.pointer, 0, struct.pack("=Iii", 0, fixed(dx), fixed(dy)))  # motion(time, dx, dy)
         self._send(self.pointer, 4)  # frame
         self._roundtrip()
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
 
     def _new_id(self):
         self.next_id += 1
@@ -81,8 +71,7 @@ class Devices:
         return object_id
 
     def _roundtrip(self):
-        """The events that came before the compositor answered a sync: by
-        then it has carried out every request sent before."""
+        """The events before the answer to a sync, once every request is done."""
         callback = self._new_id()
         self._send(DISPLAY_ID, 0, struct.pack("=I", callback))  # wl_display.sync
         events = []

@@ -1,7 +1,5 @@
-"""The real game on a private headless Wayland compositor (sway, with no X
-server and no XWayland): the compositor, the game's window in its tree, the
-pointer and keys that drive it, and screenshots read the way the X tests
-read theirs."""
+"""The real game on a private headless sway with no X server and no XWayland:
+its window in the compositor's tree, driven and read as the X tests do."""
 import glob
 import json
 import os
@@ -11,7 +9,7 @@ import subprocess
 import tempfile
 
 from wayland_devices import Devices
-from xdisplay import BOARD, CELL, HEIGHT, PITCH, START_BOUND, WIDTH, Screen, run, stop_process, wait_for
+from xdisplay import BOARD, CELL, PITCH, START_BOUND, Screen, last_lines, run, stop_process, wait_for
 
 TOOLS = ("sway", "swaymsg", "wtype", "grim", "convert", "identify")
 LIBRARIES = {"qt6-wayland": "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so",
@@ -20,7 +18,6 @@ OUTPUT = "HEADLESS-1"
 NOBODY = 65534  # sway refuses to start as root, so as root it is started as this user
 KEY_DELAY = 50  # ms between keys, as the X tests type
 PARKED = (0, 0)  # where the pointer waits between clicks, off the window: sway draws it into screenshots
-LOG_LINES = 15
 MAIN_TITLE = "^Tumbaro$"
 
 CONFIG = """xwayland disable
@@ -91,8 +88,7 @@ class Sway:
 
     def failure(self, what):
         self.log.seek(0)
-        said = self.log.read().decode(errors="replace").rstrip().splitlines()[-LOG_LINES:]
-        return f"{what}; sway said:\n" + ("\n".join(said) or "(nothing)")
+        return f"{what}; sway said:\n" + last_lines(self.log.read().decode(errors="replace"))
 
     def _answers(self):
         if self.proc.poll() is not None:
@@ -107,8 +103,7 @@ class Sway:
         return True
 
     def client_env(self, work):
-        """The environment of a game on this compositor, its settings kept in
-        `work`: Wayland only, UTC."""
+        """A game's environment: Wayland only, UTC, its settings in `work`."""
         env = dict(os.environ, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=self.display, TZ="UTC",
                    XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_RUNTIME_DIR=work)
         for name in ("DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"):
@@ -123,8 +118,7 @@ class Sway:
         assert said.returncode == 0, f"sway refused {' '.join(map(str, words))}: {said.stdout}{said.stderr}"
 
     def node(self, game, title=MAIN_TITLE):
-        """The game's window whose title matches `title` in the tree, or None
-        while it has none."""
+        """The game's window titled like `title` in the tree, or None."""
         return next((node for node in walk(self.query("get_tree")) if node.get("pid") == game.proc.pid
                      and node.get("visible") and re.search(title, node.get("name") or "")), None)
 
@@ -155,8 +149,7 @@ class Sway:
             env=dict(os.environ, WAYLAND_DISPLAY=self.display))
 
     def shot(self, place, size, scale):
-        """The RGB pixels of a region of the output, `size` logical pixels at
-        `place`, at `scale` device pixels each way per logical pixel."""
+        """The RGB pixels of `size` logical pixels at `place`, at `scale`."""
         region = "%d,%d %dx%d" % (*place, *size)
         ppm = run(["grim", "-t", "ppm", "-s", str(scale), "-g", region, "-"], text=False,
                   env=dict(os.environ, WAYLAND_DISPLAY=self.display))
@@ -167,17 +160,16 @@ class Sway:
 
 
 class WaylandScreen(Screen):
-    """The game's window on the compositor at an output scale, read and
-    played as Screen reads and plays it on X: its place from the tree, shots
-    by grim, clicks by sway's cursor, keys by wtype."""
+    """The game's window at an output scale, read and played as on X: its
+    place from the tree, shots by grim, clicks by sway's cursor, keys by wtype."""
 
     def __init__(self, sway, game, scale=1):
         self.sway, self.game, self.env, self.scale, self.seen = sway, game, game.env, scale, None
+        self.zoom, self.origin = scale, (0, 0)
         self.locate()
 
     def locate(self):
-        """The window's node, its place and size noted afresh: the compositor
-        may have moved it, or the game made it anew."""
+        """The window's node, its place and size noted afresh."""
         self.node = self.sway.window(self.game)
         rect = self.node["rect"]
         self.place, self.size = (rect["x"], rect["y"]), (rect["width"], rect["height"])
@@ -200,17 +192,3 @@ class WaylandScreen(Screen):
         self.locate()
         self.sway.click(*self.middle(r, c))
 
-
-class WaylandFullScreen(WaylandScreen):
-    """The game in full screen on an output of scale 1: the layout drawn at
-    the largest whole percent that fits the output, in its middle. Cells
-    are read in the output's pixels."""
-
-    def __init__(self, sway, game):
-        super().__init__(sway, game)
-        self.zoom = int(min(side / layout for side, layout in zip(self.size, (WIDTH, HEIGHT))) * 100 + 1e-6) / 100
-        self.origin = [(round(side / self.zoom) - layout) // 2 for side, layout in zip(self.size, (WIDTH, HEIGHT))]
-
-    def cell(self, r, c):
-        return (round(self.zoom * (self.origin[0] + BOARD[0] + PITCH * c)),
-                round(self.zoom * (self.origin[1] + BOARD[1] + PITCH * r)))

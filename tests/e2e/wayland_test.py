@@ -10,20 +10,19 @@ coarse window enlarged, and the next move by clicks settles as the replay
 tool plays it. A second game started at scale 2 shows the sharp pictures
 from the first frame and plays a move from the keyboard that ends it; the
 scale goes back to 1 while the game-over question waits, and the question
-stays open until it is answered. Started with --fullscreen, the game fills
-the output, its deal read at the scaled places, and Esc brings back the
-bare window.
+stays open until it is answered.
 
 Usage: wayland_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
+import contextlib
 import os
 import sys
 import tempfile
 import time
 
-from wayland_session import OUTPUT, Sway, WaylandFullScreen, WaylandScreen, missing_tools
-from xdisplay import (HEIGHT, WIDTH, Program, ball_pictures, frozen, load_picture, prepare_work, replay_moves,
-                      samples, sharp_error, wait_for)
+from wayland_session import OUTPUT, Sway, WaylandScreen, missing_tools
+from xdisplay import (BACKGROUND_AT, CELL, HEIGHT, WIDTH, Program, ball_pictures, ball_samples, frozen, load_picture,
+                      prepare_work, replay_moves, wait_for)
 
 SKIPPED = 77
 FROZEN = "2026-03-01 12:00:00"
@@ -39,18 +38,42 @@ SHARP = 1
 RESCALE_BOUND = 1.0  # seconds from the scale change to the sharp pictures
 
 
-def sharp_after(screen, board, sharp, back, since):
-    """The seconds from `since` to the first screenshot whose first row
-    shows the sharp balls of `board`, counted to the shot and not to the end
-    of its reading; None if none does within the wait."""
-    def sharp_shot():
+def sharp_error(screen, shot, r, c, ball, back, step=2):
+    """How far a cell of `shot` is from its sharp `ball` laid over the sharp
+    background `back`, as a mean colour difference over every `step`-th
+    pixel each way: the ordinary pictures enlarged miss by far more."""
+    (bw, _, rgba), (gw, _, background) = ball, back
+    (left, top), width = screen.cell(r, c), screen.geometry["WIDTH"]
+    bx, by, total, side = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1], 0, range(0, 2 * CELL, step)
+    for y, x in ((y, x) for y in side for x in side):
+        f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
+        total += sum(abs(shot[s + i] - (rgba[f + i] * rgba[f + 3] + background[g + i] * (255 - rgba[f + 3])) / 255)
+                     for i in range(3))
+    return total / (3 * len(side) ** 2)
+
+
+@contextlib.contextmanager
+def game_on(sway, paths, when):
+    """The game at the frozen second `when` for the length of a `with` block."""
+    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
+        prepare_work(paths[2], work)
+        with Program(frozen(when, [paths[0]]), work, sway.client_env(work)) as game:
+            yield game
+
+
+def every_cell_sharp(screen, board, sharp, back, what, since=None):
+    """Every cell of `board` is its sharp ball over the sharp background; with
+    `since`, the first row was so within RESCALE_BOUND of it, counted to the
+    shot that showed it and not to the end of its reading."""
+    def first_row():
         shot, taken = screen.shot(), time.monotonic()
-        if all(sharp_error(screen, shot, 0, c, sharp[board[0][c]], back, 3) < SHARP for c in range(8)):
-            return taken - since
-    return wait_for(sharp_shot)
-
-
-def every_cell_sharp(screen, board, sharp, back, what):
+        return all(sharp_error(screen, shot, 0, c, sharp[board[0][c]], back, 3) < SHARP for c in range(8)) and \
+            taken - since
+    if since is not None:
+        took = wait_for(first_row)
+        assert took and took < RESCALE_BOUND, screen.game.failure(
+            "the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + f" after {what}")
+        print(f"{what}: sharp pictures after {took:.2f} s")
     shot = screen.shot()
     worst = max(sharp_error(screen, shot, r, c, sharp[board[r][c]], back) for r in range(8) for c in range(8))
     assert worst < SHARP, screen.game.failure(f"{what}: a cell misses its sharp ball by {worst:.1f}")
@@ -64,14 +87,12 @@ def borderless(screen):
     sizes = {(node[key]["width"], node[key]["height"]) for key in ("rect", "window_rect", "geometry")}
     bare = node["border"] in ("none", "csd") and node["window_rect"]["x"] == node["window_rect"]["y"] == 0
     assert sizes == {(WIDTH, HEIGHT)} and bare, f"the window is not a bare {WIDTH} x {HEIGHT}: {node}"
-    print(f"the window appears borderless at {WIDTH} x {HEIGHT}")
 
 
 def drag_moves_window(sway, screen):
     """A press on the background and a pointer moved: the game asks the
     compositor to move the window, which then follows the pointer."""
-    x, y = screen.place[0] + ON_BACKGROUND[0], screen.place[1] + ON_BACKGROUND[1]
-    sway.cursor("set", x, y)
+    sway.cursor("set", screen.place[0] + ON_BACKGROUND[0], screen.place[1] + ON_BACKGROUND[1])
     sway.cursor("press", "button1")
     # The move starts once the game's request has reached the compositor;
     # until then the pointer moves alone, a pixel at a time.
@@ -80,101 +101,62 @@ def drag_moves_window(sway, screen):
         sway.devices.move_pointer(1, 0)
         return screen.locate() and screen.place != start
     assert wait_for(follows), screen.game.failure("a press on the background never started a move")
-    moving = screen.place
+    landed = (screen.place[0] + DRAG[0], screen.place[1] + DRAG[1])
     sway.devices.move_pointer(*DRAG)
-    landed = (moving[0] + DRAG[0], moving[1] + DRAG[1])
     followed = wait_for(lambda: screen.locate() and screen.place == landed)
     sway.cursor("release", "button1")
     sway.cursor("set", 0, 0)
     assert followed, screen.game.failure(f"the window stopped at {screen.place}, not {landed}")
-    print(f"a drag on the background moved the window from {start} to {screen.place}")
 
 
-def scale_change_under_play(sway, game_binary, source, pictures, replay):
+def scale_change_under_play(sway, paths, pictures):
     """Scale 1: the bare window, a pick, a move by clicks, a drag; then the
     output goes to scale 2 and the next move is played on the sharp window."""
     plain, sharp, sharp_balls, back = pictures
-    deal, [(first, settled), (second, resettled)], _ = replay_moves(replay, FROZEN, 2)
-    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
-        prepare_work(source, work)
-        with Program(frozen(FROZEN, [game_binary]), work, sway.client_env(work)) as game:
-            screen = WaylandScreen(sway, game)
-            borderless(screen)
-            screen.wait_board(plain, deal, "scale 1: the deal of the frozen second")
-            screen.play(first, plain)
-            screen.wait_board(plain, settled, f"scale 1: {first} played by clicks, as the replay tool plays it")
-            print(f"scale 1: a click picked, and move {first} played by clicks settled as the replay tool plays it")
-            drag_moves_window(sway, screen)
+    deal, [(first, settled), (second, resettled)], _ = replay_moves(paths[1], FROZEN, 2)
+    with game_on(sway, paths, FROZEN) as game:
+        screen = WaylandScreen(sway, game)
+        borderless(screen)
+        screen.wait_board(plain, deal, "scale 1: the deal of the frozen second")
+        screen.play(first, plain)
+        screen.wait_board(plain, settled, f"scale 1: {first} played by clicks, as the replay tool plays it")
+        drag_moves_window(sway, screen)
 
-            sway.command("output", OUTPUT, "scale", 2)
-            changed = time.monotonic()
-            screen = WaylandScreen(sway, game, 2)
-            took = sharp_after(screen, settled, sharp, back, changed)
-            assert took and took < RESCALE_BOUND, game.failure(
-                "the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + " after the scale change")
-            print(f"scale 1 to 2 under the running game: sharp pictures after {took:.2f} s")
-            every_cell_sharp(screen, settled, sharp, back, "after the scale change")
-            screen.play(second, sharp_balls)
-            screen.wait_board(sharp_balls, resettled, f"scale 2: {second} played by clicks after the change")
-            print(f"scale 2: move {second} played by clicks settled as the replay tool plays it")
+        sway.command("output", OUTPUT, "scale", 2)
+        changed = time.monotonic()
+        screen = WaylandScreen(sway, game, 2)
+        every_cell_sharp(screen, settled, sharp, back, "scale 1 to 2 under play", changed)
+        screen.play(second, sharp_balls)
+        screen.wait_board(sharp_balls, resettled, f"scale 2: {second} played by clicks after the change")
 
 
-def start_at_scale_2(sway, game_binary, source, pictures, replay):
+def start_at_scale_2(sway, paths, pictures):
     """A start at scale 2: sharp from the first frame, a move by keys that
     ends the game; the scale goes back to 1 while its question waits, and
     the question outlives the window's renewal, answered."""
     plain, sharp, sharp_balls, back = pictures
-    deal, [(move, settled)], _ = replay_moves(replay, ENDS_AFTER_ONE_MOVE)
+    deal, [(move, settled)], _ = replay_moves(paths[1], ENDS_AFTER_ONE_MOVE)
     sway.command("output", OUTPUT, "scale", 2)
-    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
-        prepare_work(source, work)
-        with Program(frozen(ENDS_AFTER_ONE_MOVE, [game_binary]), work, sway.client_env(work)) as game:
-            screen = WaylandScreen(sway, game, 2)
-            screen.wait_board(sharp_balls, deal, "scale 2: the deal of the frozen second")
-            every_cell_sharp(screen, deal, sharp, back, "a start at scale 2")
-            assert wait_for(lambda: screen.locate()["focused"]), game.failure("the window never took the keyboard")
-            screen.play(move, sharp_balls, by_keys=True)
-            # The move ends the game; its question opens over the board, so it
-            # is moved to a corner before the board is read.
-            sway.to_corner(sway.window(game, QUESTION))
-            screen.wait_board(sharp_balls, settled, f"scale 2: {move} played with arrow keys and Space")
-            print(f"scale 2: move {move} played by keys settled as the replay tool plays it")
+    with game_on(sway, paths, ENDS_AFTER_ONE_MOVE) as game:
+        screen = WaylandScreen(sway, game, 2)
+        screen.wait_board(sharp_balls, deal, "scale 2: the deal of the frozen second")
+        every_cell_sharp(screen, deal, sharp, back, "a start at scale 2")
+        assert wait_for(lambda: screen.locate()["focused"]), game.failure("the window never took the keyboard")
+        screen.play(move, sharp_balls, by_keys=True)
+        # The move ends the game; its question opens over the board, so it
+        # is moved to a corner before the board is read.
+        sway.to_corner(sway.window(game, QUESTION))
+        screen.wait_board(sharp_balls, settled, f"scale 2: {move} played with arrow keys and Space")
 
-            sway.command("output", OUTPUT, "scale", 1)
-            asks = wait_for(lambda: sway.window(game, QUESTION)["focused"])
-            assert asks, game.failure("the question lost the keyboard")
-            sway.keys(["Return"])  # Yes: another game
-            screen = WaylandScreen(sway, game)
-            assert wait_for(lambda: not sway.node(game, QUESTION)), game.failure("the question stayed open")
-            def full_board():
-                screen.seen = screen.board(plain)
-                return all(k is not None for row in screen.seen for k in row)
-            assert wait_for(full_board), game.failure(f"scale 1: the next game's board shows {screen.seen}")
-            print("scale 2 to 1 under the question: it stayed open, and its answer started the next game")
-
-
-def full_screen_at_start(sway, game_binary, source, plain, replay):
-    """`tumbaro --fullscreen` fills the output at scale 1, shows its deal at
-    the zoomed places, and Esc brings the bare window back."""
-    deal, *_ = replay_moves(replay, FROZEN)
-    sway.command("output", OUTPUT, "scale", 1)
-    output = sway.query("get_outputs")[0]["rect"]
-    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
-        prepare_work(source, work)
-        with Program(frozen(FROZEN, [game_binary, "--fullscreen"]), work, sway.client_env(work)) as game:
-            assert wait_for(lambda: (node := sway.window(game))["fullscreen_mode"] == 1 and node["rect"] == output), \
-                game.failure(f"the window never filled the output {output}: {sway.node(game)}")
-            screen = WaylandFullScreen(sway, game)
-            balls = [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}@2x.png"),
-                                          (round(51 * screen.zoom), round(50 * screen.zoom)))) for k in range(8)]
-            screen.wait_board(balls, deal, f"--fullscreen at {screen.zoom:.0%}: the deal of the frozen second")
-            print(f"--fullscreen fills the {output['width']} x {output['height']} output at {screen.zoom:.0%}, "
-                  "its deal read at the zoomed places")
-            sway.keys(["Escape"])
-            # Read as the bare window, at its own place and size.
-            assert wait_for(lambda: sway.window(game)["fullscreen_mode"] == 0), game.failure("Esc left full screen on")
-            WaylandScreen(sway, game).wait_board(plain, deal, "after Esc: the bare window's deal")
-            print(f"Esc brings back the bare {WIDTH} x {HEIGHT} window with the same deal")
+        sway.command("output", OUTPUT, "scale", 1)
+        assert wait_for(lambda: sway.window(game, QUESTION)["focused"]), game.failure("the question lost the keyboard")
+        sway.keys(["Return"])  # Yes: another game
+        screen = WaylandScreen(sway, game)
+        assert wait_for(lambda: not sway.node(game, QUESTION)), game.failure("the question stayed open")
+        def full_board():
+            screen.seen = screen.board(plain)
+            return all(k is not None for row in screen.seen for k in row)
+        assert wait_for(full_board), game.failure(f"scale 1: the next game's board shows {screen.seen}")
 
 
 def main():
@@ -182,14 +164,13 @@ def main():
     if missing:
         print("SKIP: not installed: " + ", ".join(missing))
         return SKIPPED
-    game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
-    sharp = ball_pictures(source, "@2x")
-    pictures = ([samples(ball) for ball in ball_pictures(source)], sharp, [samples(ball) for ball in sharp],
+    paths = list(map(os.path.abspath, sys.argv[1:4]))
+    source = paths[2]
+    pictures = (ball_samples(source), ball_pictures(source, "@2x"), ball_samples(source, 2),
                 load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg")))
     with Sway(RESOLUTION) as sway:
-        scale_change_under_play(sway, game_binary, source, pictures, replay)
-        start_at_scale_2(sway, game_binary, source, pictures, replay)
-        full_screen_at_start(sway, game_binary, source, pictures[0], replay)
+        scale_change_under_play(sway, paths, pictures)
+        start_at_scale_2(sway, paths, pictures)
 
 
 if __name__ == "__main__":

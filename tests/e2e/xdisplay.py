@@ -47,7 +47,7 @@ def wait_for(condition, seconds=WAIT_BOUND, interval=POLL_INTERVAL):
         time.sleep(interval)
 
 
-def _tail(text, lines=STDERR_LINES):
+def last_lines(text, lines=STDERR_LINES):
     return "\n".join(text.rstrip().splitlines()[-lines:]) or "(nothing)"
 
 
@@ -62,9 +62,9 @@ def _accepts_connections(number):
 
 
 def start_xvfb(log=None, screen=SCREEN):
-    """A private X server with a `screen` of (width, height) on the first free
-    display: (process, ":N"). `log` takes its messages; by default they are
-    kept and quoted if it fails to start."""
+    """A private X server of a `screen` (width, height) on the first free
+    display: (process, ":N"). Its messages go to `log`, or are quoted if it
+    fails to start."""
     # -noreset: without it the server resets whenever its last client leaves,
     # and a reset closes every connection still in its handshake, so a program
     # that connects just after an earlier one has gone is thrown out ("could
@@ -88,13 +88,12 @@ def start_xvfb(log=None, screen=SCREEN):
     why = f"Xvfb gave no display that takes connections (display {number or 'not named'}, status {xvfb.returncode})"
     if log is None:
         said.seek(0)
-        why += ". It said:\n" + _tail(said.read().decode(errors="replace"))
+        why += ". It said:\n" + last_lines(said.read().decode(errors="replace"))
     raise RuntimeError(why)
 
 
 def stop_process(proc):
-    """Ends a process we started: politely first, so Xvfb removes its lock and
-    socket, then for certain."""
+    """Ends a process politely first (Xvfb then removes its lock and socket)."""
     if proc.poll() is None:
         proc.terminate()
         try:
@@ -115,8 +114,7 @@ def private_display(screen=SCREEN):
 
 
 def game_env(display, work):
-    """The environment of a game under test: the private display, UTC, and
-    its settings and game log kept in `work`."""
+    """A game's environment: the display, UTC, its files kept in `work`."""
     env = dict(os.environ, DISPLAY=display, TZ="UTC", XDG_CONFIG_HOME=os.path.join(work, "config"),
                XDG_RUNTIME_DIR=work, XDG_DATA_HOME=os.path.join(work, "data"))
     env.pop("QT_QPA_PLATFORM", None)
@@ -142,11 +140,10 @@ def prepare_work(source, work, names=("b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg",
 
 
 def replay_moves(replay, when, count=1):
-    """The deal of the frozen second `when`, the first `count` moves the
-    replay tool plays on it, each as ("RC-RC" from 1, the board it settles
-    to), and the lines it prints after them."""
-    lines = run([replay, str(calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))), "--auto", str(count)])
-    lines = lines.splitlines()
+    """The deal of the frozen second `when`, the first `count` moves the replay
+    tool plays on it as ("RC-RC" from 1, the board settled), and what follows."""
+    lines = run([replay, str(calendar.timegm(time.strptime(when, "%Y-%m-%d %H:%M:%S"))), "--auto",
+                 str(count)]).splitlines()
     board = lambda rows: [[int(ch) for ch in row] for row in rows]
     moves = []
     for k in range(count):
@@ -157,8 +154,7 @@ def replay_moves(replay, when, count=1):
 
 
 def makes_line(board, a, b):
-    """Whether swapping cells `a` and `b` ((row, column) from 0) makes a line
-    of three on `board`."""
+    """Whether swapping cells `a` and `b` ((row, column) from 0) makes a line."""
     swapped = [row[:] for row in board]
     swapped[a[0]][a[1]], swapped[b[0]][b[1]] = swapped[b[0]][b[1]], swapped[a[0]][a[1]]
     rows = any(swapped[r][c] == swapped[r][c + 1] == swapped[r][c + 2] for r in range(8) for c in range(6))
@@ -166,9 +162,8 @@ def makes_line(board, a, b):
 
 
 class Program:
-    """A program started on the private display, its standard error kept in a
-    file so that a failure can quote what the program itself said. Use it in
-    a `with` block; leaving the block ends the program and its children."""
+    """A program on the display for the length of a `with` block, its standard
+    error kept so that a failure can quote what the program itself said."""
 
     def __init__(self, cmd, cwd, env, name="the game"):
         self.env, self.name, self.stderr = env, name, tempfile.TemporaryFile()
@@ -192,12 +187,11 @@ class Program:
                  else f"exited with status {code}")
         fd = self.stderr.fileno()  # read without moving the offset the program writes at
         said = os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace")
-        return f"{what}; {self.name} {state}. The last lines of its standard error:\n{_tail(said)}"
+        return f"{what}; {self.name} {state}. The last lines of its standard error:\n{last_lines(said)}"
 
     def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL, mapped=False):
-        """The id of the program's first window whose name matches `title`
-        (and that is on screen, if `mapped`); fails with what the program
-        said if it ends or `seconds` pass first."""
+        """The id of the first window named like `title` (and on screen, if
+        `mapped`); fails if the program ends or `seconds` pass first."""
         search = lambda: subprocess.run(["xdotool", "search", *["--onlyvisible"] * mapped, "--name", title],
                                         env=self.env, capture_output=True, text=True).stdout.split()
         found = wait_for(lambda: search() or self.proc.poll() is not None, seconds, interval)
@@ -206,8 +200,7 @@ class Program:
         return found[0]
 
     def keyboard_window(self, title, seconds=START_BOUND):
-        """The id of the program's window named `title`, given the keyboard
-        and once it has it: keys sent before would go to the window before."""
+        """The window named `title`, once it has the keyboard."""
         # A window is named before it is mapped, and X refuses the focus to
         # one not yet on screen: wait for the map, and ask again until it holds.
         window = self.window(title, seconds, mapped=True)
@@ -228,8 +221,7 @@ class Program:
 
 
 def drag(screen, move):
-    """Presses the first cell's ball, moves in eight steps onto the second
-    cell and releases there."""
+    """Presses a ball, moves onto the other cell in eight steps, releases."""
     (x1, y1), (x2, y2) = [map(int, screen.point(*screen.cell(int(cell[0]) - 1, int(cell[1]) - 1)))
                           for cell in move.split("-")]
     steps = []
@@ -245,8 +237,7 @@ def refused_pair(board):
 
 
 def visible_windows(env, title):
-    """The ids of the mapped windows whose name matches `title`: a dialog
-    once closed is still found by name, but no longer mapped."""
+    """The mapped windows named like `title`: a closed dialog is not mapped."""
     return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=env, capture_output=True,
                           text=True).stdout.split()
 
@@ -259,8 +250,8 @@ def clipboard(env):
 
 @contextlib.contextmanager
 def on_clipboard(env, data):
-    """`data` (bytes, any of them) on the X clipboard for the length of a
-    `with` block, from the moment another client reads exactly those bytes."""
+    """`data` (any bytes) on the X clipboard for the length of a `with` block,
+    from the moment another client reads exactly those bytes."""
     owner = subprocess.Popen(["xclip", "-quiet", "-in", "-selection", "clipboard"], env=env, stdin=subprocess.PIPE,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
@@ -273,7 +264,7 @@ def on_clipboard(env, data):
 
 
 def window_geometry(env, window):
-    """X, Y, WIDTH and HEIGHT of a window, as whole numbers."""
+    """X, Y, WIDTH and HEIGHT of a window."""
     fields = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window],
                                                    env=env).split())
     return {key: int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")}
@@ -287,8 +278,7 @@ def load_picture(path, size=None, channels="rgba"):
 
 
 def samples(picture, step=SAMPLE):
-    """(x, y, r, g, b) of a picture's opaque pixels that are not its white
-    surround, every `step`-th each way: where a cell must show the ball."""
+    """(x, y, r, g, b) of every `step`-th opaque, not white pixel each way."""
     width, height, rgba = picture
     side = min(width, height)  # the square a cell shows
     pixels = ((x, y, *rgba[(y * width + x) * 4:(y * width + x) * 4 + 4])
@@ -296,42 +286,43 @@ def samples(picture, step=SAMPLE):
     return [(x, y, r, g, b) for x, y, r, g, b, a in pixels if a == 255 and (r, g, b) != (255, 255, 255)]
 
 
-def ball_pictures(source, density="", size=None):
+def ball_pictures(source, density="", size=None, folder="Sxema1Big"):
     """The eight balls of the first scheme: (width, height, pixels) each."""
-    return [load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}{density}.png"), size) for k in range(8)]
+    return [load_picture(os.path.join(source, "assets", folder, f"{k}{density}.png"), size) for k in range(8)]
 
 
-def ball_samples(source):
-    """The samples that tell the eight balls apart at scale 1."""
-    return [samples(ball) for ball in ball_pictures(source)]
+def ball_samples(source, zoom=None, folder="Sxema1Big"):
+    """The eight balls' samples at a `zoom`: the ordinary pictures at None,
+    the sharp ones at 2, scaled from them at any other."""
+    size = None if zoom in (None, 2) else (round(51 * zoom), round(50 * zoom))
+    return [samples(ball) for ball in ball_pictures(source, "" if zoom is None else "@2x", size, folder)]
 
 
-def sharp_error(screen, shot, r, c, ball, back, step=2):
-    """How far a cell of `shot` is from its sharp `ball` laid over the sharp
-    background `back`, as a mean colour difference over every `step`-th
-    pixel each way: the ordinary pictures enlarged miss by far more."""
-    (bw, _, rgba), (gw, _, background) = ball, back
-    (left, top), width = screen.cell(r, c), screen.geometry["WIDTH"]
-    bx, by, total, side = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1], 0, range(0, 2 * CELL, step)
-    for y, x in ((y, x) for y in side for x in side):
-        f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
-        total += sum(abs(shot[s + i] - (rgba[f + i] * rgba[f + 3] + background[g + i] * (255 - rgba[f + 3])) / 255)
-                     for i in range(3))
-    return total / (3 * len(side) ** 2)
+def desktop_scale(env, scale):
+    """Scales the desktop of `env`'s display the way a desktop does: Xft.dpi."""
+    run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
+         "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
 
 
 class Screen:
-    """The game's window at a scale: its screenshots, the board read off them
-    and the cells clicked or reached by keys, in device pixels."""
+    """The game's window at a scale: its shots, the board read off them and
+    the cells clicked or reached by keys, in device pixels."""
 
-    def __init__(self, game, scale=1):
-        self.game, self.env, self.scale = game, game.env, scale
+    def __init__(self, game, scale=1, window=None):
+        """The main window at `scale`; or `window`, of any size, when given."""
+        self.game, self.env, self.scale, self.zoom, self.origin, self.seen = game, game.env, scale, scale, (0, 0), None
         # Mapped: the window exists, named, at the top left before the game
         # moves it to the middle of the screen, just before it is mapped.
-        self.geometry = window_geometry(self.env, game.window("^Tumbaro$", mapped=True))
+        self.geometry = window_geometry(self.env, window or game.window("^Tumbaro$", mapped=True))
         size = (self.geometry["WIDTH"], self.geometry["HEIGHT"])
-        assert size == (round(WIDTH * scale), round(HEIGHT * scale)), f"scale {scale}: the window is {size}"
-        self.seen = None
+        assert window or size == (round(WIDTH * scale), round(HEIGHT * scale)), f"scale {scale}: the window is {size}"
+
+    def fill(self):
+        """Reads the window as in full screen: the layout at the largest whole
+        percent that fits the window, in its middle."""
+        size = (self.geometry["WIDTH"], self.geometry["HEIGHT"])
+        self.zoom = int(min(side / layout for side, layout in zip(size, (WIDTH, HEIGHT))) * 100 + 1e-6) / 100
+        self.origin = [(round(side / self.zoom) - layout) // 2 for side, layout in zip(size, (WIDTH, HEIGHT))]
 
     def shot(self):
         g = self.geometry
@@ -340,35 +331,32 @@ class Screen:
 
     def cell(self, r, c):
         """The top left device pixel of a cell in the window, counted from 0."""
-        return round(self.scale * (BOARD[0] + PITCH * c)), round(self.scale * (BOARD[1] + PITCH * r))
+        return (round(self.zoom * (self.origin[0] + BOARD[0] + PITCH * c)),
+                round(self.zoom * (self.origin[1] + BOARD[1] + PITCH * r)))
 
     def distance(self, shot, left, top, points):
-        """The mean colour difference between `points` (samples) and the shot
-        of the window, placed at device pixel (left, top)."""
+        """The mean colour difference of `points` (samples) from the shot at (left, top)."""
         w = self.geometry["WIDTH"]
         return sum(abs(shot[p] - r) + abs(shot[p + 1] - g) + abs(shot[p + 2] - b)
                    for x, y, r, g, b in points for p in [((top + y) * w + left + x) * 3]) / (3 * len(points))
 
     def board(self, balls):
-        """The ball each cell shows, by the closest of `balls` (samples);
-        None where none comes close."""
+        """The closest of `balls` (samples) each cell shows, or None."""
         shot = self.shot()
         board = [[min((self.distance(shot, *self.cell(r, c), s), k) for k, s in enumerate(balls))
                   for c in range(8)] for r in range(8)]
         return [[k if d < CLOSE else None for d, k in row] for row in board]
 
     def wait_board(self, balls, expected, what):
-        """Waits for the screen to show `expected`; fails with `what`, the
-        board last seen and what the game said."""
+        """Waits for the board `expected`; fails with `what` and the board seen."""
         def shows():
             self.seen = self.board(balls)
             return self.seen == expected
         assert wait_for(shows), self.game.failure(f"{what}: the screen shows {self.seen}, not {expected}")
 
     def play(self, move, balls, by_keys=False):
-        """Plays `move` ("RC-RC") with two clicks, or with arrow keys and Space
-        from the cursor's first place, row 1 column 1; the second cell only
-        once the first ball shows it is picked."""
+        """Plays `move` ("RC-RC") by two clicks, or by keys from the cursor's
+        first place; the second cell once the first ball shows it is picked."""
         (r1, c1), (r2, c2) = [(int(cell[0]) - 1, int(cell[1]) - 1) for cell in move.split("-")]
         if by_keys:
             self.keys(["Right"] + ["Down"] * r1 + ["Right"] * c1 + ["space"])
@@ -388,7 +376,6 @@ class Screen:
         run(["xdotool", "mousemove", *self.point(*self.cell(r, c)), "click", "1"], env=self.env)
 
     def point(self, left, top):
-        """Screen coordinates, as xdotool takes them, of the middle of a
-        cell-sized square at device pixel (left, top) in the window."""
-        half = round(self.scale * CELL) // 2
+        """The screen point, for xdotool, of a cell's middle at (left, top)."""
+        half = round(self.zoom * CELL) // 2
         return str(self.geometry["X"] + left + half), str(self.geometry["Y"] + top + half)

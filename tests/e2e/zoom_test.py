@@ -1,104 +1,112 @@
 #!/usr/bin/env python3
-"""The zoom on a real X server: a window too tall for a laptop screen at 1.5
-opens whole and playable; F11 and Esc; 150 % and 200 % at scale 1 are the
-pictures of scales 1.5 and 2.
-Usage: zoom_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR"""
+"""The zoom on a real X server. A window too tall for a laptop screen at a
+desktop scale of 1.5 opens whole at 89 % and is played there by drags, one
+refused, and clicks at device coordinates. Started with --fullscreen it fills
+the screen, played by drags and clicks; Esc brings the window back, and F11
+fills the screen again. 150 % and 200 % at scale 1
+are the very pictures of scales 1.5 and 2, on which S draws every ball's
+symbol, the sharp one at 2.
+
+Usage: zoom_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
+"""
 import contextlib
 import os
 import subprocess
 import sys
 import tempfile
 
-from xdisplay import (BOARD, HEIGHT, PITCH, WIDTH, Program, Screen, drag, frozen, replay_moves, game_env, load_picture,
-                      prepare_work, private_display, run, samples, visible_windows, wait_for, window_geometry)
+from xdisplay import (HEIGHT, WIDTH, Program, Screen, ball_samples, desktop_scale, drag, frozen, game_env,
+                      prepare_work, private_display, refused_pair, replay_moves, run, visible_windows, wait_for,
+                      window_geometry)
 
-FROZEN = "2026-03-01 12:00:00"
+FROZEN = "2026-03-01 12:00:00"  # its first deal has moves left after its first two
 LAPTOP, FULL_HD, LARGE_SCREEN = (1366, 768), (1920, 1080), (2048, 1536)
-GEOMETRY = ("X", "Y", "WIDTH", "HEIGHT")
 
 
 @contextlib.contextmanager
-def game_on(paths, screen, scale):
-    """Yields the game of the frozen second on a private `screen` at `scale`, and its first move."""
+def game_on(paths, screen, scale, *args):
+    """Yields the game of the frozen second, started with `args` on a private
+    `screen` at a desktop `scale`, its deal and the replay tool's first two
+    moves."""
     game_binary, replay, source = paths
     with tempfile.TemporaryDirectory(prefix="tumbaro-zoom-") as work, private_display(screen) as display:
         prepare_work(source, work)
         env = game_env(display, work)
-        run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
-             "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
-        with Program(frozen(FROZEN, [game_binary]), work, env) as game:
-            yield game, replay_moves(replay, FROZEN)
+        desktop_scale(env, scale)
+        with Program(frozen(FROZEN, [game_binary, *args]), work, env) as game:
+            yield (game, *replay_moves(replay, FROZEN, 2)[:2])
 
 
 def new_window(game, holds):
     # A zoom makes the window anew, and the old one may vanish as it is read.
     def geometry(window):
-        got = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=game.env,
-                             capture_output=True, text=True)
-        fields = (field.split("=") for field in got.stdout.split())
-        return {k: int(v) for k, v in fields if k in GEOMETRY} if got.returncode == 0 else {}
+        with contextlib.suppress(subprocess.CalledProcessError):
+            return window_geometry(game.env, window)
+        return {}
     window = wait_for(lambda: next((w for w in visible_windows(game.env, "^Tumbaro$") if holds(geometry(w))), None))
     assert window, game.failure("the window was not made anew")
     run(["xdotool", "windowfocus", "--sync", window], env=game.env)
     return window
 
 
-def balls_at(source, scale):
-    return [samples(load_picture(os.path.join(source, "assets", "Sxema1Big", f"{k}@2x.png"),
-                                 (round(51 * scale), round(50 * scale)))) for k in range(8)]
+def play_two_moves(screen, balls, deal, moves, what):
+    """A refused drag, the first move dragged and the second by two clicks."""
+    (first, settled), (second, settled_again) = moves
+    refused = refused_pair(deal)
+    screen.wait_board(balls, deal, f"{what}: the deal of the frozen second")
+    drag(screen, refused)
+    # Had the refused drag been taken, or left a ball picked, the next drag
+    # would not settle to the replay tool's board.
+    drag(screen, first)
+    screen.wait_board(balls, settled, f"{what}: {refused} refused and {first} dragged")
+    screen.play(second, balls)
+    screen.wait_board(balls, settled_again, f"{what}: {second} clicked after the drags")
 
 
 def fits_the_laptop(paths):
     scale = 1.5 * 0.89  # the largest whole percent at which 858 pixels fit in 768
-    with game_on(paths, LAPTOP, 1.5) as (game, (deal, *_)):
+    with game_on(paths, LAPTOP, 1.5) as (game, deal, moves):
         screen = Screen(game, scale)
         g = screen.geometry
         assert min(g["X"], g["Y"], LAPTOP[0] - g["X"] - g["WIDTH"], LAPTOP[1] - g["Y"] - g["HEIGHT"]) >= 0, \
             f"the window {g} is not whole on the {LAPTOP} screen"
-        screen.wait_board(balls_at(paths[2], scale), deal, "at 89 %: the deal of the frozen second")
+        play_two_moves(screen, ball_samples(paths[2], scale), deal, moves, "at 89 % of 1.5")
         exit_button = [str(g["X"] + round(scale * 777)), str(g["Y"] + round(scale * 12))]
         run(["xdotool", "mousemove", *exit_button, "click", "1"], env=game.env)
         assert game.ended() == 0, game.failure("the exit button did not end the game")
-    print(f"a {LAPTOP} screen at 1.5: the window opens whole at 89 %, and its exit button can be clicked")
 
 
 def full_screen(paths):
-    scale = 1.88
-    deal, [(first, settled), (second, settled_again)] = replay_moves(paths[1], FROZEN, 2)[:2]
-    with game_on(paths, FULL_HD, 1) as (game, _):
-        before = window_geometry(game.env, game.keyboard_window("^Tumbaro$"))
-        run(["xdotool", "key", "F11"], env=game.env)
-        # The last pixel may fall to rounding where no window manager sizes it.
-        new_window(game, lambda g: g.get("X") == g.get("Y") == 0 and g["WIDTH"] >= FULL_HD[0] - 1)
-        origin = [(round(side / scale) - layout) // 2 for side, layout in zip(FULL_HD, (WIDTH, HEIGHT))]
-        layout = Screen.__new__(Screen)  # the whole screen, its cells where the layout puts them
-        layout.game, layout.env, layout.scale, layout.seen = game, game.env, scale, None
-        layout.geometry = {"X": 0, "Y": 0, "WIDTH": FULL_HD[0], "HEIGHT": FULL_HD[1]}
-        layout.cell = lambda r, c: (round(scale * (origin[0] + BOARD[0] + PITCH * c)),
-                                    round(scale * (origin[1] + BOARD[1] + PITCH * r)))
-        balls = balls_at(paths[2], scale)
-        layout.wait_board(balls, deal, "in full screen: the deal of the frozen second")
-        drag(layout, first)
-        layout.wait_board(balls, settled, f"in full screen: {first} dragged, as the replay tool plays it")
-        layout.play(second, balls)
-        layout.wait_board(balls, settled_again, f"in full screen: {second} clicked, as the replay tool plays it")
+    # The last pixel may fall to rounding where no window manager sizes it.
+    whole = lambda g: g.get("X") == g.get("Y") == 0 and g["WIDTH"] >= FULL_HD[0] - 1
+    with game_on(paths, FULL_HD, 1, "--fullscreen") as (game, deal, moves):
+        screen = Screen(game, window=new_window(game, whole))
+        screen.fill()
+        play_two_moves(screen, ball_samples(paths[2], screen.zoom), deal, moves, "in full screen")
         run(["xdotool", "key", "Escape"], env=game.env)
-        new_window(game, lambda g: g == before)
-    print("F11 fills a 1920 x 1080 screen, a drag and a click move at the scaled places, Esc brings the window back")
+        new_window(game, lambda g: (g.get("WIDTH"), g.get("HEIGHT")) == (WIDTH, HEIGHT))
+        run(["xdotool", "key", "F11"], env=game.env)
+        new_window(game, whole)
 
 
 def shot_at(paths, scale, zoom_keys, shown):
     """The window at a desktop `scale` after `zoom_keys` steps in, `shown`
-    device pixels a layout pixel."""
-    with game_on(paths, LARGE_SCREEN, scale) as (game, (deal, *_)):
+    device pixels a layout pixel; then S draws the symbols."""
+    with game_on(paths, LARGE_SCREEN, scale) as (game, deal, _):
         window = game.keyboard_window("^Tumbaro$")
         for _ in range(zoom_keys):
             before = window_geometry(game.env, window)["WIDTH"]
             run(["xdotool", "key", "ctrl+plus"], env=game.env)
             window = new_window(game, lambda g: g.get("WIDTH", 0) > before)
         screen = Screen(game, shown)
-        screen.wait_board(balls_at(paths[2], shown), deal, f"at scale {scale} after {zoom_keys} zoom steps")
-        return screen.shot()
+        plain = ball_samples(paths[2], shown)
+        screen.wait_board(plain, deal, f"at scale {scale} after {zoom_keys} zoom steps")
+        shot = screen.shot()
+        screen.keys(["s"])
+        screen.wait_board(ball_samples(paths[2], shown, "symbols/Sxema1Big"), deal, f"at {shown}: the symbols after S")
+        left = [(r, c) for r, row in enumerate(screen.board(plain)) for c, k in enumerate(row) if k is not None]
+        assert not left, game.failure(f"at {shown}: cells {left} still show a plain ball")
+        return shot
 
 
 def main():
@@ -110,10 +118,8 @@ def main():
     for scale, steps in ((1.5, 2), (2, 4)):
         shots = [shot_at(paths, scale, 0, scale), shot_at(paths, 1, steps, scale)]
         differing = sum(a != b for a, b in zip(*shots))
-        zoom = f"{round(100 * scale)} %"
         assert len(shots[0]) == len(shots[1]) and differing == 0, \
-            f"{zoom} at scale 1 differs from scale {scale} in {differing} values"
-        print(f"{zoom} at a desktop scale of 1 draws the very picture a desktop scale of {scale} draws")
+            f"{round(100 * scale)} % at scale 1 differs from scale {scale} in {differing} values"
 
 
 if __name__ == "__main__":
