@@ -35,12 +35,11 @@ def _living(group):
     """Whether a process of the group still lives. A killed one whose parent
     has gone stays a zombie until the system's first process gets round to
     it, which can take a second: it counts as ended."""
-    for pid in filter(str.isdigit, os.listdir("/proc")):
+    def stat(pid):
         with contextlib.suppress(OSError), open(f"/proc/{pid}/stat") as f:
-            state, _, pgid = f.read().rpartition(")")[2].split()[:3]
-            if int(pgid) == group and state != "Z":
-                return True
-    return False
+            return f.read().rpartition(")")[2].split()[:3]
+    return any(fields and int(fields[2]) == group and fields[0] != "Z"
+               for fields in map(stat, filter(str.isdigit, os.listdir("/proc"))))
 
 
 def _end_group(proc):
@@ -158,14 +157,6 @@ class Session:
         mark = len(self.spoken())
         run(["xdotool", "key", "--delay", "40", *keys], env=self.env)
         return mark
-
-    def keyboard_window(self, title, mark):
-        """The game's window named `title`, once it has the keyboard; fails
-        with what Orca said after `mark` if it never gets it."""
-        try:
-            return self.game.keyboard_window(title)
-        except AssertionError:
-            raise AssertionError(self.failure(f"the window {title!r} never took the keyboard", mark)) from None
 
     def wait_said(self, phrase, mark, what):
         """The first utterance after `mark` that holds `phrase` (a string, or a
