@@ -49,9 +49,6 @@ def silent_synthesizer():
         def getInfo(self):
             return ["silent", "silent"]
 
-        def getVoiceFamilies(self):
-            return []
-
     SilentServer.instance = SilentServer()
     module = types.ModuleType("tumbaro_silent_speech")
     module.SpeechServer = SilentServer

@@ -5,7 +5,6 @@ import contextlib
 import json
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
@@ -24,12 +23,6 @@ UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+| \{.*\})?", re.S)
 SHOWN = 40  # utterances quoted in a failure, the last ones
 
 
-def missing():
-    """What this machine lacks to run Orca in a private session; [] if nothing."""
-    tools = [t for t in ("orca", "dbus-daemon", "dbus-send", "Xvfb", "xdotool") if not shutil.which(t)]
-    return tools + [p for p in (BUS_LAUNCHER,) if not os.access(p, os.X_OK)]
-
-
 def _interpreter(script):
     """The Python that Orca's script names: Orca's modules are installed for
     it, not necessarily for the one running the test."""
@@ -42,12 +35,11 @@ def _living(group):
     """Whether a process of the group still lives. A killed one whose parent
     has gone stays a zombie until the system's first process gets round to
     it, which can take a second: it counts as ended."""
-    for pid in filter(str.isdigit, os.listdir("/proc")):
+    def stat(pid):
         with contextlib.suppress(OSError), open(f"/proc/{pid}/stat") as f:
-            state, _, pgid = f.read().rpartition(")")[2].split()[:3]
-            if int(pgid) == group and state != "Z":
-                return True
-    return False
+            return f.read().rpartition(")")[2].split()[:3]
+    return any(fields and int(fields[2]) == group and fields[0] != "Z"
+               for fields in map(stat, filter(str.isdigit, os.listdir("/proc"))))
 
 
 def _end_group(proc):
@@ -69,7 +61,7 @@ class Session:
 
     def __init__(self, cmd, work, config_home):
         self.cmd, self.work, self.config_home = cmd, work, config_home
-        self.game, self.groups, self.xvfb, self.log, self.home = None, [], None, None, None
+        self.game, self.ending = None, contextlib.ExitStack()
 
     def __enter__(self):
         try:
@@ -83,42 +75,36 @@ class Session:
         # A test ended from outside (SIGTERM) ends once all is ended, not halfway.
         held = signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM})
         try:
-            if self.game:
-                self.game.__exit__(None, None, None)
-            for proc in reversed(self.groups):  # Orca, then the buses it spoke on
-                _end_group(proc)
-            if self.xvfb:
-                stop_process(self.xvfb)
-            if self.log:
-                self.log.close()
-            if self.home:
-                self.home.cleanup()
+            self.ending.close()  # the game, Orca, the buses it spoke on, the X server, the files
         finally:
             signal.pthread_sigmask(signal.SIG_SETMASK, held)
 
     def _start(self):
-        self.home = tempfile.TemporaryDirectory(prefix="tumbaro-reader-")
-        root = self.home.name
+        root = self.ending.enter_context(tempfile.TemporaryDirectory(prefix="tumbaro-reader-"))
         runtime = os.path.join(root, "run")
         os.mkdir(runtime, 0o700)
-        self.log = open(os.path.join(root, "session.log"), "w+b")  # what the daemons said
+        self.log = self.ending.enter_context(open(os.path.join(root, "session.log"), "w+b"))  # what the daemons said
         self.speech = os.path.join(root, "speech")
-        self.xvfb, display = start_xvfb(self.log)
+        xvfb, display = start_xvfb(self.log)
+        self.ending.callback(stop_process, xvfb)
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("DBUS_", "AT_SPI", "QT_", "XDG_", "WAYLAND", "GTK_", "LANG", "LC_"))}
         # English for Orca and the game, and nothing of the machine's desktop.
         self.env = dict(env, DISPLAY=display, HOME=root, XDG_RUNTIME_DIR=runtime, TZ="UTC", LC_ALL="C.UTF-8",
                         XDG_CONFIG_HOME=self.config_home, XDG_DATA_HOME=os.path.join(root, "data"),
-                        XDG_CACHE_HOME=os.path.join(root, "cache"))
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start_bus(runtime)
-        self._spawn([BUS_LAUNCHER, "--launch-immediately"])
-        self.a11y = wait_for(self._a11y_bus, START_BOUND)
+                        XDG_CACHE_HOME=os.path.join(root, "cache"), DBUS_SESSION_BUS_ADDRESS=f"unix:path={runtime}/bus")
+        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                           "--address=" + self.env["DBUS_SESSION_BUS_ADDRESS"]])
+        # Asked for its address once it listens, the session bus starts the
+        # accessibility bus's launcher from its service file, in its own group.
+        self.a11y = wait_for(lambda: bus.poll() is None and self._send(
+            "--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"), START_BOUND)
         if not self.a11y:
-            raise AssertionError(self._failure("the accessibility bus never started"))
+            raise AssertionError(self.failure(f"the accessibility bus never started (status {bus.poll()})"))
         orca = self._spawn([_interpreter(ORCA), SPEECH_LOG, ORCA, self.speech, os.path.join(root, "orca")])
         if not wait_for(lambda: ORCA_READY in self.spoken() or orca.poll() is not None, START_BOUND) \
                 or orca.poll() is not None:
-            raise AssertionError(self._failure(f"Orca never said {ORCA_READY!r} (status {orca.poll()})"))
+            raise AssertionError(self.failure(f"Orca never said {ORCA_READY!r} (status {orca.poll()})"))
         # The game's own process: `cmd` may be a wrapper only if it execs it.
         # Qt's bridge to the screen reader holds a copy of each key event
         # until the reader answers, and drops the copy unfreed when the answer
@@ -128,42 +114,22 @@ class Session:
         game_env = dict(self.env)
         if "ASAN_OPTIONS" in game_env:
             game_env["ASAN_OPTIONS"] += ":detect_leaks=0"
-        self.game = Program(self.cmd, self.work, game_env)
+        self.game = self.ending.enter_context(Program(self.cmd, self.work, game_env))
         # A window activated before the game joined would never be heard of.
         if not wait_for(lambda: self._joined(self.game.proc.pid) or self.game.proc.poll() is not None,
                         START_BOUND) or self.game.proc.poll() is not None:
-            raise AssertionError(self.failure("the game never joined the accessibility bus", 0))
+            raise AssertionError(self.failure("the game never joined the accessibility bus"))
 
-    def _start_bus(self, runtime):
-        """A session bus of our own; its address once it listens."""
-        read_fd, write_fd = os.pipe()
-        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path="
-                           + os.path.join(runtime, "bus"), f"--print-address={write_fd}"], pass_fds=[write_fd])
-        os.close(write_fd)
-        with os.fdopen(read_fd, "rb") as said:
-            address = said.readline().decode().strip() if select.select([said], [], [], START_BOUND)[0] else ""
-        if not address:
-            raise AssertionError(self._failure(f"the session bus never listened (status {bus.poll()})"))
-        return address
-
-    def _spawn(self, cmd, **kw):
+    def _spawn(self, cmd):
         """A daemon of the session, in a group of its own, to be ended with it."""
         proc = subprocess.Popen(cmd, env=self.env, stdin=subprocess.DEVNULL, stdout=self.log,
-                                stderr=self.log, start_new_session=True, **kw)
-        self.groups.append(proc)
+                                stderr=self.log, start_new_session=True)
+        self.ending.callback(_end_group, proc)
         return proc
 
     def _send(self, *args):
         return subprocess.run(["dbus-send", "--print-reply=literal", *args], env=self.env, capture_output=True,
                               text=True).stdout.strip()
-
-    def _a11y_bus(self):
-        # Asked whether the name has an owner: a call to the name itself would
-        # make the bus start a second launcher from its service file.
-        if "true" not in self._send("--session", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                    "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"):
-            return None
-        return self._send("--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
 
     def _joined(self, pid):
         """Whether the process `pid` is among the programs the accessibility
@@ -185,27 +151,12 @@ class Session:
         found = (UTTERANCE.fullmatch(json.loads(line)) for line in lines)
         return [m.group(1) for m in found if m]
 
-    def mark(self):
-        """A place in what Orca says, to look for what it says after."""
-        return len(self.spoken())
-
-    def since(self, mark):
-        return self.spoken()[mark:]
-
     def keys(self, *keys):
-        """Presses keys in the window that has the keyboard; returns the mark
-        just before, so that what they made Orca say can be waited for."""
-        mark = self.mark()
+        """Presses keys in the window that has the keyboard; returns a mark,
+        how many utterances came before, to wait for what they made Orca say."""
+        mark = len(self.spoken())
         run(["xdotool", "key", "--delay", "40", *keys], env=self.env)
         return mark
-
-    def keyboard_window(self, title, mark):
-        """The game's window named `title`, once it has the keyboard; fails
-        with what Orca said after `mark` if it never gets it."""
-        try:
-            return self.game.keyboard_window(title)
-        except AssertionError:
-            raise AssertionError(self.failure(f"the window {title!r} never took the keyboard", mark)) from None
 
     def wait_said(self, phrase, mark, what):
         """The first utterance after `mark` that holds `phrase` (a string, or a
@@ -214,22 +165,20 @@ class Session:
         holds = phrase.search if isinstance(phrase, re.Pattern) else lambda text: phrase in text
 
         def said():
-            return next(((mark + i, text) for i, text in enumerate(self.since(mark)) if holds(text)), None)
+            return next(((mark + i, text) for i, text in enumerate(self.spoken()[mark:]) if holds(text)), None)
         found = wait_for(said, WAIT_BOUND)
         if not found:
             wanted = phrase.pattern if isinstance(phrase, re.Pattern) else phrase
             raise AssertionError(self.failure(f"{what}: Orca never said {wanted!r}", mark))
         return found
 
-    def failure(self, what, mark):
+    def failure(self, what, mark=0):
         """`what` went wrong, with what Orca said after `mark` and what the game
-        said on its standard error."""
-        said = self.since(mark)
-        lines = "\n".join(f"  {text!r}" for text in said[-SHOWN:]) or "  (nothing)"
+        said on its standard error, or before the game what the daemons said."""
+        lines = "\n".join(f"  {text!r}" for text in self.spoken()[mark:][-SHOWN:]) or "  (nothing)"
         what = f"{what}. Orca said after it:\n{lines}"
-        return self.game.failure(what) if self.game else self._failure(what)
-
-    def _failure(self, what):
+        if self.game:
+            return self.game.failure(what)
         self.log.flush()
         self.log.seek(0)
         said = self.log.read().decode(errors="replace").rstrip().splitlines()[-STDERR_LINES:]
