@@ -109,7 +109,12 @@ def play(session, deal, ending):
     for entry in MENU:
         session.wait_said(entry, session.keys("Down"), f"Down to {entry}")
     heard(session, "Return", SOUND_OFF, "Return on Sound")
-    print("the menu heard entry by entry, the way on screen and the sound checked; Sound heard switched off")
+    assert wait_for(lambda: len(shown()) == 1), session.failure("a menu stayed open after the entry was chosen")
+    # Nothing left open takes the keyboard from the window.
+    session.keys("ctrl+q")
+    assert session.game.ended() == 0, session.game.failure("Ctrl+Q did not end the program cleanly")
+    print("the menu heard entry by entry, the way on screen and the sound checked; Sound heard switched off; "
+          "Ctrl+Q ended the program")
 
 
 def main():
