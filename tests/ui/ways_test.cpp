@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMenu>
 
-#include <memory>
 #include <vector>
 
 namespace tumbaro::test {
@@ -108,20 +107,6 @@ TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
     std::filesystem::remove(folder.SettingsFile().parent_path() / "game");
     Restart();
     EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
-}
-
-TEST_F(Ways, AFingerHeldOnNewOpensTheMenuInsteadOfANewGame)
-{
-    Start();
-    const Matrix board = State().GameBoard;
-    const QPoint newButton = Find(QStringLiteral("Image16"))->geometry().center();
-    const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
-    QTest::touchEvent(window->windowHandle(), finger.get()).press(0, newButton);
-    EXPECT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
-    QTest::touchEvent(window->windowHandle(), finger.get()).release(0, newButton);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(State().GameBoard, board);
-    EXPECT_TRUE(Menu().isVisible()) << "the lifted finger leaves the menu open";
 }
 
 TEST(CommandLine, AWayADealOrHelpIsTakenAndAnythingElseRefused)

@@ -1,5 +1,4 @@
-// The window's controls under the mouse: where clicks land, what buttons look
-// like pressed; the schemes and their stored choice, missing files, and errors
+// The window's controls under the mouse: what buttons look like pressed; the schemes and their stored choice, missing files, and errors
 // shown, not fatal.
 
 #include "window_fixture.h"
@@ -16,22 +15,6 @@ namespace tumbaro::test {
 namespace {
 
 using Window = WindowTest;
-
-// Clicks are routed by position, as a player's are, so these find what lies
-// above what.
-TEST_F(Window, EveryCellTakesTheClicksOnItsOwnPlace)
-{
-    Start();
-    const PictureList* small = List(QStringLiteral("Sxema1Small"));
-    for (int row = 1; row <= 8; ++row)
-        for (int column = 1; column <= 8; ++column) {
-            ClickCell(row * 10 + column);
-            EXPECT_EQ(Cell(row, column)->Picture(), small->Picture(State().GameBoard[CellIndex(row, column)]))
-                << "cell " << row << column << " not picked";
-            ClickCell(row * 10 + column); // the same cell again drops the pick
-        }
-    EXPECT_TRUE(BoardShown(1));
-}
 
 TEST_F(Window, ButtonsShowPressedLooksAndActOnlyOnALeftClick)
 {
