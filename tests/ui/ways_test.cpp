@@ -23,16 +23,6 @@ protected:
     QMenu& Menu() { return window->Menu().Menu(); }
     WayPlay& Clock() { return window->Ways(); }
     QString Shown() { return Find<QLabel>(QStringLiteral("Clock"))->text(); }
-    // A timed game on OneMove, its move played out, paused or not.
-    void PlayTimedMove()
-    {
-        Game& game = window->GameLogic();
-        game.Resume({OneMove, 0, false, {}, 0, game.Random().State(), Way::Timed, game.TimeLeft()});
-        game.ButtonClick(4, 5);
-        game.ButtonClick(4, 6);
-        while (game.Tick()) {
-        }
-    }
 };
 
 TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
@@ -73,7 +63,7 @@ TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
     window->activateWindow();
     EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); }));
 
-    PlayTimedMove();
+    PlayOneMove();
     const std::int32_t score = State().Score;
     ASSERT_GT(score, 0);
     Clock().Tick(2 * 60 * 1000);
@@ -91,7 +81,7 @@ TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
 {
     Start();
     window->Commands().NewGameIn(Way::Timed)->trigger();
-    PlayTimedMove();
+    PlayOneMove();
     Clock().Tick(30000);
     Key(Qt::Key_P);
     const Matrix board = State().GameBoard;

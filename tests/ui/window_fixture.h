@@ -160,10 +160,12 @@ protected:
     PictureControl* Cell(int row, int column) const { return Find(QStringLiteral("Ball%1%2").arg(row).arg(column)); }
     const PictureList* List(const QString& name) const { return Find<PictureList>(name); }
 
-    // Put a settled board on the table, as a kept game comes back.
+    // Put a settled board on the table, as a kept game comes back, in the
+    // way and with the clock of the game on the table.
     void SetBoard(const Matrix& board)
     {
-        window->GameLogic().Resume({board, 0, false, {}, 0, window->GameLogic().Random().State()});
+        Game& game = window->GameLogic();
+        game.Resume({board, 0, false, {}, 0, game.Random().State(), game.CurrentWay(), game.TimeLeft()});
     }
     // Ends the game with `score` by its last move, played out.
     void EndGame(std::int32_t score)
