@@ -13,8 +13,6 @@
 #include "ui/pictures/picture_list.h"
 #include "ui/layout/window_layout.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -29,7 +27,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <utility>
 
 namespace tumbaro::test {
 
