@@ -197,12 +197,17 @@ TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
     EXPECT_TRUE(BoardShown(1)) << "left normal";
     EXPECT_EQ(State().GameBoard, OneMove);
 
-    // A key during the blink ends it, and both balls are normal again
-    // before the key acts.
+    // A key or a click during the blink ends it, and both balls are normal
+    // again before the key or click acts.
     Key(Qt::Key_H);
     Key(Qt::Key_2);
     EXPECT_FALSE(Blink()->Running());
     EXPECT_TRUE(BoardShown(2));
+    Key(Qt::Key_H);
+    ClickCell(45);
+    EXPECT_FALSE(Blink()->Running());
+    EXPECT_EQ(Cell(4, 6)->Picture(), List(QStringLiteral("Sxema2Big"))->Picture(6));
+    ClickCell(45);
 
     ClickCell(11);
     Key(Qt::Key_H);
