@@ -50,14 +50,7 @@ inline SavedGame LastMove(std::int32_t score)
 }
 
 // Runs the event loop until `done` holds or `ms` pass; returns done().
-inline bool WaitUntil(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(5);
-    return done();
-}
+inline bool WaitUntil(const std::function<bool()>& done, int ms = 10000) { return QTest::qWaitFor(done, ms); }
 
 // A temporary folder made the current one, with the game's run-time files
 // copied in; the settings store lives in it too.
