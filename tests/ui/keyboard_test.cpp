@@ -1,6 +1,6 @@
 // The main window played from the keyboard: the board cursor, Space and
 // Return as clicks, the shortcuts the real-display run leaves out, the keys
-// that belong to the name dialog, the hint H blinks, and the sound switch M
+// that belong to the name box, the hint H blinks, and the sound switch M
 // turns.
 
 #include "window_fixture.h"
@@ -11,10 +11,8 @@
 #include "platform/swap_sound.h"
 #include "ui/board/hint_blink.h"
 #include "ui/board/keyboard_cursor.h"
-#include "ui/commands/game_commands.h"
 #include "ui/settings/sound_switch.h"
 
-#include <QAction>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QUrl>
@@ -30,16 +28,18 @@ protected:
     HintBlink* Blink() { return window->findChild<HintBlink*>(QStringLiteral("HintBlink")); }
     bool SoundOn() { return window->findChild<SoundSwitch*>(QStringLiteral("SoundSwitch"))->On(); }
     QString Note() { return window->findChild<QLabel*>(QStringLiteral("SoundNote"))->text(); }
-    // Whether a refused pair and a move made a sound: a sound's player is
-    // made when it first plays.
+    // Whether a refused pair and a move made a sound. A sound's player is
+    // made when it first plays, or for the swap when a ball is picked, so
+    // that no tick of the swap does that slow work.
     std::pair<bool, bool> SoundsOfAMove()
     {
         SetBoard(OneMove);
         ClickCell(11);
+        const auto loaded = window->findChild<SwapSound*>()->children();
         ClickCell(33);
         PlayOneMove();
-        return {!window->findChild<SwapSound*>()->children().isEmpty(),
-                !window->findChild<QuestionBeep*>()->children().isEmpty()};
+        EXPECT_EQ(window->findChild<SwapSound*>()->children(), loaded) << "a tick loaded a sound";
+        return {!loaded.isEmpty(), !window->findChild<QuestionBeep*>()->children().isEmpty()};
     }
 };
 
@@ -147,20 +147,38 @@ TEST_F(Keyboard, TheOtherShortcutsDoWhatTheirButtonsDo)
     EXPECT_FALSE(ended) << "Q without Ctrl";
 }
 
-TEST_F(Keyboard, KeysTypedInTheNameDialogStayThere)
+// The name box over the window: what is typed stays in it, and only OK or
+// Enter takes the name; Escape or the window manager's close take nothing.
+TEST_F(Keyboard, KeysTypedInTheNameBoxStayThereAndOnlyOkOrEnterTakeThem)
 {
     Start();
     const Matrix board = State().GameBoard;
-    window->Ending().NameDialog()->show();
-    ASSERT_TRUE(WaitUntil([&] { return window->Ending().NameDialog()->windowHandle() && window->Ending().NameDialog()->isVisible(); }));
-    for (const int key : {Qt::Key_N, Qt::Key_3, Qt::Key_U, Qt::Key_H, Qt::Key_M, Qt::Key_Right, Qt::Key_Space})
-        QTest::keyClick(window->Ending().NameDialog()->windowHandle(), static_cast<Qt::Key>(key));
-    EXPECT_EQ(window->Ending().NameDialog()->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), "n3uhm ");
-    EXPECT_EQ(State().GameBoard, board);
-    EXPECT_EQ(Scheme(), 1);
-    EXPECT_FALSE(Cursor()->isVisible());
+    std::string name = "Earlier";
+    THScore dialog(name, window.get());
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    dialog.show();
+    ASSERT_TRUE(WaitUntil([&] { return dialog.windowHandle() && dialog.isVisible(); }));
+    EXPECT_EQ(dialog.focusWidget(), edit) << "the name can be typed at once";
+    for (const int key : {Qt::Key_N, Qt::Key_3, Qt::Key_U, Qt::Key_H, Qt::Key_M, Qt::Key_Right, Qt::Key_Space, Qt::Key_Escape})
+        QTest::keyClick(dialog.windowHandle(), static_cast<Qt::Key>(key));
+    EXPECT_EQ(edit->text(), "n3uhm ");
+    EXPECT_TRUE(dialog.isVisible()) << "there is no way to cancel";
+    EXPECT_TRUE(State().GameBoard == board && Scheme() == 1 && !Cursor()->isVisible());
     EXPECT_FALSE(Find<QWidget>(QStringLiteral("SoundNote"))->isVisible());
-    window->Ending().NameDialog()->hide();
+    dialog.close();
+    EXPECT_EQ(name, "Earlier");
+    dialog.show();
+    EXPECT_EQ(edit->text(), "n3uhm ") << "offered again";
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    EXPECT_EQ(name, "n3uhm ");
+    for (const auto& [typed, taken] : {std::pair{"", "Android"}, {" Bo b ", " Bo b "}}) {
+        dialog.show();
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(name, taken) << "typed '" << typed << "'";
+    }
 }
 
 TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
@@ -188,7 +206,6 @@ TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
     Key(Qt::Key_H);
     ClickCell(45);
     EXPECT_FALSE(Blink()->Running());
-    EXPECT_TRUE(State().Picked);
     EXPECT_EQ(Cell(4, 6)->Picture(), List(QStringLiteral("Sxema2Big"))->Picture(6));
     ClickCell(45);
 
@@ -206,35 +223,30 @@ TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
     EXPECT_FALSE(Blink()->Running()) << "no move";
 }
 
-TEST_F(Keyboard, MSilencesBothSoundsAndIsRemembered)
-{
-    Start();
-    ASSERT_TRUE(SoundOn()) << "on with nothing stored";
-    Key(Qt::Key_M);
-    EXPECT_EQ(Note(), "Sound off");
-    EXPECT_EQ(SoundsOfAMove(), std::make_pair(false, false));
-
-    Restart();
-    EXPECT_FALSE(SoundOn()) << "a new run starts silent";
-    Key(Qt::Key_M);
-    EXPECT_EQ(Note(), "Sound on");
-    EXPECT_EQ(SoundsOfAMove(), std::make_pair(true, true));
-
-}
-
-TEST_F(Keyboard, SDrawsASymbolOnEveryBallAndIsRemembered)
+// M silences both sounds and S draws a symbol on every ball; a new run
+// starts as the last one was left.
+TEST_F(Keyboard, MAndSSwitchSoundAndSymbolsAndAreRemembered)
 {
     Start();
     const auto pink = [&] { return List(QStringLiteral("Sxema1Small"))->Picture(7); };
     const QImage plain = pink();
+    ASSERT_TRUE(SoundOn()) << "on with nothing stored";
+    EXPECT_TRUE(window->findChild<SwapSound*>()->children().isEmpty()) << "a window only looked at loads no sound";
+    Key(Qt::Key_M);
     Key(Qt::Key_S);
+    EXPECT_EQ(Note(), "Sound off");
     EXPECT_TRUE(!pink().isNull() && pink() != plain);
     EXPECT_TRUE(BoardShown(1)) << "the board is drawn again at once";
+    EXPECT_EQ(SoundsOfAMove(), std::make_pair(false, false));
+
     Restart();
-    EXPECT_TRUE(!pink().isNull() && pink() != plain) << "a new run starts with symbols";
+    EXPECT_FALSE(SoundOn());
+    EXPECT_TRUE(!pink().isNull() && pink() != plain);
+    Key(Qt::Key_M);
     Key(Qt::Key_S);
+    EXPECT_EQ(Note(), "Sound on");
     EXPECT_EQ(pink(), plain);
-    EXPECT_TRUE(BoardShown(1));
+    EXPECT_EQ(SoundsOfAMove(), std::make_pair(true, true));
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMenu>
 
-#include <memory>
 #include <vector>
 
 namespace tumbaro::test {
@@ -24,16 +23,6 @@ protected:
     QMenu& Menu() { return window->Menu().Menu(); }
     WayPlay& Clock() { return window->Ways(); }
     QString Shown() { return Find<QLabel>(QStringLiteral("Clock"))->text(); }
-    // A timed game on OneMove, its move played out, paused or not.
-    void PlayTimedMove()
-    {
-        Game& game = window->GameLogic();
-        game.Resume({OneMove, 0, false, {}, 0, game.Random().State(), Way::Timed, game.TimeLeft()});
-        game.ButtonClick(4, 5);
-        game.ButtonClick(4, 6);
-        while (game.Tick()) {
-        }
-    }
 };
 
 TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
@@ -74,7 +63,7 @@ TEST_F(Ways, TheClockStandsStillWhenThePlayerCantPlayAndEndsIntoTheTimedTable)
     window->activateWindow();
     EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); }));
 
-    PlayTimedMove();
+    PlayOneMove();
     const std::int32_t score = State().Score;
     ASSERT_GT(score, 0);
     Clock().Tick(2 * 60 * 1000);
@@ -92,7 +81,7 @@ TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
 {
     Start();
     window->Commands().NewGameIn(Way::Timed)->trigger();
-    PlayTimedMove();
+    PlayOneMove();
     Clock().Tick(30000);
     Key(Qt::Key_P);
     const Matrix board = State().GameBoard;
@@ -108,20 +97,6 @@ TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
     std::filesystem::remove(folder.SettingsFile().parent_path() / "game");
     Restart();
     EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
-}
-
-TEST_F(Ways, AFingerHeldOnNewOpensTheMenuInsteadOfANewGame)
-{
-    Start();
-    const Matrix board = State().GameBoard;
-    const QPoint newButton = Find(QStringLiteral("Image16"))->geometry().center();
-    const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
-    QTest::touchEvent(window->windowHandle(), finger.get()).press(0, newButton);
-    EXPECT_TRUE(WaitUntil([&] { return Menu().isVisible(); }));
-    QTest::touchEvent(window->windowHandle(), finger.get()).release(0, newButton);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(State().GameBoard, board);
-    EXPECT_TRUE(Menu().isVisible()) << "the lifted finger leaves the menu open";
 }
 
 TEST(CommandLine, AWayADealOrHelpIsTakenAndAnythingElseRefused)

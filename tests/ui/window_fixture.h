@@ -3,7 +3,7 @@
 // folder holding the game's run-time files, with helpers to put a chosen
 // board on it, click and type like a player, and answer its questions.
 
-#include "board_strings.h"
+#include "game_fixture.h"
 #include "scores/name_dialog.h"
 #include "ui/board/board_view.h"
 #include "ui/controls/list_box.h"
@@ -12,8 +12,6 @@
 #include "ui/controls/picture_control.h"
 #include "ui/pictures/picture_list.h"
 #include "ui/layout/window_layout.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
@@ -29,51 +27,30 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <utility>
 
 namespace tumbaro::test {
-
-// 7 at (4,5) and 6 at (4,6): swapping them makes 6 6 6 in row 4, for 15 points.
-inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--6676--",
-                                       "--------", "--------", "--------", "--------"});
 
 // A last move that leaves no move: swapping (1,5) and (1,6) makes 6 6 6 in
 // row 1, and the generator's state is one whose new balls make no move.
 inline SavedGame LastMove(std::int32_t score)
 {
-    struct : Painter {
-        void DrawCell(int, int, std::int32_t, CellSize) override {}
-        void ClearCell(int, int) override {}
-        void ShowScore(std::int32_t) override {}
-        void SetUndoEnabled(bool) override {}
-    } blank;
-    struct : GameEvents {
-        void GameEnded(std::int32_t) override { ended = true; }
-        bool ended = false;
-    } events;
     SavedGame last{Overlay({"--6676--", "--------", "--------", "--------", "--------", "--------", "--------",
                             "--------"}), score};
-    for (last.Random = 1; !events.ended; ++last.Random) {
-        Game game(blank, events);
+    for (last.Random = 1;; ++last.Random) {
+        Recorder screen;
+        Game game(screen, screen);
         game.Resume(last);
         game.ButtonClick(1, 5);
         game.ButtonClick(1, 6);
         while (game.Tick()) {
         }
+        if (screen.endOfGameCalls)
+            return last;
     }
-    --last.Random;
-    return last;
 }
 
 // Runs the event loop until `done` holds or `ms` pass; returns done().
-inline bool WaitUntil(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(5);
-    return done();
-}
+inline bool WaitUntil(const std::function<bool()>& done, int ms = 10000) { return QTest::qWaitFor(done, ms); }
 
 // A temporary folder made the current one, with the game's run-time files
 // copied in; the settings store lives in it too.
@@ -173,10 +150,12 @@ protected:
     PictureControl* Cell(int row, int column) const { return Find(QStringLiteral("Ball%1%2").arg(row).arg(column)); }
     const PictureList* List(const QString& name) const { return Find<PictureList>(name); }
 
-    // Put a settled board on the table, as a kept game comes back.
+    // Put a settled board on the table, as a kept game comes back, in the
+    // way and with the clock of the game on the table.
     void SetBoard(const Matrix& board)
     {
-        window->GameLogic().Resume({board, 0, false, {}, 0, window->GameLogic().Random().State()});
+        Game& game = window->GameLogic();
+        game.Resume({board, 0, false, {}, 0, game.Random().State(), game.CurrentWay(), game.TimeLeft()});
     }
     // Ends the game with `score` by its last move, played out.
     void EndGame(std::int32_t score)
