@@ -140,7 +140,14 @@ TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
         EXPECT_EQ(table->index(0, way).data().toString(), "1") << "games, way " << way;
         EXPECT_EQ(table->index(1, way).data().toString(), QLocale().toString(qlonglong(scores[way]))) << way;
     }
-    const QImage plot = statistics->findChild<QWidget*>(QStringLiteral("StatisticsChart"))->grab().toImage();
+    EXPECT_EQ(table->index(5, 0).data().toString(), QStringLiteral("not played")) << "today's deal";
+    QWidget* chart = statistics->findChild<QWidget*>(QStringLiteral("StatisticsChart"));
+    // A screen reader reads the chart as a sentence for each way.
+    const QStringList said = chart->accessibleDescription().split(QLatin1Char('\n'));
+    ASSERT_EQ(said.size(), 3) << said.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(said[1].startsWith(QStringLiteral("Timed: 1 game"))) << said[1].toStdString();
+    EXPECT_EQ(said[2], QStringLiteral("Zen: no games yet."));
+    const QImage plot = chart->grab().toImage();
     // Each way's point in its colour (the chart's light theme), well below the
     // legend's mark of that colour; the higher the score, the higher the point.
     std::vector<std::pair<int, int>> rows; // the first and the last row of each way's colour
