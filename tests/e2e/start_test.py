@@ -2,7 +2,8 @@
 """How a game starts, on a real X server. The menu opens by a right press on
 NEW, by Shift+F10 and by the Menu key, and each way is started from it; the
 window's class is the desktop entry's name, so a dock ties it to its
-launcher. Under a pinned clock `--deal 12345` and `--today` show the replay
+launcher. A Zen game whose swap leaves no move goes on with a new deal and
+the same score, asks nothing and leaves the table as it was. Under a pinned clock `--deal 12345` and `--today` show the replay
 tool's 64 cells for their number, the same all day and another the next; a
 bad number exits 2 before any window; `--statistics` opens the statistics
 window instead of the game.
@@ -10,16 +11,29 @@ window instead of the game.
 Usage: start_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
 
 from nothing_lost_test import kept_game
-from xdisplay import (Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, run, wait_for,
-                      window_geometry)
+from xdisplay import (Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, run,
+                      visible_windows, wait_for, window_geometry)
 
 NEW_BUTTON = (152 + 30, 504 + 24)  # its middle, in the window
 DESKTOP_ENTRY = "io.github.tumbaro.Tumbaro"
+# A kept Zen game whose swap of (1,5) and (1,6) makes 6 6 6 in the top row,
+# and whose three new balls leave no move: a Classic game would end there.
+STUCK = """tumbaro saved game 1
+board 0566760532105432054321053210543205432105321054320543210532105432
+score 100
+undo no
+undo-board 0000000000000000000000000000000000000000000000000000000000000000
+undo-score 0
+random 0000000000000001
+way zen
+check 8f536c1c
+"""
 DAYS = [("2026-12-08 09:00:00", 20261208), ("2026-12-08 23:59:00", 20261208), ("2026-12-09 00:00:30", 20261209)]
 
 
@@ -52,6 +66,22 @@ def main():
         env = game_env(display, work)
         with Program([game_binary], work, env) as game:
             choose_ways(game, work)
+
+        table = {name: pathlib.Path(work, name).read_bytes() for name in ("H.dat", "H2.dat")}
+        pathlib.Path(work, "config", "tumbaro", "game").write_text(STUCK)
+        board_of = lambda cells: [[int(cells[r * 8 + c]) for c in range(8)] for r in range(8)]
+        with Program([game_binary], work, env) as game:
+            screen = Screen(game)
+            cells = kept_game(work)["board"]
+            screen.wait_board(balls, board_of(cells), "the kept Zen game")
+            screen.play("15-16", balls)
+            dealt = wait_for(lambda: (kept_game(work) or {}).get("board") not in (None, cells) and kept_game(work))
+            assert dealt, game.failure("the stuck board was never dealt anew")
+            assert (dealt["score"], dealt["way"]) == ("115", "zen"), dealt
+            screen.wait_board(balls, board_of(dealt["board"]), "the new deal")
+            assert not visible_windows(env, "Game Over|HScore|Congratulations"), "a Zen game asked something"
+            assert game.proc.poll() is None, game.failure("the game ended")
+        assert all(pathlib.Path(work, name).read_bytes() == before for name, before in table.items()), "a table changed"
 
         for bad in ("x", "-1", "4294967296"):
             done = subprocess.run([game_binary, "--deal", bad], cwd=work, env=env, capture_output=True, text=True,
