@@ -10,7 +10,9 @@ coarse window enlarged, and the next move by clicks settles as the replay
 tool plays it. A second game started at scale 2 shows the sharp pictures
 from the first frame and plays a move from the keyboard that ends it; the
 scale goes back to 1 while the game-over question waits, and the question
-stays open until it is answered.
+stays open until it is answered. Started with --fullscreen, the game fills
+the output, its deal read at the scaled places, and Esc brings back the
+bare window.
 
 Usage: wayland_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
@@ -53,11 +55,11 @@ def sharp_error(screen, shot, r, c, ball, back, step=2):
 
 
 @contextlib.contextmanager
-def game_on(sway, paths, when):
+def game_on(sway, paths, when, *args):
     """The game at the frozen second `when` for the length of a `with` block."""
     with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
         prepare_work(paths[2], work)
-        with Program(frozen(when, [paths[0]]), work, sway.client_env(work)) as game:
+        with Program(frozen(when, [paths[0], *args]), work, sway.client_env(work)) as game:
             yield game
 
 
@@ -159,6 +161,24 @@ def start_at_scale_2(sway, paths, pictures):
         assert wait_for(full_board), game.failure(f"scale 1: the next game's board shows {screen.seen}")
 
 
+def full_screen_at_start(sway, paths):
+    """`tumbaro --fullscreen` fills the output at scale 1, shows its deal at
+    the zoomed places, and Esc brings the bare window back."""
+    deal, *_ = replay_moves(paths[1], FROZEN)
+    sway.command("output", OUTPUT, "scale", 1)
+    output = sway.query("get_outputs")[0]["rect"]
+    with game_on(sway, paths, FROZEN, "--fullscreen") as game:
+        assert wait_for(lambda: (node := sway.window(game))["fullscreen_mode"] == 1 and node["rect"] == output), \
+            game.failure(f"the window never filled the output {output}: {sway.node(game)}")
+        screen = WaylandScreen(sway, game)
+        screen.fill()
+        screen.wait_board(ball_samples(paths[2], screen.zoom), deal, f"--fullscreen at {screen.zoom:.0%}")
+        sway.keys(["Escape"])
+        assert wait_for(lambda: sway.window(game)["fullscreen_mode"] == 0), game.failure("Esc left full screen on")
+        WaylandScreen(sway, game).wait_board(ball_samples(paths[2]), deal, "after Esc: the bare window's deal")
+        print(f"--fullscreen filled the output at {screen.zoom:.0%}; Esc brought back the bare window")
+
+
 def main():
     missing = missing_tools()
     if missing:
@@ -171,6 +191,7 @@ def main():
     with Sway(RESOLUTION) as sway:
         scale_change_under_play(sway, paths, pictures)
         start_at_scale_2(sway, paths, pictures)
+        full_screen_at_start(sway, paths)
 
 
 if __name__ == "__main__":
