@@ -5,7 +5,7 @@ refused, and clicks at device coordinates. Started with --fullscreen it fills
 the screen, played by drags and clicks; Esc brings the window back, and F11
 fills the screen again. 150 % and 200 % at scale 1
 are the very pictures of scales 1.5 and 2, on which S draws every ball's
-symbol, the sharp one at 2.
+symbol, as it does at 100 %, the sharp one at 2.
 
 Usage: zoom_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
@@ -99,11 +99,12 @@ def shot_at(paths, scale, zoom_keys, shown):
             run(["xdotool", "key", "ctrl+plus"], env=game.env)
             window = new_window(game, lambda g: g.get("WIDTH", 0) > before)
         screen = Screen(game, shown)
-        plain = ball_samples(paths[2], shown)
+        pictures = None if shown == 1 else shown  # at 1 the ordinary pictures
+        plain = ball_samples(paths[2], pictures)
         screen.wait_board(plain, deal, f"at scale {scale} after {zoom_keys} zoom steps")
         shot = screen.shot()
         screen.keys(["s"])
-        screen.wait_board(ball_samples(paths[2], shown, "symbols/Sxema1Big"), deal, f"at {shown}: the symbols after S")
+        screen.wait_board(ball_samples(paths[2], pictures, "symbols/Sxema1Big"), deal, f"at {shown}: the symbols after S")
         left = [(r, c) for r, row in enumerate(screen.board(plain)) for c, k in enumerate(row) if k is not None]
         assert not left, game.failure(f"at {shown}: cells {left} still show a plain ball")
         return shot
@@ -113,6 +114,7 @@ def main():
     paths = list(map(os.path.abspath, sys.argv[1:4]))
     fits_the_laptop(paths)
     full_screen(paths)
+    shot_at(paths, 1, 0, 1)
     # A display each: one game's window never meets the next. A desktop scale
     # and the zoom steps that give it at scale 1 draw the very same pixels.
     for scale, steps in ((1.5, 2), (2, 4)):
