@@ -147,6 +147,8 @@ TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
     ASSERT_EQ(said.size(), 3) << said.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(said[1].startsWith(QStringLiteral("Timed: 1 game"))) << said[1].toStdString();
     EXPECT_EQ(said[2], QStringLiteral("Zen: no games yet."));
+    // Kept beside the test for a look at the window.
+    EXPECT_TRUE(statistics->grab().save(QCoreApplication::applicationDirPath() + "/statistics_of_play.png"));
     const QImage plot = chart->grab().toImage();
     // Each way's point in its colour (the chart's light theme), well below the
     // legend's mark of that colour; the higher the score, the higher the point.
