@@ -1,5 +1,7 @@
 #include "platform/sound_channel.h"
 
+#include "platform/sound_server_probe.h"
+
 #include <QObject>
 
 namespace tumbaro {
@@ -20,7 +22,9 @@ SoundChannel::SoundChannel(QObject* owner) : owner_(owner) {}
 
 void SoundChannel::Prepare()
 {
-    if (made_)
+    // With no server to answer, the module and the server's client library
+    // stay unloaded, and the next sound looks again.
+    if (made_ || !SoundServerMayAnswer())
         return;
     made_ = true;
     if (auto player = MakeSoundPlayer()) {

@@ -9,12 +9,12 @@ need=${1:-test}
 
 # Building: the compiler and build tools, Qt (with the private headers the
 # window's zoom sets Qt's scale through) with its translation tools and
-# its charts (with the OpenGL module their CMake package asks for), libjpeg
-# and libpulse. Running: the fonts the window draws its texts in.
+# its charts (with the OpenGL module their CMake package asks for), libjpeg,
+# libpulse and libxcb. Running: the fonts the window draws its texts in.
 play=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev
-  libjpeg62-turbo-dev libpulse-dev
+  libjpeg62-turbo-dev libpulse-dev libxcb1-dev
   fonts-comic-neue fonts-dejavu-core
 )
 # The suite and its tools: GoogleTest and the benchmark library; clang for

@@ -146,3 +146,28 @@ TEST(Sounds, WithoutAnAnsweringServerStaySilentAndNeverWait)
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "a silent game says nothing";
     ::close(listener);
 }
+
+// Where no sound server can be found, its client library is never loaded,
+// until something stands where the library looks for a server's socket.
+TEST(Sounds, WhereNoServerCanBeFoundItsLibraryStaysUnloaded)
+{
+    InFolder folder;
+    for (const char* name : {"PULSE_SERVER", "PULSE_RUNTIME_PATH", "PULSE_CLIENTCONFIG", "DISPLAY"})
+        unsetenv(name);
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+        setenv(name, folder.Path("").toLocal8Bit().constData(), 1);
+    const auto loaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libpulse");
+    };
+    ASSERT_FALSE(loaded());
+    QuestionBeep beep;
+    beep.Play();
+    EXPECT_FALSE(loaded());
+
+    ASSERT_TRUE(QDir().mkpath(folder.Path("pulse")));
+    QFile socket(folder.Path("pulse/native"));
+    ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
+    beep.Play();
+    EXPECT_TRUE(loaded());
+}
