@@ -134,7 +134,9 @@ def unpack_and_play(deb, work, source, replay):
     os.makedirs(home)
     launcher = frozen(FROZEN, [os.path.join(root, "usr/games/tumbaro")])
     with private_display() as display:
-        env = dict(game_env(display, work), HOME=home)
+        # A sound server named, as on a desktop, for the module to be loaded
+        # for; none answers there.
+        env = dict(game_env(display, work), HOME=home, PULSE_SERVER="unix:" + os.path.join(work, "no-server"))
         env.pop("XDG_DATA_HOME", None)
         with Program(launcher, None, env) as game:
             play(game, env, source, replay, os.path.join(root, "usr/lib/games/tumbaro/libtumbaro-sound.so"))
