@@ -19,34 +19,9 @@ constexpr int LongPressTime = 500; // ms
 } // namespace
 
 GameMenu::GameMenu(QWidget* window, GameCommands& commands, PictureControl& newButton)
-    : QObject(window), menu_(new QMenu(window)), newButton_(newButton), longPress_(new QTimer(this))
+    : QObject(window), window_(window), commands_(commands), newButton_(newButton), longPress_(new QTimer(this))
 {
     setObjectName(QStringLiteral("GameMenuOpener"));
-    menu_->setObjectName(QStringLiteral("GameMenu"));
-    menu_->setAccessibleName(QCoreApplication::translate("Menu", "Menu"));
-    for (Way way : AllWays)
-        menu_->addAction(commands.NewGameIn(way));
-    menu_->addAction(commands.Pause());
-    menu_->addSeparator();
-    for (QAction* deal : {commands.DealNumber(), commands.TodaysDeal(), commands.ThisDeal(), commands.CopyGame(),
-                          commands.Statistics()})
-        menu_->addAction(deal);
-    menu_->addSeparator();
-    menu_->addAction(commands.Hint());
-    menu_->addAction(commands.Sound());
-    menu_->addAction(commands.Symbols());
-    menu_->addAction(commands.Speed());
-    for (int scheme = 1; scheme <= 3; ++scheme)
-        menu_->addAction(commands.Scheme(scheme));
-    menu_->addSeparator();
-    for (QAction* size : {commands.ZoomIn(), commands.ZoomOut(), commands.ZoomReset(), commands.FullScreen()})
-        menu_->addAction(size);
-    menu_->addSeparator();
-    menu_->addAction(commands.Help());
-    menu_->addAction(commands.Quit());
-    connect(menu_, &QMenu::aboutToShow, this, [this] { emit Shown(true); });
-    connect(menu_, &QMenu::aboutToHide, this, [this] { emit Shown(false); });
-
     connect(commands.Menu(), &QAction::triggered, this,
             [this] { Open(newButton_.mapToGlobal(QPoint(0, newButton_.height()))); });
     longPress_->setSingleShot(true);
@@ -61,10 +36,43 @@ GameMenu::GameMenu(QWidget* window, GameCommands& commands, PictureControl& newB
     });
 }
 
+QMenu& GameMenu::Menu()
+{
+    // Made when first wanted: a game that never opens it never pays for it.
+    if (menu_)
+        return *menu_;
+    menu_ = new QMenu(window_);
+    menu_->setObjectName(QStringLiteral("GameMenu"));
+    menu_->setAccessibleName(QCoreApplication::translate("Menu", "Menu"));
+    for (Way way : AllWays)
+        menu_->addAction(commands_.NewGameIn(way));
+    menu_->addAction(commands_.Pause());
+    menu_->addSeparator();
+    for (QAction* deal : {commands_.DealNumber(), commands_.TodaysDeal(), commands_.ThisDeal(), commands_.CopyGame(),
+                          commands_.Statistics()})
+        menu_->addAction(deal);
+    menu_->addSeparator();
+    menu_->addAction(commands_.Hint());
+    menu_->addAction(commands_.Sound());
+    menu_->addAction(commands_.Symbols());
+    menu_->addAction(commands_.Speed());
+    for (int scheme = 1; scheme <= 3; ++scheme)
+        menu_->addAction(commands_.Scheme(scheme));
+    menu_->addSeparator();
+    for (QAction* size : {commands_.ZoomIn(), commands_.ZoomOut(), commands_.ZoomReset(), commands_.FullScreen()})
+        menu_->addAction(size);
+    menu_->addSeparator();
+    menu_->addAction(commands_.Help());
+    menu_->addAction(commands_.Quit());
+    connect(menu_, &QMenu::aboutToShow, this, [this] { emit Shown(true); });
+    connect(menu_, &QMenu::aboutToHide, this, [this] { emit Shown(false); });
+    return *menu_;
+}
+
 void GameMenu::Open(QPoint global)
 {
     longPress_->stop();
-    menu_->popup(global);
+    Menu().popup(global);
 }
 
 bool GameMenu::eventFilter(QObject* watched, QEvent* event)

@@ -21,7 +21,7 @@ public:
     // action opens it under the button.
     GameMenu(QWidget* window, GameCommands& commands, PictureControl& newButton);
 
-    QMenu& Menu() { return *menu_; }
+    QMenu& Menu();
     // Opens at `global`, a point on the screen.
     void Open(QPoint global);
 
@@ -33,7 +33,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QMenu* menu_;
+    QWidget* window_;
+    GameCommands& commands_;
+    QMenu* menu_ = nullptr;
     PictureControl& newButton_;
     QTimer* longPress_;
     QPoint pressedAt_; // where a finger went down on NEW, on the screen
