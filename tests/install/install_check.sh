@@ -28,6 +28,11 @@ prefix=$tmp/prefix
 launcher=$prefix/$bindir/tumbaro
 data=$prefix/$datadir/tumbaro
 # (The package test checks every installed file and its mode.)
+# The desktop's own judges of the entry, its actions included, and of the
+# software centre's listing.
+desktop-file-validate "$prefix/$datadir/applications/io.github.tumbaro.Tumbaro.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/$datadir/metainfo/io.github.tumbaro.Tumbaro.metainfo.xml" >"$tmp/appstream.log" 2>&1 ||
+    { cat "$tmp/appstream.log" >&2; fail "AppStream listing"; }
 
 # --- the launcher's own rules, with a stand-in that records how it was run ---
 # It sits in another prefix: the launcher must not remember where it was put.
