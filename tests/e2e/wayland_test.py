@@ -89,6 +89,8 @@ def borderless(screen):
     sizes = {(node[key]["width"], node[key]["height"]) for key in ("rect", "window_rect", "geometry")}
     bare = node["border"] in ("none", "csd") and node["window_rect"]["x"] == node["window_rect"]["y"] == 0
     assert sizes == {(WIDTH, HEIGHT)} and bare, f"the window is not a bare {WIDTH} x {HEIGHT}: {node}"
+    # A dock ties the window to its desktop entry by this name.
+    assert node["app_id"] == "io.github.tumbaro.Tumbaro", f"the window's app id is {node['app_id']}"
 
 
 def drag_moves_window(sway, screen):
