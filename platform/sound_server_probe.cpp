@@ -1,5 +1,7 @@
 #include "platform/sound_server_probe.h"
 
+#include "files/read_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +10,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 namespace tumbaro {
@@ -20,16 +23,15 @@ bool Set(const char* name)
 }
 
 // A configuration that names a server, or lets the library look for one on
-// this host or on the display's, may lead to one; so may one too large to
-// read.
+// this host or on the display's, may lead to one; so may one that is there
+// but can't be read as a plain file of sane size.
 bool NamesAServer(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (file.size() > 1024 * 1024)
-        return true;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    const std::filesystem::path file = QFile::encodeName(path).toStdString();
+    const auto bytes = ReadFileBytes(file);
+    if (!bytes)
+        return KindOf(file) != FileKind::Missing;
+    for (const QByteArray& raw : QByteArray::fromStdString(*bytes).split('\n')) {
         const QByteArray line = raw.trimmed();
         for (const char* key : {"default-server", "auto-connect-localhost", "auto-connect-display"})
             if (line.startsWith(key))
