@@ -7,6 +7,7 @@
 #include "platform/saved_game_file.h"
 #include "platform/sound_setting.h"
 #include "ui/settings/scheme_setting.h"
+#include "../scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,9 @@
 #include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 using namespace tumbaro;
+using namespace tumbaro::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -33,8 +34,6 @@ std::string ErrorOf(const std::function<void()>& call)
 
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override { fs::remove_all(root_); }
-    void TearDown() override { fs::permissions(Folder(), fs::perms(0755), ec_), fs::remove_all(root_, ec_); }
     void Plant(const std::string& values, const std::string& before = "")
     {
         fs::create_directories(Folder());
@@ -43,8 +42,7 @@ protected:
     fs::path Folder() const { return root_ / "config" / "tumbaro"; }
     fs::path Store() const { return Folder() / "registry"; }
 
-    const fs::path root_ = fs::temp_directory_path() / ("tumbaro-registry-" + std::to_string(::getpid()));
-    std::error_code ec_;
+    ScratchFolder root_;
 };
 
 // A failed open neither makes a store nor leaves an earlier key open for the
@@ -113,13 +111,9 @@ TEST_F(RegistryTest, TwoProcessesChangingTwoSettingsKeepBoth)
         }
         return lost;
     };
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) ::_exit(std::min(change("Sound"), 255));
+    const auto other = InChild([&] { if (change("Sound") != 0) throw GameError("lost a change"); });
     EXPECT_EQ(change("Scheme"), 0);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other process lost " << WEXITSTATUS(status);
+    EXPECT_TRUE(other()) << "the other process lost a change";
     Registry registry(Store());
     ASSERT_TRUE(registry.OpenKey(GameKey, false));
     const std::string last = std::to_string((Changes - 1) % 3 + 1);
@@ -155,7 +149,7 @@ TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
          }, 1, FailedScheme, ""},
     };
     for (const auto& c : cases) {
-        fs::remove_all(root_);
+        fs::remove_all(root_.path);
         c.make();
         Registry registry(Store());
         const SchemeAtStart start = ReadSchemeAtStart(registry);
@@ -168,7 +162,6 @@ TEST_F(RegistryTest, ABadSchemeAtStartIsToldAndSchemeOneFollows)
         EXPECT_EQ(registry.ReadString("Sound"), std::string(c.what) == "no store yet" ? "" : "0") << c.what;
         fs::permissions(Store(), fs::perms(0644));
     }
-    fs::remove_all(root_);
 }
 
 // What a run killed in the middle of a write left beside the store and the

@@ -3,6 +3,7 @@
 // that play could not have written refused.
 
 #include "game_fixture.h"
+#include "../scratch_files.h"
 
 #include "engine/board.h"
 #include "platform/saved_game_file.h"
@@ -11,7 +12,6 @@
 #include <iterator>
 #include <functional>
 #include <tuple>
-#include <unistd.h>
 
 namespace tumbaro::test {
 namespace {
@@ -154,8 +154,7 @@ TEST_F(SavedGameTest, AScoreStopsAtTheTopAndIsStillKept)
 TEST_F(SavedGameTest, TheFileKeepsReplacesAndForgetsTheGame)
 {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / ("tumbaro-saved-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
+    const ScratchFolder folder;
     SavedGameFile file(SavedGameFile::BesideStore(folder / "tumbaro" / "registry"));
     EXPECT_EQ(file.Path(), folder / "tumbaro" / "game");
     EXPECT_FALSE(file.Load()) << "no saved game yet";
@@ -185,7 +184,6 @@ TEST_F(SavedGameTest, TheFileKeepsReplacesAndForgetsTheGame)
     EXPECT_FALSE(file.Load());
     ASSERT_TRUE(PlayFirstMove(game));
     EXPECT_TRUE(file.Load() == game.Saved() && SavedGameFile(folder / "elsewhere").Load() == before);
-    fs::remove_all(folder);
 }
 
 } // namespace

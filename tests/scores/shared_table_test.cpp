@@ -7,21 +7,21 @@
 #include "scores/commit_record.h"
 #include "scores/high_score_table.h"
 #include "scores/table_commit.h"
+#include "../scratch_files.h"
 
 #include <gmock/gmock.h>
 
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tumbaro;
+using namespace tumbaro::test;
 using testing::ThrowsMessage;
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
@@ -39,28 +39,6 @@ std::string Bytes(const Lines& lines)
     return bytes;
 }
 
-void WriteAll(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-std::string ReadAll(const std::string& path)
-{
-    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
-}
-
-// Starts `work` in a child process; the call returned waits for it and is
-// true when it exited 0.
-template <typename Work> auto InChild(Work work)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try { work(); } catch (...) { ::_exit(1); }
-        ::_exit(0);
-    }
-    return [child] {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    };
-}
-
 // A name from an older Latin-1 table is saved as UTF-8, as the window shows it.
 const HighScoreTable Old{{"Ann", "Bo", "Cy", "Di", "Ed", "Fl\xF6", "Gus", "Hal", "Ivy", "Jo"},
                          {"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"}};
@@ -70,8 +48,7 @@ const HighScoreTable New{{"Ann", "Zed", "Bo", "Cy", "Di", "Ed", "Fl\xC3\xB6", "G
 
 class SharedTable : public ::testing::Test {
 protected:
-    void SetUp() override { ::mkdtemp(folder_.data()); Write(Old); }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { Write(Old); }
 
     std::string In(const char* name) const { return folder_ + "/" + name; }
     void WriteFile(const char* name, const std::string& bytes) const { WriteAll(In(name), bytes); }
@@ -90,7 +67,8 @@ protected:
     // Nothing of a save is left beside the table once it has been read.
     const std::set<std::string> TableFiles{"H.dat", "H2.dat", "H.lock"};
 
-    std::string folder_ = (fs::temp_directory_path() / "tumbaro-shared-XXXXXX").string();
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.path.string();
 };
 
 TEST_F(SharedTable, TwoWindowsEnteringAtOnceKeepEveryEntryThatEarnsAPlace)
