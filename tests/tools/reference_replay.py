@@ -117,10 +117,9 @@ def play(seed, n):
             score += pts
             lines += n_lines
             fall(w, rng)
-            if find_line(w):
-                cascades += 1
-                continue
-            break
+            if not find_line(w):
+                break
+            cascades += 1
         b = w
         moves += 1
         out.append(f"accepted {r + 1}{c + 1}-{r2 + 1}{c2 + 1} score {score} lines {lines} cascades {cascades}")
@@ -141,12 +140,8 @@ def main():
             got = subprocess.run([binary, seed, "--auto", "150"], capture_output=True, text=True,
                                  check=True).stdout.splitlines()
             if got != expected:
-                for i, (g, e) in enumerate(zip(got, expected)):
-                    if g != e:
-                        print(f"seed {seed}: line {i + 1}: got {g!r}, expected {e!r}")
-                        break
-                else:
-                    print(f"seed {seed}: {len(got)} lines, expected {len(expected)}")
+                at = next((i for i, (g, e) in enumerate(zip(got, expected)) if g != e), min(len(got), len(expected)))
+                print(f"seed {seed}: line {at + 1}: got {got[at:at + 1]}, expected {expected[at:at + 1]}")
                 return 1
         print(f"{len(seeds)} seeds agree")
         return 0
