@@ -26,12 +26,6 @@ namespace {
 const std::string GameKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Helvorin";
 const std::string FailedScheme = "Failed to set data for 'Scheme'";
 
-std::string ErrorOf(const std::function<void()>& call)
-{
-    try { call(); } catch (const GameError& error) { return error.what(); }
-    return {};
-}
-
 class RegistryTest : public ::testing::Test {
 protected:
     void Plant(const std::string& values, const std::string& before = "")
@@ -54,7 +48,7 @@ TEST_F(RegistryTest, AFailedOpenMakesNothingAndLeavesNoKeyOpen)
     EXPECT_FALSE(fs::exists(Store()));
     ASSERT_TRUE(registry.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\helvorin", true));
     EXPECT_FALSE(registry.OpenKey("SOFTWARE\\Elsewhere", false));
-    EXPECT_EQ(ErrorOf([&] { registry.WriteString("Scheme", "2"); }), FailedScheme);
+    EXPECT_THROW(registry.WriteString("Scheme", "2"), GameError);
 }
 
 // Only a plain "0" turns the sound off: nothing stored, anything unreadable

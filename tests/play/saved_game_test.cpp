@@ -18,18 +18,18 @@ namespace {
 
 class SavedGameTest : public GameTest {
 protected:
-    // Plays the first move there is and lets it settle; false when none is
-    // left, or when the board never settles.
-    static bool PlayFirstMove(Game& on)
+    // Plays the first move there is and lets it settle, or stops it after
+    // `ticks` of them; false when no move is left or the board never settles.
+    static bool PlayFirstMove(Game& on, int ticks = 1000)
     {
         const auto pair = FirstMove(on.State().GameBoard);
         if (!pair)
             return false;
         on.ButtonClick(pair->First / 8 + 1, pair->First % 8 + 1);
         on.ButtonClick(pair->Second / 8 + 1, pair->Second % 8 + 1);
-        for (int ticks = 0; on.Tick();)
-            if (++ticks > 1000)
-                return ADD_FAILURE() << "the move never settles; " << TextOf(on.State().WorkBoard), false;
+        for (int tick = 1; on.Tick(); ++tick)
+            if (tick == ticks)
+                return ticks < 1000 || (ADD_FAILURE() << "the move never settles; " << TextOf(on.State().WorkBoard), false);
         return true;
     }
 };
@@ -77,11 +77,7 @@ TEST_F(SavedGameTest, AMoveUndoneWhileItPlaysCostsTheDrawsOfOneUndoneWhenSettled
     Game replayed(other, other);
     for (Game* g : {&game, &replayed})
         g->Deal(777);
-    const auto pair = FirstMove(game.State().GameBoard);
-    ASSERT_TRUE(pair);
-    game.ButtonClick(pair->First / 8 + 1, pair->First % 8 + 1);
-    game.ButtonClick(pair->Second / 8 + 1, pair->Second % 8 + 1);
-    game.Tick();
+    ASSERT_TRUE(PlayFirstMove(game, 1));
     game.Undo();
     ASSERT_TRUE(PlayFirstMove(replayed));
     replayed.Undo();
