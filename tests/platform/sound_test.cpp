@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,12 +19,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
-#include <poll.h>
 #include <string>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <thread>
-#include <unistd.h>
 
 using namespace tumbaro;
 
@@ -115,12 +112,8 @@ TEST(Sounds, WithoutAnAnsweringServerStaySilentAndNeverWait)
     // First nothing at the address; then a socket that takes the connection
     // and never says a word, as a stuck server does.
     const QString silent = folder.Path("silent");
-    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    qstrncpy(address.sun_path, QFile::encodeName(silent).constData(), sizeof address.sun_path);
-    ASSERT_TRUE(listener >= 0 && ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
-                && ::listen(listener, 8) == 0);
+    QLocalServer listener;
+    ASSERT_TRUE(listener.listen(silent));
 
     // What the player says, if anything, goes to standard error.
     ::testing::internal::CaptureStderr();
@@ -136,15 +129,13 @@ TEST(Sounds, WithoutAnAnsweringServerStaySilentAndNeverWait)
                 beep.Play();
             }
             if (server == silent) {
-                pollfd knock{listener, POLLIN, 0};
-                EXPECT_EQ(::poll(&knock, 1, 10000), 1) << "the player never called";
+                EXPECT_TRUE(listener.waitForNewConnection(10000)) << "the player never called";
                 swap.Play();
             }
         } // and ending them must not wait for the server either
         EXPECT_LT(clock.elapsed(), QuickBound) << server.toStdString();
     }
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "a silent game says nothing";
-    ::close(listener);
 }
 
 // Where no sound server can be found, its client library is never loaded,
