@@ -30,15 +30,10 @@ namespace {
 constexpr qint64 QuickBound = 2000;
 
 // Runs in a scratch working folder, as the game runs in its own.
-class InFolder {
-public:
-    InFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
-    ~InFolder() { QDir::setCurrent(previous_); }
-    QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
+struct InFolder : QTemporaryDir {
+    InFolder() { QDir::setCurrent(path()); }
+    ~InFolder() { QDir::setCurrent(QDir::tempPath()); }
+    QString Path(const char* name) const { return filePath(QString::fromLatin1(name)); }
 };
 
 QSet<QString> StreamNumbers(const PulseServer& server)
