@@ -19,7 +19,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
-#include <string>
 #include <thread>
 
 using namespace tumbaro;
