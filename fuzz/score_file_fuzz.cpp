@@ -9,37 +9,22 @@
 #include "fuzz/fuzz_check.h"
 #include "scores/name_text.h"
 #include "scores/score_file.h"
+#include "tests/scratch_files.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
-
-namespace {
-
-// One folder per process, so parallel fuzz jobs never share a file; it goes
-// when the process ends normally.
-struct WorkFolder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("tumbaro-fuzz-" + std::to_string(::getpid()));
-    WorkFolder() { std::filesystem::create_directories(path); }
-    ~WorkFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace tumbaro;
     if (size > MaxFileBytes) // refused unread, as the table tests check
         return 0;
-    static const WorkFolder folder;
+    // One folder per process, so parallel fuzz jobs never share a file; it
+    // goes when the process ends normally.
+    static const test::ScratchFolder folder;
     const std::string input = (folder.path / "H.dat").string();
     std::ofstream(input, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     const auto lines = LoadLines(input);

@@ -16,21 +16,11 @@
 #include <vector>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QTemporaryDir>
 
 namespace tumbaro::testing {
 namespace {
-
-// Pictures drawn with words need the fonts of an application.
-void WithFonts()
-{
-    static int argc = 1;
-    static char name[] = "assets_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 // At ratio 1 nothing of the sharp set is read; up to 2, every control and
 // list picture is the sharp one; above, one drawn for the ratio (a list's
@@ -38,7 +28,6 @@ void WithFonts()
 // their ordinary size.
 TEST(SharpPictures, ChosenByTheScreensRatio)
 {
-    WithFonts();
     const PictureList looks("ImageList2");
     for (auto [ratio, list, control] :
          {std::tuple{1.0, 1.0, 1.0}, {1.25, 2.0, 2.0}, {2.0, 2.0, 2.0}, {2.5, 2.5, 3.0}, {3.75, 3.75, 4.0}}) {
@@ -85,7 +74,6 @@ double Apart(const QImage& drawn, const QImage& carried)
 // the carried sharp picture of its name and index, drawn finer.
 TEST(SharpPictures, DrawnForFinerScreensAsTheCarriedOnes)
 {
-    WithFonts();
     // Hard-edged letters (3.1) and the icon's 16 colours (4.0) move most when
     // fitted; the nearest wrong picture, the help look in the other colour,
     // is 3.8 apart, and the other icon-sized ones far more.

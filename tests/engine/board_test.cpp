@@ -19,18 +19,6 @@ bool BruteHasLine(const Matrix& m)
     return false;
 }
 
-// Every pair of neighbours (i, j), j to the right of or below i.
-template <class F>
-void ForEachNeighbourPair(F f)
-{
-    for (int i = 0; i < 64; ++i) {
-        if (i % 8 != 7)
-            f(i, i + 1);
-        if (i < 56)
-            f(i, i + 8);
-    }
-}
-
 TEST(MoveSearch, AgreesWithTryingEverySwapOnThousandsOfSettledBoards)
 {
     std::mt19937 rng(20261206);
@@ -46,13 +34,17 @@ TEST(MoveSearch, AgreesWithTryingEverySwapOnThousandsOfSettledBoards)
                 if ((i % 8 <= 5 && m[i] == m[i + 1] && m[i] == m[i + 2]) || (i < 48 && m[i] == m[i + 8] && m[i] == m[i + 16]))
                     m[i] = pick(rng);
         bool expected = false;
-        ForEachNeighbourPair([&](int i, int j) {
-            Matrix s = m;
-            std::swap(s[i], s[j]);
-            const bool line = BruteHasLine(s);
-            expected = expected || line;
-            ASSERT_EQ(SwapMakesLine(m, i, j), line) << test::TextOf(m) << " swap " << i << "," << j;
-        });
+        // Every pair of neighbours (i, j), j to the right of or below i.
+        for (int i = 0; i < 64; ++i)
+            for (const int j : {i % 8 != 7 ? i + 1 : -1, i < 56 ? i + 8 : -1}) {
+                if (j < 0)
+                    continue;
+                Matrix s = m;
+                std::swap(s[i], s[j]);
+                const bool line = BruteHasLine(s);
+                expected = expected || line;
+                ASSERT_EQ(SwapMakesLine(m, i, j), line) << test::TextOf(m) << " swap " << i << "," << j;
+            }
         ASSERT_EQ(FindLine2(m), expected) << test::TextOf(m);
         (expected ? withMove : withoutMove)++;
     }

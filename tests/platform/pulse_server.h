@@ -1,7 +1,7 @@
 #pragma once
 // A private sound server for one test: pulseaudio with a single null sink,
-// its socket, home and runtime folder in a scratch folder, and pactl and parec
-// to look at what reaches it. Nothing of the user's own sound setup is
+// its socket, home and runtime folder in a scratch folder, and pactl to look
+// at what reaches it. Nothing of the user's own sound setup is
 // touched, and sound clients made after it reach this server.
 
 #include <QProcess>
@@ -19,9 +19,6 @@ public:
     QString Pactl(const QStringList& arguments) const;
     // The stream names (media.name) of what plays on the sink, sorted.
     QStringList Streams() const;
-    // Records the sink for as long as it takes `play` to make it sound; false
-    // if nothing but silence comes within the bound.
-    bool Hears(const std::function<void()>& play) const;
 
 private:
     QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }

@@ -15,22 +15,18 @@
 
 namespace tumbaro::test {
 
-// "45:7" a ball drawn normal, "45:7s" small, "45:-" a cell cleared.
-inline std::string Drawn(int cell, std::int32_t colour, bool small = false)
-{
-    return std::to_string(cell) + ":" + (colour == EmptyCell ? "-" : std::to_string(colour)) + (small ? "s" : "");
-}
-
+// Logs "45:7" for a ball drawn normal, "45:7s" small, "45:-" a cell cleared.
 class Recorder final : public Painter, public GameEvents, public GameKeeper {
 public:
     void DrawCell(int row, int column, std::int32_t colour, CellSize size) override
     {
-        log.push_back(Drawn(row * 10 + column, colour, size == CellSize::Small));
+        log.push_back(std::to_string(row * 10 + column) + ":" + (colour == EmptyCell ? "-" : std::to_string(colour))
+                      + (size == CellSize::Small ? "s" : ""));
         cells[CellIndex(row, column)] = {colour, size};
     }
     void ClearCell(int row, int column) override
     {
-        log.push_back(Drawn(row * 10 + column, EmptyCell));
+        log.push_back(std::to_string(row * 10 + column) + ":-");
         cells[CellIndex(row, column)] = {EmptyCell, CellSize::Normal};
     }
     void ShowScore(std::int32_t score) override { log.push_back("score " + (scoreText = std::to_string(score))); }

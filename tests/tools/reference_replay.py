@@ -28,34 +28,26 @@ class Rng:
         return (new_hi & 0x7FFFFFFF) % 8
 
 
-def triple(a, b, c):
-    return a != EMPTY and a == b == c
+# Every three cells in a line: down each column, then along each row.
+TRIPLES = ([((r, c), (r + 1, c), (r + 2, c)) for r in range(6) for c in range(8)]
+           + [((r, c), (r, c + 1), (r, c + 2)) for r in range(8) for c in range(6)])
 
 
 def find_line(b):
-    for r in range(6):
-        for c in range(8):
-            if triple(b[r][c], b[r + 1][c], b[r + 2][c]):
-                return True
-    for r in range(8):
-        for c in range(6):
-            if triple(b[r][c], b[r][c + 1], b[r][c + 2]):
-                return True
-    return False
+    return any(b[r][c] != EMPTY and b[r][c] == b[r1][c1] == b[r2][c2] for (r, c), (r1, c1), (r2, c2) in TRIPLES)
 
 
-def has_move(b):
-    # Brute force: try every neighbour swap.
+def first_move(b):
+    # Brute force: the first neighbour swap, row by row, that makes a line.
     for r in range(8):
         for c in range(8):
-            for dr, dc in ((0, 1), (1, 0)):
-                r2, c2 = r + dr, c + dc
+            for r2, c2 in ((r, c + 1), (r + 1, c)):
                 if r2 < 8 and c2 < 8:
                     s = [row[:] for row in b]
                     s[r][c], s[r2][c2] = s[r2][c2], s[r][c]
                     if find_line(s):
-                        return True
-    return False
+                        return r, c, r2, c2
+    return None
 
 
 def deal(rng):
@@ -63,18 +55,11 @@ def deal(rng):
     changed = True
     while changed:
         changed = False
-        for r in range(6):
-            for c in range(8):
-                if b[r][c] == b[r + 1][c] == b[r + 2][c]:
-                    b[r + 1][c] = rng.colour()
-                    b[r + 2][c] = rng.colour()
-                    changed = True
-        for r in range(8):
-            for c in range(6):
-                if b[r][c] == b[r][c + 1] == b[r][c + 2]:
-                    b[r][c + 1] = rng.colour()
-                    b[r][c + 2] = rng.colour()
-                    changed = True
+        for (r, c), (r1, c1), (r2, c2) in TRIPLES:
+            if b[r][c] == b[r1][c1] == b[r2][c2]:
+                b[r1][c1] = rng.colour()
+                b[r2][c2] = rng.colour()
+                changed = True
     return b
 
 
@@ -116,16 +101,7 @@ def play(seed, n):
     out += ["deal"] + board_text(b)
     score, moves = 0, 0
     while moves < n:
-        move = None
-        for r in range(8):
-            for c in range(8):
-                for dr, dc in ((0, 1), (1, 0)):
-                    r2, c2 = r + dr, c + dc
-                    if move is None and r2 < 8 and c2 < 8:
-                        s = [row[:] for row in b]
-                        s[r][c], s[r2][c2] = s[r2][c2], s[r][c]
-                        if find_line(s):
-                            move = (r, c, r2, c2)
+        move = first_move(b)
         if move is None:
             out.append("no move")
             b = deal(rng)
@@ -141,15 +117,14 @@ def play(seed, n):
             score += pts
             lines += n_lines
             fall(w, rng)
-            if find_line(w):
-                cascades += 1
-                continue
-            break
+            if not find_line(w):
+                break
+            cascades += 1
         b = w
         moves += 1
         out.append(f"accepted {r + 1}{c + 1}-{r2 + 1}{c2 + 1} score {score} lines {lines} cascades {cascades}")
         out += board_text(b)
-        if not has_move(b):
+        if first_move(b) is None:
             out.append(f"game over score {score}")
             b = deal(rng)
             score = 0
@@ -165,12 +140,8 @@ def main():
             got = subprocess.run([binary, seed, "--auto", "150"], capture_output=True, text=True,
                                  check=True).stdout.splitlines()
             if got != expected:
-                for i, (g, e) in enumerate(zip(got, expected)):
-                    if g != e:
-                        print(f"seed {seed}: line {i + 1}: got {g!r}, expected {e!r}")
-                        break
-                else:
-                    print(f"seed {seed}: {len(got)} lines, expected {len(expected)}")
+                at = next((i for i, (g, e) in enumerate(zip(got, expected)) if g != e), min(len(got), len(expected)))
+                print(f"seed {seed}: line {at + 1}: got {got[at:at + 1]}, expected {expected[at:at + 1]}")
                 return 1
         print(f"{len(seeds)} seeds agree")
         return 0
