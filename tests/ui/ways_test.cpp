@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <fstream>
 #include <vector>
 
 namespace tumbaro::test {
@@ -93,10 +94,15 @@ TEST_F(Ways, ATimedGameIsKeptWithItsTimeAndResumesPaused)
     EXPECT_EQ(State().GameBoard, board);
     EXPECT_TRUE(Clock().Paused());
     EXPECT_FALSE(Clock().ClockRunning());
-    // Without a kept game, the next start deals in the way remembered.
-    std::filesystem::remove(folder.SettingsFile().parent_path() / "game");
+    // A kept game that can't be read gives, without a word, a new deal in
+    // the way remembered.
+    std::ofstream(folder.SettingsFile().parent_path() / "game", std::ios::trunc) << "not a saved game";
+    ModalWatcher watcher;
     Restart();
     EXPECT_EQ(window->GameLogic().CurrentWay(), Way::Timed);
+    EXPECT_EQ(window->GameLogic().TimeLeft(), TimedGameLength);
+    EXPECT_TRUE(WaitUntil([&] { return Clock().ClockRunning(); })) << "not paused";
+    EXPECT_TRUE(watcher.boxes.isEmpty());
 }
 
 TEST(CommandLine, AWayADealOrHelpIsTakenAndAnythingElseRefused)
