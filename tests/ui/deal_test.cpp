@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QInputDialog>
 #include <QTableView>
 
 #include <algorithm>
@@ -40,8 +39,7 @@ protected:
         ASSERT_TRUE(move);
         ClickCell(10 * RowOf(move->First) + ColumnOf(move->First));
         ClickCell(10 * RowOf(move->Second) + ColumnOf(move->Second));
-        while (window->GameLogic().Tick()) {
-        }
+        Settle();
     }
     static int Check(const std::string& line)
     {
@@ -49,23 +47,6 @@ protected:
         return CheckProofLine(line, said, said);
     }
     std::filesystem::path Log() const { return folder.Path(QStringLiteral("games.log")).toStdString(); }
-    // Presses G for the deal-number dialog, and types `typed` and Return in it.
-    void AskForDeal(const char* typed)
-    {
-        QTimer typist;
-        QObject::connect(&typist, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->windowHandle())
-                return;
-            typist.stop();
-            dialog->findChild<QLineEdit*>()->selectAll();
-            for (const char* c = typed; *c; ++c)
-                QTest::keyClick(dialog->windowHandle(), *c);
-            QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-        });
-        typist.start(5);
-        Key(Qt::Key_G);
-    }
     DealNumber Deal() { return window->GameLogic().Tally().Deal; }
 };
 
@@ -94,7 +75,6 @@ TEST_F(Deals, CtrlCCopiesALineThatProvesTheScoreAndNoOther)
 TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
 {
     ModalWatcher watcher;
-    watcher.name = QStringLiteral("Ada");
     watcher.answer = QMessageBox::Yes;
     StartOn(12345);
     PlayAMove();
@@ -104,10 +84,13 @@ TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
     const std::int64_t classic = State().Score;
     Key(Qt::Key_2, Qt::ControlModifier);
     const DealNumber dealt = Deal();
-    AskForDeal("5tig"); // the letters stay in the dialog
+    watcher.name = QStringLiteral("5tig"); // the letters stay in the dialog
+    Key(Qt::Key_G);
     ASSERT_EQ(watcher.boxes, QStringList{"“5tig” is not a deal number: type only the digits 0 to 9."});
     ASSERT_EQ(Deal(), dealt) << "refused: nothing changes";
-    AskForDeal("54321");
+    watcher.name = QStringLiteral("54321");
+    Key(Qt::Key_G);
+    watcher.name = QStringLiteral("Ada");
     PlayAMove();
     PlayAMove();
     const std::int64_t timed = State().Score;

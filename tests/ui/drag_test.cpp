@@ -25,8 +25,6 @@ protected:
         if (release)
             QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, to);
     }
-    bool Animating() { return window->GameLogic().Animating(); }
-    void Settle() { while (window->GameLogic().Tick()) {} }
     bool Picked(int cell) { return Cell(cell / 10, cell % 10)->Picture() == List("Sxema1Small")->Picture(State().GameBoard[CellIndex(cell / 10, cell % 10)]); }
 };
 
