@@ -50,38 +50,30 @@ protected:
     DealNumber Deal() { return window->GameLogic().Tally().Deal; }
 };
 
-TEST_F(Deals, CtrlCCopiesALineThatProvesTheScoreAndNoOther)
-{
-    StartOn(12345);
-    EXPECT_EQ(window->Commands().ThisDeal()->text(), QStringLiteral("Deal 12345"));
-    PlayAMove();
-    Key(Qt::Key_U);
-    PlayAMove();
-    PlayAMove();
-    Key(Qt::Key_C, Qt::ControlModifier);
-    const std::string line = QGuiApplication::clipboard()->text().toStdString();
-    const std::string score = " score " + std::to_string(State().Score);
-    ASSERT_TRUE(line.starts_with("tumbaro classic 12345 ") && line.ends_with(score)) << line;
-    ASSERT_NE(line.find(" undo "), std::string::npos) << line;
-    EXPECT_EQ(Check(line), 0) << line;
-    const std::string moves = line.substr(0, line.size() - score.size());
-    EXPECT_EQ(Check(moves + " score " + std::to_string(State().Score + 15)), 1);
-    EXPECT_EQ(Check(moves.substr(0, moves.rfind(' ')) + score), 1) << "the last move left out";
-}
-
-// A Classic game replaced and a Timed game of deal G run out, played by keys
-// and clicks: two whole lines in the log (no line for the games replaced
-// before a move), and I shows each in the table and on the chart.
-TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
+// A Classic game copied by Ctrl+C and replaced, and a Timed game of deal G
+// run out, played by keys and clicks: the line copied proves the score and no
+// other, two whole lines in the log (no line for the games replaced before a
+// move), and I shows each in the table and on the chart.
+TEST_F(Deals, AGameInEachWayIsCopiedLoggedWholeAndShownWithItsChart)
 {
     ModalWatcher watcher;
     watcher.answer = QMessageBox::Yes;
     StartOn(12345);
+    EXPECT_EQ(window->Commands().ThisDeal()->text(), QStringLiteral("Deal 12345"));
     PlayAMove();
     Key(Qt::Key_U);
     for (int move = 0; move < 3; ++move)
         PlayAMove();
     const std::int64_t classic = State().Score;
+    Key(Qt::Key_C, Qt::ControlModifier);
+    const std::string line = QGuiApplication::clipboard()->text().toStdString();
+    const std::string score = " score " + std::to_string(classic);
+    ASSERT_TRUE(line.starts_with("tumbaro classic 12345 ") && line.ends_with(score)) << line;
+    ASSERT_NE(line.find(" undo "), std::string::npos) << line;
+    EXPECT_EQ(Check(line), 0) << line;
+    const std::string moves = line.substr(0, line.size() - score.size());
+    EXPECT_EQ(Check(moves + " score " + std::to_string(classic + 15)), 1);
+    EXPECT_EQ(Check(moves.substr(0, moves.rfind(' ')) + score), 1) << "the last move left out";
     Key(Qt::Key_2, Qt::ControlModifier);
     const DealNumber dealt = Deal();
     watcher.name = QStringLiteral("5tig"); // the letters stay in the dialog

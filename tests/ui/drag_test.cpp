@@ -96,20 +96,6 @@ TEST_F(Drag, APressAndReleaseStaysAClickAndADragToNowhereLeavesTheBallPicked)
             ClickCell(drag.from);
         EXPECT_FALSE(State().Picked) << "a click on the picked ball drops it, as always";
     }
-
-    // While a move plays out a drag does nothing, and afterwards clicks play as ever.
-    ClickCell(45);
-    ClickCell(46);
-    ASSERT_TRUE(Animating());
-    const Matrix during = State().GameBoard;
-    DragBall(11, Centre(12));
-    Settle();
-    EXPECT_FALSE(State().Picked);
-    EXPECT_NE(State().GameBoard, during);
-    SetBoard(OneMove);
-    ClickCell(45);
-    ClickCell(46);
-    EXPECT_TRUE(Animating());
 }
 
 } // namespace

@@ -45,12 +45,7 @@ public:
                 throw std::runtime_error(std::string("cannot copy ") + file);
         QDir::setCurrent(dir_.path());
     }
-    ~WorkFolder()
-    {
-        QDir::setCurrent(previous_);
-        // Give back write access wherever a test took it away, so cleanup works.
-        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    ~WorkFolder() { QDir::setCurrent(previous_); }
     QString Path(const QString& name) const { return dir_.filePath(name); }
     std::filesystem::path SettingsFile() const { return Path(QStringLiteral("settings/registry")).toStdString(); }
     QByteArray Read(const QString& name) const
