@@ -4,7 +4,6 @@
 
 #include "window_fixture.h"
 
-#include "ui/controls/list_box.h"
 #include "ui/controls/score_box.h"
 #include "ui/table/high_score_model.h"
 

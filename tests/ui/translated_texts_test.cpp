@@ -15,7 +15,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
