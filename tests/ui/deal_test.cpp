@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QInputDialog>
 #include <QTableView>
 
 #include <algorithm>
@@ -40,8 +39,7 @@ protected:
         ASSERT_TRUE(move);
         ClickCell(10 * RowOf(move->First) + ColumnOf(move->First));
         ClickCell(10 * RowOf(move->Second) + ColumnOf(move->Second));
-        while (window->GameLogic().Tick()) {
-        }
+        Settle();
     }
     static int Check(const std::string& line)
     {
@@ -49,65 +47,42 @@ protected:
         return CheckProofLine(line, said, said);
     }
     std::filesystem::path Log() const { return folder.Path(QStringLiteral("games.log")).toStdString(); }
-    // Presses G for the deal-number dialog, and types `typed` and Return in it.
-    void AskForDeal(const char* typed)
-    {
-        QTimer typist;
-        QObject::connect(&typist, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->windowHandle())
-                return;
-            typist.stop();
-            dialog->findChild<QLineEdit*>()->selectAll();
-            for (const char* c = typed; *c; ++c)
-                QTest::keyClick(dialog->windowHandle(), *c);
-            QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-        });
-        typist.start(5);
-        Key(Qt::Key_G);
-    }
     DealNumber Deal() { return window->GameLogic().Tally().Deal; }
 };
 
-TEST_F(Deals, CtrlCCopiesALineThatProvesTheScoreAndNoOther)
-{
-    StartOn(12345);
-    EXPECT_EQ(window->Commands().ThisDeal()->text(), QStringLiteral("Deal 12345"));
-    PlayAMove();
-    Key(Qt::Key_U);
-    PlayAMove();
-    PlayAMove();
-    Key(Qt::Key_C, Qt::ControlModifier);
-    const std::string line = QGuiApplication::clipboard()->text().toStdString();
-    const std::string score = " score " + std::to_string(State().Score);
-    ASSERT_TRUE(line.starts_with("tumbaro classic 12345 ") && line.ends_with(score)) << line;
-    ASSERT_NE(line.find(" undo "), std::string::npos) << line;
-    EXPECT_EQ(Check(line), 0) << line;
-    const std::string moves = line.substr(0, line.size() - score.size());
-    EXPECT_EQ(Check(moves + " score " + std::to_string(State().Score + 15)), 1);
-    EXPECT_EQ(Check(moves.substr(0, moves.rfind(' ')) + score), 1) << "the last move left out";
-}
-
-// A Classic game replaced and a Timed game of deal G run out, played by keys
-// and clicks: two whole lines in the log (no line for the games replaced
-// before a move), and I shows each in the table and on the chart.
-TEST_F(Deals, AGameInEachWayIsLoggedWholeAndShownWithItsChart)
+// A Classic game copied by Ctrl+C and replaced, and a Timed game of deal G
+// run out, played by keys and clicks: the line copied proves the score and no
+// other, two whole lines in the log (no line for the games replaced before a
+// move), and I shows each in the table and on the chart.
+TEST_F(Deals, AGameInEachWayIsCopiedLoggedWholeAndShownWithItsChart)
 {
     ModalWatcher watcher;
-    watcher.name = QStringLiteral("Ada");
     watcher.answer = QMessageBox::Yes;
     StartOn(12345);
+    EXPECT_EQ(window->Commands().ThisDeal()->text(), QStringLiteral("Deal 12345"));
     PlayAMove();
     Key(Qt::Key_U);
     for (int move = 0; move < 3; ++move)
         PlayAMove();
     const std::int64_t classic = State().Score;
+    Key(Qt::Key_C, Qt::ControlModifier);
+    const std::string line = QGuiApplication::clipboard()->text().toStdString();
+    const std::string score = " score " + std::to_string(classic);
+    ASSERT_TRUE(line.starts_with("tumbaro classic 12345 ") && line.ends_with(score)) << line;
+    ASSERT_NE(line.find(" undo "), std::string::npos) << line;
+    EXPECT_EQ(Check(line), 0) << line;
+    const std::string moves = line.substr(0, line.size() - score.size());
+    EXPECT_EQ(Check(moves + " score " + std::to_string(classic + 15)), 1);
+    EXPECT_EQ(Check(moves.substr(0, moves.rfind(' ')) + score), 1) << "the last move left out";
     Key(Qt::Key_2, Qt::ControlModifier);
     const DealNumber dealt = Deal();
-    AskForDeal("5tig"); // the letters stay in the dialog
+    watcher.name = QStringLiteral("5tig"); // the letters stay in the dialog
+    Key(Qt::Key_G);
     ASSERT_EQ(watcher.boxes, QStringList{"“5tig” is not a deal number: type only the digits 0 to 9."});
     ASSERT_EQ(Deal(), dealt) << "refused: nothing changes";
-    AskForDeal("54321");
+    watcher.name = QStringLiteral("54321");
+    Key(Qt::Key_G);
+    watcher.name = QStringLiteral("Ada");
     PlayAMove();
     PlayAMove();
     const std::int64_t timed = State().Score;

@@ -4,7 +4,6 @@
 
 #include "window_fixture.h"
 
-#include "ui/controls/list_box.h"
 #include "ui/controls/score_box.h"
 #include "ui/table/high_score_model.h"
 
@@ -13,7 +12,7 @@ namespace {
 
 using ScoreAndTable = WindowTest;
 
-TEST_F(ScoreAndTable, ANewTableChangesLinesInPlaceAndKeepsTheSelection)
+TEST_F(ScoreAndTable, ANewTableChangesLinesInPlaceAndTheScoreIsReadOnly)
 {
     Start();
     auto* model = window->findChild<HighScoreModel*>();
@@ -27,11 +26,8 @@ TEST_F(ScoreAndTable, ANewTableChangesLinesInPlaceAndKeepsTheSelection)
     EXPECT_TRUE(names->selectionModel()->isRowSelected(2, {})) << "the unchanged line stays selected";
     model->SetTable({{"Ann"}, {"30"}});
     EXPECT_EQ(names->Lines(), QStringList({"Ann"}));
-}
 
-TEST_F(ScoreAndTable, TheScoreCanBeSelectedNotChangedAndTabGoesOnToTheNames)
-{
-    Start();
+    // The score can be selected, not changed, and Tab goes on to the names.
     auto* memo = Find<ScoreBox>("Memo1");
     memo->setFocus(Qt::ActiveWindowFocusReason);
     QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
@@ -39,7 +35,7 @@ TEST_F(ScoreAndTable, TheScoreCanBeSelectedNotChangedAndTabGoesOnToTheNames)
     QTest::keyClicks(memo, "99");
     EXPECT_EQ(memo->Text(), "0");
     Key(Qt::Key_Tab);
-    EXPECT_TRUE(Find<ListBox>("ListBox1")->hasFocus());
+    EXPECT_TRUE(names->hasFocus());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // Every language's own words where the game shows them: each error message
-// with what it names in place, the name box and the sound note whole,
-// and a help page, the one F1 opens, that names every key of the game and
-// every entry of its menu as the game's translation names them.
+// with what it names in place, the name box and the sound note whole, a help
+// page, the one F1 opens, that names every key of the game and every entry of
+// its menu as the game's translation names them; and the window under a
+// German desktop, where no hint, control name, description or note is left
+// in English and the cells are read in German, down to Qt's word for pressing.
 
 #include "window_fixture.h"
 
@@ -11,9 +13,8 @@
 #include "ui/languages/error_texts.h"
 #include "ui/pictures/jpeg_loader.h"
 
-
+#include <QAccessible>
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -21,7 +22,9 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
+namespace tumbaro::test {
 namespace {
 
 QStringList Languages() { return QDir(QStringLiteral(":/languages")).entryList(QDir::Dirs); }
@@ -60,6 +63,28 @@ QString Read(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
+// The messages of a language's translation file: context, source, translation.
+struct Message {
+    QString context, source, translation;
+};
+QList<Message> Messages(const QString& code)
+{
+    QList<Message> found;
+    QString context;
+    for (QXmlStreamReader xml(Read(QStringLiteral(TUMBARO_SOURCE_DIR "/translations/tumbaro_%1.ts").arg(code)));
+         !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            found.append({context, xml.readElementText(), {}});
+        else if (xml.name() == u"translation")
+            found.back().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    return found;
+}
+
 QString Filled(QString form)
 {
     // A name full of a pattern's own signs, and a reason with a ": " in it.
@@ -69,16 +94,15 @@ QString Filled(QString form)
 
 TEST(TranslatedErrors, EveryMessageIsShownInEveryLanguageWithWhatItNames)
 {
-    static const QRegularExpression message(QStringLiteral("<source>(.*)</source>\\s*<translation>(.*)</translation>"));
     ASSERT_GE(Languages().size(), 8);
     for (const QString& code : Languages()) {
         InLanguage language(code);
-        const QString ts = Read(QStringLiteral(TUMBARO_SOURCE_DIR "/translations/tumbaro_%1.ts").arg(code));
-        const QString errors = ts.section(QStringLiteral("<name>Errors</name>"), 1).section(QStringLiteral("</context>"), 0, 0);
         int forms = 0;
-        for (auto it = message.globalMatch(errors); it.hasNext(); ++forms) {
-            const QRegularExpressionMatch m = it.next();
-            EXPECT_EQ(tumbaro::TranslatedError(Filled(m.captured(1))).toStdString(), Filled(m.captured(2)).toStdString());
+        for (const Message& m : Messages(code)) {
+            if (m.context != u"Errors")
+                continue;
+            ++forms;
+            EXPECT_EQ(TranslatedError(Filled(m.source)).toStdString(), Filled(m.translation).toStdString());
         }
         EXPECT_GE(forms, 10) << code.toStdString();
     }
@@ -88,15 +112,15 @@ TEST(TranslatedErrors, EveryMessageIsShownInEveryLanguageWithWhatItNames)
     QDir::setCurrent(empty.path());
     InLanguage language(QStringLiteral("ru"));
     try {
-        tumbaro::LoadJpegFile(QStringLiteral("b1.jpg"));
+        LoadJpegFile(QStringLiteral("b1.jpg"));
         ADD_FAILURE() << "b1.jpg opened";
-    } catch (const tumbaro::GameError& error) {
-        EXPECT_EQ(tumbaro::TranslatedError(QString::fromUtf8(error.what())).toStdString(), "Не удаётся открыть файл b1.jpg");
+    } catch (const GameError& error) {
+        EXPECT_EQ(TranslatedError(QString::fromUtf8(error.what())).toStdString(), "Не удаётся открыть файл b1.jpg");
     }
     QDir::setCurrent(before);
 }
 
-using TranslatedWindow = tumbaro::test::WindowTest;
+using TranslatedWindow = WindowTest;
 
 // The name box's lines, its OK, and the sound note on and off, whole in every language.
 TEST_F(TranslatedWindow, TheNameBoxAndTheSoundNoteAreWholeInEveryLanguage)
@@ -106,7 +130,7 @@ TEST_F(TranslatedWindow, TheNameBoxAndTheSoundNoteAreWholeInEveryLanguage)
     for (const QString& code : Languages()) {
         InLanguage language(code);
         std::string name;
-        tumbaro::THScore box(name);
+        THScore box(name);
         for (const QLabel* label : box.findChildren<QLabel*>()) {
             const std::string what = code.toStdString() + " " + label->text().toStdString();
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width()) << what;
@@ -120,6 +144,44 @@ TEST_F(TranslatedWindow, TheNameBoxAndTheSoundNoteAreWholeInEveryLanguage)
                 << code.toStdString() << ": " << note->text().toStdString();
         }
     }
+}
+
+// Under the German desktop the tests start with: every text a player reads or
+// a screen reader says of the window, its controls and its commands.
+TEST_F(TranslatedWindow, TheGermanWindowSaysNothingInEnglish)
+{
+    Start();
+    Key(Qt::Key_M); // the sound note
+    QSet<QString> english;
+    for (const Message& m : Messages(QStringLiteral("de")))
+        if (m.translation != m.source)
+            english.insert(m.source);
+    ASSERT_GT(english.size(), 50);
+    int said = 0;
+    const auto check = [&](const QString& where, const QString& text) {
+        said += !text.isEmpty();
+        EXPECT_FALSE(!text.isEmpty() && english.contains(text)) << where.toStdString() << " is still " << text.toStdString();
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window.get());
+    for (QWidget* widget : widgets) {
+        const QString name = widget->objectName();
+        check(name + " hint", widget->toolTip());
+        if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget)) {
+            check(name + " name", iface->text(QAccessible::Name));
+            check(name + " description", iface->text(QAccessible::Description));
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            check(name + " text", label->text());
+    }
+    for (QAction* action : window->findChild<GameCommands*>()->findChildren<QAction*>())
+        check(action->objectName() + " command", action->text());
+    ASSERT_GT(said, 100);
+
+    SetBoard(OneMove);
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Cell(4, 5));
+    EXPECT_EQ(cell->text(QAccessible::Name), "Zeile 4, Spalte 5: rosa Kugel");
+    EXPECT_EQ(cell->actionInterface()->localizedActionName(QAccessibleActionInterface::pressAction()), "Drücken");
 }
 
 // The game's key table, read from where the game keeps it.
@@ -139,15 +201,15 @@ QList<QKeySequence> GameKeys()
 
 // The number of the deal on the board while the menu is read; a page may
 // name the entry that shows it with any number.
-constexpr tumbaro::DealNumber ShownDeal = 20261208;
+constexpr DealNumber ShownDeal = 20261208;
 
 // The texts of the game's menu entries under the language installed now.
 QStringList MenuEntries()
 {
     QWidget window;
-    auto* commands = new tumbaro::GameCommands(&window);
-    auto* newButton = new tumbaro::PictureControl(QStringLiteral("NEW"), {}, tumbaro::PictureControl::Plain, &window);
-    auto* menu = new tumbaro::GameMenu(&window, *commands, *newButton);
+    auto* commands = new GameCommands(&window);
+    auto* newButton = new PictureControl(QStringLiteral("NEW"), {}, PictureControl::Plain, &window);
+    auto* menu = new GameMenu(&window, *commands, *newButton);
     commands->ShowDeal(ShownDeal);
     QStringList entries;
     for (const QAction* entry : menu->Menu().actions())
@@ -189,3 +251,4 @@ TEST(HelpPages, EveryLanguageHasItsPageAndItNamesEveryKeyAndMenuEntry)
 }
 
 } // namespace
+} // namespace tumbaro::test
