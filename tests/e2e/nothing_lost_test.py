@@ -16,11 +16,10 @@ import os
 import pathlib
 import signal
 import sys
-import tempfile
 
 from high_score_end import assert_table, ending_move, start_to_name_box, type_name, write_table
-from xdisplay import (Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, replay_moves,
-                      run, start_xvfb, stop_process, visible_windows, wait_for)
+from xdisplay import (Program, Screen, ball_samples, frozen, game_env, private_game, replay_moves, run, start_xvfb,
+                      stop_process, wait_for, windows, work_folder)
 
 PLAYING = "2026-03-01 12:00:00"  # its first deal has moves left after the first
 FIRST_POINTS = "15"  # what that first move scores
@@ -40,24 +39,20 @@ def cells(board):
     return "".join(str(colour) for row in board for colour in row)
 
 
-def sigterm_with_name_box_open(game_binary, work, env, ending, balls):
-    with start_to_name_box(game_binary, work, env, ending, balls, by_keys=True) as game:
-        type_name(game, "Kim")
-        os.kill(game.proc.pid, signal.SIGTERM)
-        assert game.ended() == 0, game.failure("SIGTERM with the name box open did not end the program cleanly")
-    assert_table(work, ["Kim"], "SIGTERM with the name box open")
-    print("played by keys to the name box, SIGTERM with it open: exit 0, the typed name entered at place 9")
-
-
-def sigterm_after_ok(game_binary, work, env, ending, balls):
-    # Starting under the same second again: the ended game is not resumed.
-    with start_to_name_box(game_binary, work, env, ending, balls) as game:
-        run(["xdotool", "key", "Return"], env=env)  # the box left empty: the name is the box's stand-in
-        assert wait_for(lambda: not visible_windows(env, "^HScore$")), game.failure("OK left the name box open")
-        os.kill(game.proc.pid, signal.SIGTERM)
-        assert game.ended() == 0, game.failure("SIGTERM after OK did not end the program cleanly")
-    assert_table(work, ["Kim", "Android"], "SIGTERM after OK")
-    print("after an ended game the next start dealt afresh; SIGTERM after OK: exit 0, entered at place 10")
+def sigterm_at_the_name_box(game_binary, work, env, ending, balls):
+    """SIGTERM with the name box open, the game played by keys; then, started
+    under the same second again (the ended game is not resumed), SIGTERM right
+    after OK with the box left empty: the name is the box's stand-in."""
+    for by_keys, names, when in ((True, ["Kim"], "with the name box open"), (False, ["Kim", "Android"], "after OK")):
+        with start_to_name_box(game_binary, work, env, ending, balls, by_keys) as game:
+            if by_keys:
+                type_name(game, "Kim")
+            else:
+                run(["xdotool", "key", "Return"], env=env)
+                assert wait_for(lambda: not windows(env, "^HScore$")), game.failure("OK left the name box open")
+            os.kill(game.proc.pid, signal.SIGTERM)
+            assert game.ended() == 0, game.failure(f"SIGTERM {when} did not end the program cleanly")
+        assert_table(work, names, f"SIGTERM {when}")
 
 
 def killed_and_resumed(game_binary, work, env, playing, balls):
@@ -74,15 +69,11 @@ def killed_and_resumed(game_binary, work, env, playing, balls):
         game.ended()
 
     with Program(frozen(ELSEWHEN, [game_binary]), work, env) as game:
-        screen = Screen(game)
-        screen.wait_board(balls, settled, "the start after a kill, under another second")
-    print(f"killed after {move} (score {saved['score']}), kept with the deal for undo: the next start showed "
-          "the same board")
+        Screen(game).wait_board(balls, settled, "the start after a kill, under another second")
 
 
 def display_gone(game_binary, source, ending, balls):
-    with tempfile.TemporaryDirectory(prefix="tumbaro-gone-") as work:
-        prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV"])
+    with work_folder(source) as work:
         write_table(work)
         xvfb, display = start_xvfb()
         try:
@@ -102,12 +93,9 @@ def main():
     elsewhen = replay_moves(replay, ELSEWHEN)[0]
     assert elsewhen not in (playing[0], playing[1][0][1]), "the other second deals the same board"
     balls = ball_samples(source)
-    with tempfile.TemporaryDirectory(prefix="tumbaro-lost-") as work, private_display() as display:
-        prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV"])
+    with private_game(source) as (work, env):
         write_table(work)
-        env = game_env(display, work)
-        sigterm_with_name_box_open(game_binary, work, env, ending, balls)
-        sigterm_after_ok(game_binary, work, env, ending, balls)
+        sigterm_at_the_name_box(game_binary, work, env, ending, balls)
         killed_and_resumed(game_binary, work, env, playing, balls)
     display_gone(game_binary, source, ending, balls)
 

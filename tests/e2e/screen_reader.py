@@ -10,9 +10,10 @@ import signal
 import subprocess
 import tempfile
 
-from xdisplay import START_BOUND, STDERR_LINES, WAIT_BOUND, Program, run, start_xvfb, stop_process, wait_for
+from xdisplay import START_BOUND, WAIT_BOUND, Program, run, start_xvfb, stop_process, tail, wait_for
 
 ORCA = shutil.which("orca") or "/usr/bin/orca"
+ORCA_PYTHON = "/usr/bin/python3"  # the system's, which Orca's script names: its modules are installed for it
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 SPEECH_LOG = os.path.join(os.path.dirname(os.path.abspath(__file__)), "orca_speech_log.py")
 # Orca's first words once it listens; by then it has switched the desktop's
@@ -21,14 +22,6 @@ ORCA_READY = "Screen reader on."
 # Orca's log line for an utterance: the text, then a voice or key details.
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+| \{.*\})?", re.S)
 SHOWN = 40  # utterances quoted in a failure, the last ones
-
-
-def _interpreter(script):
-    """The Python that Orca's script names: Orca's modules are installed for
-    it, not necessarily for the one running the test."""
-    with open(script, "rb") as f:
-        first = f.readline().decode(errors="replace")
-    return first[2:].split()[0] if first.startswith("#!") else "/usr/bin/python3"
 
 
 def _living(group):
@@ -64,11 +57,9 @@ class Session:
         self.game, self.ending = None, contextlib.ExitStack()
 
     def __enter__(self):
-        try:
+        with self.ending:  # a start that fails ends what it started
             self._start()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
+            self.ending = self.ending.pop_all()
         return self
 
     def __exit__(self, *exc):
@@ -101,7 +92,7 @@ class Session:
             "--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"), START_BOUND)
         if not self.a11y:
             raise AssertionError(self.failure(f"the accessibility bus never started (status {bus.poll()})"))
-        orca = self._spawn([_interpreter(ORCA), SPEECH_LOG, ORCA, self.speech, os.path.join(root, "orca")])
+        orca = self._spawn([ORCA_PYTHON, SPEECH_LOG, ORCA, self.speech, os.path.join(root, "orca")])
         if not wait_for(lambda: ORCA_READY in self.spoken() or orca.poll() is not None, START_BOUND) \
                 or orca.poll() is not None:
             raise AssertionError(self.failure(f"Orca never said {ORCA_READY!r} (status {orca.poll()})"))
@@ -180,6 +171,4 @@ class Session:
         if self.game:
             return self.game.failure(what)
         self.log.flush()
-        self.log.seek(0)
-        said = self.log.read().decode(errors="replace").rstrip().splitlines()[-STDERR_LINES:]
-        return f"{what}. The session's daemons said:\n" + ("\n".join(said) or "(nothing)")
+        return f"{what}. The session's daemons said:\n" + tail(self.log)

@@ -13,11 +13,9 @@ import contextlib
 import os
 import subprocess
 import sys
-import tempfile
 
-from xdisplay import (HEIGHT, WIDTH, Program, Screen, ball_samples, desktop_scale, drag, frozen, game_env,
-                      prepare_work, private_display, refused_pair, replay_moves, run, visible_windows, wait_for,
-                      window_geometry)
+from xdisplay import (HEIGHT, WIDTH, Program, Screen, ball_samples, desktop_scale, frozen, private_game, refused_pair,
+                      replay_moves, run, wait_for, window_geometry, windows)
 
 FROZEN = "2026-03-01 12:00:00"  # its first deal has moves left after its first two
 LAPTOP, FULL_HD, LARGE_SCREEN = (1366, 768), (1920, 1080), (2048, 1536)
@@ -29,9 +27,7 @@ def game_on(paths, screen, scale, *args):
     `screen` at a desktop `scale`, its deal and the replay tool's first two
     moves."""
     game_binary, replay, source = paths
-    with tempfile.TemporaryDirectory(prefix="tumbaro-zoom-") as work, private_display(screen) as display:
-        prepare_work(source, work)
-        env = game_env(display, work)
+    with private_game(source, screen) as (work, env):
         desktop_scale(env, scale)
         with Program(frozen(FROZEN, [game_binary, *args]), work, env) as game:
             yield (game, *replay_moves(replay, FROZEN, 2)[:2])
@@ -43,7 +39,7 @@ def new_window(game, holds):
         with contextlib.suppress(subprocess.CalledProcessError):
             return window_geometry(game.env, window)
         return {}
-    window = wait_for(lambda: next((w for w in visible_windows(game.env, "^Tumbaro$") if holds(geometry(w))), None))
+    window = wait_for(lambda: next((w for w in windows(game.env, "^Tumbaro$") if holds(geometry(w))), None))
     assert window, game.failure("the window was not made anew")
     run(["xdotool", "windowfocus", "--sync", window], env=game.env)
     return window
@@ -54,10 +50,10 @@ def play_two_moves(screen, balls, deal, moves, what):
     (first, settled), (second, settled_again) = moves
     refused = refused_pair(deal)
     screen.wait_board(balls, deal, f"{what}: the deal of the frozen second")
-    drag(screen, refused)
+    screen.drag(refused)
     # Had the refused drag been taken, or left a ball picked, the next drag
     # would not settle to the replay tool's board.
-    drag(screen, first)
+    screen.drag(first)
     screen.wait_board(balls, settled, f"{what}: {refused} refused and {first} dragged")
     screen.play(second, balls)
     screen.wait_board(balls, settled_again, f"{what}: {second} clicked after the drags")

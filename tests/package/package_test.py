@@ -16,12 +16,11 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from xdisplay import (CLOSE, Program, Screen, ball_samples, frozen, game_env, load_picture,  # noqa: E402
-                      private_display, replay_moves, run, wait_for)
+from xdisplay import (APP_ID, CLOSE, Program, Screen, ball_samples, frozen, load_picture,  # noqa: E402
+                      private_game, replay_moves, run, wait_for)
 
 # Frozen, not started at: the game seeds from this very second.
 FROZEN = "2026-03-01 12:00:00"
-APP_ID = "io.github.tumbaro.Tumbaro"
 RUNTIME_FILES = ["b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "b2@2x.jpg", "b3@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat",
                  "Help/Vendrask.html", *(f"Help/Vendrask.{code}.html" for code in ("de", "es", "fr", "it", "nl", "pl",
                                                                                     "pt_BR", "ru"))]
@@ -76,7 +75,7 @@ def play(game, env, source, replay, module):
     screen.play(move, balls)
     screen.wait_board(balls, settled, f"{move} played by clicks, as the replay tool plays it")
     print(f"move {move} settled as the replay tool plays it")
-    with open(f"/proc/{run(['xdotool', 'getwindowpid', game.window('^Tumbaro$')], env=env).strip()}/maps") as maps:
+    with open(f"/proc/{game.proc.pid}/maps") as maps:  # the launcher execs the game
         assert module in maps.read(), "the swap sound did not load the package's own sound module"
 
     game.keyboard_window("^Tumbaro$")
@@ -133,10 +132,10 @@ def unpack_and_play(deb, work, source, replay):
     home = os.path.join(work, "home")
     os.makedirs(home)
     launcher = frozen(FROZEN, [os.path.join(root, "usr/games/tumbaro")])
-    with private_display() as display:
+    with private_game(source) as (_, env):
         # A sound server named, as on a desktop, for the module to be loaded
         # for; none answers there.
-        env = dict(game_env(display, work), HOME=home, PULSE_SERVER="unix:" + os.path.join(work, "no-server"))
+        env = dict(env, HOME=home, PULSE_SERVER="unix:" + os.path.join(work, "no-server"))
         env.pop("XDG_DATA_HOME", None)
         if "ASAN_OPTIONS" in env:
             # Under the sanitizers the installed game's allocations keep whole
