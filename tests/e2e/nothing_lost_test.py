@@ -3,27 +3,31 @@
 
 A game that ends with a high score has its entry on disk however the
 program ends while the name is asked for: SIGTERM with the name box open
-(the name as typed), SIGTERM right after OK, or the X server going away.
-The next start deals afresh rather than showing the ended board. A game in
-progress killed outright comes back on the next start, under a second that
-would deal another board: the same cells, kept with its score and the board
-before the move for undo. The first game is played by keys, the others by
-clicks.
+(the name as typed) or the X server going away. A game in progress killed
+outright comes back on the next start, under a second that would deal
+another board: the same cells, kept with its score and the board before the
+move for undo.
 
 Usage: nothing_lost_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
+import contextlib
 import os
 import pathlib
 import signal
 import sys
 
-from high_score_end import assert_table, ending_move, start_to_name_box, type_name, write_table
-from xdisplay import (Program, Screen, ball_samples, frozen, game_env, private_game, replay_moves, run, start_xvfb,
-                      stop_process, wait_for, windows, work_folder)
+from xdisplay import (Program, Screen, ball_samples, clipboard, frozen, game_env, private_game, replay_moves, run,
+                      start_xvfb, stop_process, wait_for, work_folder)
 
 PLAYING = "2026-03-01 12:00:00"  # its first deal has moves left after the first
 FIRST_POINTS = "15"  # what that first move scores
 ELSEWHEN = "2026-03-01 12:00:01"  # deals another board
+# The first deal of this second ends its game after one move, for 30 points:
+# place 9 against the table below, just under the equal 30.
+ENDING = "2026-03-01 12:09:26"
+POINTS = 30
+TABLE = [(f"Name{i}", 100 - 10 * i) for i in range(10)]
+FILES = ("H.dat", "H2.dat")
 
 
 def kept_game(work):
@@ -39,20 +43,62 @@ def cells(board):
     return "".join(str(colour) for row in board for colour in row)
 
 
-def sigterm_at_the_name_box(game_binary, work, env, ending, balls):
-    """SIGTERM with the name box open, the game played by keys; then, started
-    under the same second again (the ended game is not resumed), SIGTERM right
-    after OK with the box left empty: the name is the box's stand-in."""
-    for by_keys, names, when in ((True, ["Kim"], "with the name box open"), (False, ["Kim", "Android"], "after OK")):
-        with start_to_name_box(game_binary, work, env, ending, balls, by_keys) as game:
-            if by_keys:
-                type_name(game, "Kim")
-            else:
-                run(["xdotool", "key", "Return"], env=env)
-                assert wait_for(lambda: not windows(env, "^HScore$")), game.failure("OK left the name box open")
-            os.kill(game.proc.pid, signal.SIGTERM)
-            assert game.ended() == 0, game.failure(f"SIGTERM {when} did not end the program cleanly")
-        assert_table(work, names, f"SIGTERM {when}")
+def ending_move(replay):
+    """The deal of ENDING and the one move that ends its game."""
+    deal, [(move, _)], after = replay_moves(replay, ENDING)
+    assert after[:1] == [f"game over score {POINTS}"], after[:1]
+    return deal, move
+
+
+def _files(table):
+    """The names file and the scores file of `table`, CR LF lines."""
+    return b"".join(name.encode() + b"\r\n" for name, _ in table), b"".join(b"%d\r\n" % score for _, score in table)
+
+
+def write_table(work):
+    for name, data in zip(FILES, _files(TABLE)):
+        pathlib.Path(work, name).write_bytes(data)
+
+
+def assert_table(work, name, what):
+    """Fails unless the table on disk is TABLE with `name` at place 9 for POINTS."""
+    expected = _files(TABLE[:8] + [(name, POINTS)] + TABLE[8:9])
+    found = tuple(pathlib.Path(work, file).read_bytes() for file in FILES)
+    assert found == expected, f"{what}: the table on disk is {found}, not {expected}"
+
+
+@contextlib.contextmanager
+def start_to_name_box(game_binary, work, env, ending, balls, by_keys=False):
+    """The game started under ENDING, its `ending` move played with the mouse
+    or the keys, once the name box has the keyboard, for a `with` block."""
+    deal, move = ending
+    with Program(frozen(ENDING, [game_binary]), work, env) as game:
+        screen = Screen(game)
+        screen.wait_board(balls, deal, "the deal of the ending second, anew")
+        if by_keys:
+            game.keyboard_window("^Tumbaro$")
+        screen.play(move, balls, by_keys)
+        game.keyboard_window("^HScore$")
+        yield game
+
+
+def type_name(game, name):
+    """Types `name` into the name box and waits until the box holds it. The
+    keys come over the game's X connection, a signal does not: only once the
+    box's own copy (Ctrl+A, Ctrl+C) gives the name back can a signal no
+    longer overtake the last key."""
+    run(["xdotool", "type", "--delay", "30", name], env=game.env)
+    run(["xdotool", "key", "ctrl+a", "ctrl+c"], env=game.env)
+    assert wait_for(lambda: clipboard(game.env) == name.encode()), \
+        game.failure(f"the name box never held {name!r}: its copy is {clipboard(game.env)!r}")
+
+
+def sigterm_with_name_box_open(game_binary, work, env, ending, balls):
+    with start_to_name_box(game_binary, work, env, ending, balls, by_keys=True) as game:
+        type_name(game, "Kim")
+        os.kill(game.proc.pid, signal.SIGTERM)
+        assert game.ended() == 0, game.failure("SIGTERM with the name box open did not end the program cleanly")
+    assert_table(work, "Kim", "SIGTERM with the name box open")
 
 
 def killed_and_resumed(game_binary, work, env, playing, balls):
@@ -83,7 +129,7 @@ def display_gone(game_binary, source, ending, balls):
                 status = game.ended()
         finally:
             stop_process(xvfb)
-        assert_table(work, ["Dee"], "the X server gone with the name box open")
+        assert_table(work, "Dee", "the X server gone with the name box open")
     print(f"the X server gone with the name box open: the game ended (status {status}), the typed name entered")
 
 
@@ -95,7 +141,7 @@ def main():
     balls = ball_samples(source)
     with private_game(source) as (work, env):
         write_table(work)
-        sigterm_at_the_name_box(game_binary, work, env, ending, balls)
+        sigterm_with_name_box_open(game_binary, work, env, ending, balls)
         killed_and_resumed(game_binary, work, env, playing, balls)
     display_gone(game_binary, source, ending, balls)
 

@@ -15,7 +15,7 @@ import re
 import sys
 
 import screen_reader
-from high_score_end import ENDING, ending_move, write_table
+from nothing_lost_test import ENDING, ending_move, write_table
 from xdisplay import ARROWS, cells, frozen, game_windows, wait_for, work_folder
 
 SKIPPED = 77
