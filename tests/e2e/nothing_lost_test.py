@@ -1,12 +1,7 @@
 #!/usr/bin/env python3
-"""Nothing the player has is lost when the program is ended from outside.
-
-A game that ends with a high score has its entry on disk however the
-program ends while the name is asked for: SIGTERM with the name box open
-(the name as typed) or the X server going away. A game in progress killed
-outright comes back on the next start, under a second that would deal
-another board: the same cells, kept with its score and the board before the
-move for undo.
+"""Nothing the player has is lost when the program is ended from outside:
+a high score waiting for its name on SIGTERM or when the X server goes away,
+a game in progress killed outright.
 
 Usage: nothing_lost_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """

@@ -107,9 +107,7 @@ class Session:
             game_env["ASAN_OPTIONS"] += ":detect_leaks=0"
         self.game = self.ending.enter_context(Program(self.cmd, self.work, game_env))
         # A window activated before the game joined would never be heard of.
-        if not wait_for(lambda: self._joined(self.game.proc.pid) or self.game.proc.poll() is not None,
-                        START_BOUND) or self.game.proc.poll() is not None:
-            raise AssertionError(self.failure("the game never joined the accessibility bus"))
+        self.game.awaited(lambda: self._joined(self.game.proc.pid), "the game never joined the accessibility bus")
 
     def _spawn(self, cmd):
         """A daemon of the session, in a group of its own, to be ended with it."""
@@ -153,14 +151,11 @@ class Session:
         """The first utterance after `mark` that holds `phrase` (a string, or a
         compiled pattern it searches for), as (place, text); fails with `what`,
         what Orca did say and the game's stderr if none comes."""
-        holds = phrase.search if isinstance(phrase, re.Pattern) else lambda text: phrase in text
-
-        def said():
-            return next(((mark + i, text) for i, text in enumerate(self.spoken()[mark:]) if holds(text)), None)
-        found = wait_for(said, WAIT_BOUND)
+        pattern = phrase if isinstance(phrase, re.Pattern) else re.compile(re.escape(phrase))
+        found = wait_for(lambda: next(((mark + i, text) for i, text in enumerate(self.spoken()[mark:])
+                                       if pattern.search(text)), None))
         if not found:
-            wanted = phrase.pattern if isinstance(phrase, re.Pattern) else phrase
-            raise AssertionError(self.failure(f"{what}: Orca never said {wanted!r}", mark))
+            raise AssertionError(self.failure(f"{what}: Orca never said {pattern.pattern!r}", mark))
         return found
 
     def failure(self, what, mark=0):

@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""What a blind player hears, with a real Orca listening: a game played from
-the keyboard alone, by ear, through its end, the high score, the question,
-a new deal, the reader back on the board, and the menu opened by the Menu key and read entry by entry
-down to the sound, switched off there.
-
-The clock is frozen at a second whose first deal ends its game after one
-move, so the replay tool knows each deal and move. Every step waits until
-Orca has said what the step must make it say, and fails with what it did say.
+"""What a blind player hears, with a real Orca listening: a game played by
+keys and by ear through its end, the high score, the question, a new deal
+and the menu. Every step waits until Orca has said what the step must make
+it say, and fails with what it did say.
 
 Usage: screen_reader_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """

@@ -1,12 +1,7 @@
 #!/usr/bin/env python3
-"""How a game starts, on a real X server. The menu opens by a right press on
-NEW, by Shift+F10 and by the Menu key, and each way is started from it; the
-window's class is the desktop entry's name, so a dock ties it to its
-launcher. A Zen game whose swap leaves no move goes on with a new deal and
-the same score, asks nothing and leaves the table as it was. Under a pinned clock `--deal 12345` and `--today` show the replay
-tool's 64 cells for their number, the same all day and another the next; a
-bad number exits 2 before any window; `--statistics` opens the statistics
-window instead of the game.
+"""How a game starts, on a real X server: the menu and the ways started from
+it, the window's class, a stuck Zen game, the deal options under a pinned
+clock, a bad deal number and --statistics.
 
 Usage: start_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """

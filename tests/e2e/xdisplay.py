@@ -179,7 +179,7 @@ class Program:
         """What `find()` gives once it gives something; fails with `what` if
         the program ends or `seconds` pass first."""
         found = wait_for(lambda: find() or self.proc.poll() is not None, seconds, interval)
-        if found is None or found is True:
+        if not found or self.proc.poll() is not None:
             raise AssertionError(self.failure(what))
         return found
 
@@ -271,12 +271,6 @@ def ball_samples(source, zoom=None, folder="Sxema1Big"):
     size = None if zoom in (None, 2) else (round(51 * zoom), round(50 * zoom))
     density = "" if zoom is None else "@2x"
     return [samples(load_picture(os.path.join(source, "assets", folder, f"{k}{density}.png"), size)) for k in range(8)]
-
-
-def desktop_scale(env, scale):
-    """Scales the desktop of `env`'s display the way a desktop does: Xft.dpi."""
-    run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
-         "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
 
 
 class Screen:
