@@ -1,30 +1,28 @@
 #!/usr/bin/env python3
-"""Nothing the player has is lost when the program is ended from outside.
-
-A game that ends with a high score has its entry on disk however the
-program ends while the name is asked for: SIGTERM with the name box open
-(the name as typed), SIGTERM right after OK, or the X server going away.
-The next start deals afresh rather than showing the ended board. A game in
-progress killed outright comes back on the next start, under a second that
-would deal another board: the same cells, kept with its score and the board
-before the move for undo. The first game is played by keys, the others by
-clicks.
+"""Nothing the player has is lost when the program is ended from outside:
+a high score waiting for its name on SIGTERM or when the X server goes away,
+a game in progress killed outright.
 
 Usage: nothing_lost_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
+import contextlib
 import os
 import pathlib
 import signal
 import sys
-import tempfile
 
-from high_score_end import assert_table, ending_move, start_to_name_box, type_name, write_table
-from xdisplay import (Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, replay_moves,
-                      run, start_xvfb, stop_process, visible_windows, wait_for)
+from xdisplay import (Program, Screen, ball_samples, clipboard, frozen, game_env, private_game, replay_moves, run,
+                      start_xvfb, stop_process, wait_for, work_folder)
 
 PLAYING = "2026-03-01 12:00:00"  # its first deal has moves left after the first
 FIRST_POINTS = "15"  # what that first move scores
 ELSEWHEN = "2026-03-01 12:00:01"  # deals another board
+# The first deal of this second ends its game after one move, for 30 points:
+# place 9 against the table below, just under the equal 30.
+ENDING = "2026-03-01 12:09:26"
+POINTS = 30
+TABLE = [(f"Name{i}", 100 - 10 * i) for i in range(10)]
+FILES = ("H.dat", "H2.dat")
 
 
 def kept_game(work):
@@ -40,24 +38,62 @@ def cells(board):
     return "".join(str(colour) for row in board for colour in row)
 
 
+def ending_move(replay):
+    """The deal of ENDING and the one move that ends its game."""
+    deal, [(move, _)], after = replay_moves(replay, ENDING)
+    assert after[:1] == [f"game over score {POINTS}"], after[:1]
+    return deal, move
+
+
+def _files(table):
+    """The names file and the scores file of `table`, CR LF lines."""
+    return b"".join(name.encode() + b"\r\n" for name, _ in table), b"".join(b"%d\r\n" % score for _, score in table)
+
+
+def write_table(work):
+    for name, data in zip(FILES, _files(TABLE)):
+        pathlib.Path(work, name).write_bytes(data)
+
+
+def assert_table(work, name, what):
+    """Fails unless the table on disk is TABLE with `name` at place 9 for POINTS."""
+    expected = _files(TABLE[:8] + [(name, POINTS)] + TABLE[8:9])
+    found = tuple(pathlib.Path(work, file).read_bytes() for file in FILES)
+    assert found == expected, f"{what}: the table on disk is {found}, not {expected}"
+
+
+@contextlib.contextmanager
+def start_to_name_box(game_binary, work, env, ending, balls, by_keys=False):
+    """The game started under ENDING, its `ending` move played with the mouse
+    or the keys, once the name box has the keyboard, for a `with` block."""
+    deal, move = ending
+    with Program(frozen(ENDING, [game_binary]), work, env) as game:
+        screen = Screen(game)
+        screen.wait_board(balls, deal, "the deal of the ending second, anew")
+        if by_keys:
+            game.keyboard_window("^Tumbaro$")
+        screen.play(move, balls, by_keys)
+        game.keyboard_window("^HScore$")
+        yield game
+
+
+def type_name(game, name):
+    """Types `name` into the name box and waits until the box holds it. The
+    keys come over the game's X connection, a signal does not: only once the
+    box's own copy (Ctrl+A, Ctrl+C) gives the name back can a signal no
+    longer overtake the last key."""
+    run(["xdotool", "type", "--delay", "30", name], env=game.env)
+    run(["xdotool", "key", "ctrl+a", "ctrl+c"], env=game.env)
+    assert wait_for(lambda: clipboard(game.env) == name.encode()), \
+        game.failure(f"the name box never held {name!r}: its copy is {clipboard(game.env)!r}")
+
+
 def sigterm_with_name_box_open(game_binary, work, env, ending, balls):
     with start_to_name_box(game_binary, work, env, ending, balls, by_keys=True) as game:
         type_name(game, "Kim")
         os.kill(game.proc.pid, signal.SIGTERM)
         assert game.ended() == 0, game.failure("SIGTERM with the name box open did not end the program cleanly")
-    assert_table(work, ["Kim"], "SIGTERM with the name box open")
-    print("played by keys to the name box, SIGTERM with it open: exit 0, the typed name entered at place 9")
-
-
-def sigterm_after_ok(game_binary, work, env, ending, balls):
-    # Starting under the same second again: the ended game is not resumed.
-    with start_to_name_box(game_binary, work, env, ending, balls) as game:
-        run(["xdotool", "key", "Return"], env=env)  # the box left empty: the name is the box's stand-in
-        assert wait_for(lambda: not visible_windows(env, "^HScore$")), game.failure("OK left the name box open")
-        os.kill(game.proc.pid, signal.SIGTERM)
-        assert game.ended() == 0, game.failure("SIGTERM after OK did not end the program cleanly")
-    assert_table(work, ["Kim", "Android"], "SIGTERM after OK")
-    print("after an ended game the next start dealt afresh; SIGTERM after OK: exit 0, entered at place 10")
+    assert_table(work, "Kim", "SIGTERM with the name box open")
 
 
 def killed_and_resumed(game_binary, work, env, playing, balls):
@@ -74,15 +110,11 @@ def killed_and_resumed(game_binary, work, env, playing, balls):
         game.ended()
 
     with Program(frozen(ELSEWHEN, [game_binary]), work, env) as game:
-        screen = Screen(game)
-        screen.wait_board(balls, settled, "the start after a kill, under another second")
-    print(f"killed after {move} (score {saved['score']}), kept with the deal for undo: the next start showed "
-          "the same board")
+        Screen(game).wait_board(balls, settled, "the start after a kill, under another second")
 
 
 def display_gone(game_binary, source, ending, balls):
-    with tempfile.TemporaryDirectory(prefix="tumbaro-gone-") as work:
-        prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV"])
+    with work_folder(source) as work:
         write_table(work)
         xvfb, display = start_xvfb()
         try:
@@ -92,7 +124,7 @@ def display_gone(game_binary, source, ending, balls):
                 status = game.ended()
         finally:
             stop_process(xvfb)
-        assert_table(work, ["Dee"], "the X server gone with the name box open")
+        assert_table(work, "Dee", "the X server gone with the name box open")
     print(f"the X server gone with the name box open: the game ended (status {status}), the typed name entered")
 
 
@@ -102,12 +134,9 @@ def main():
     elsewhen = replay_moves(replay, ELSEWHEN)[0]
     assert elsewhen not in (playing[0], playing[1][0][1]), "the other second deals the same board"
     balls = ball_samples(source)
-    with tempfile.TemporaryDirectory(prefix="tumbaro-lost-") as work, private_display() as display:
-        prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV"])
+    with private_game(source) as (work, env):
         write_table(work)
-        env = game_env(display, work)
         sigterm_with_name_box_open(game_binary, work, env, ending, balls)
-        sigterm_after_ok(game_binary, work, env, ending, balls)
         killed_and_resumed(game_binary, work, env, playing, balls)
     display_gone(game_binary, source, ending, balls)
 

@@ -10,9 +10,10 @@ import signal
 import subprocess
 import tempfile
 
-from xdisplay import START_BOUND, STDERR_LINES, WAIT_BOUND, Program, run, start_xvfb, stop_process, wait_for
+from xdisplay import START_BOUND, WAIT_BOUND, Program, run, start_xvfb, stop_process, tail, wait_for
 
 ORCA = shutil.which("orca") or "/usr/bin/orca"
+ORCA_PYTHON = "/usr/bin/python3"  # the system's, which Orca's script names: its modules are installed for it
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 SPEECH_LOG = os.path.join(os.path.dirname(os.path.abspath(__file__)), "orca_speech_log.py")
 # Orca's first words once it listens; by then it has switched the desktop's
@@ -21,14 +22,6 @@ ORCA_READY = "Screen reader on."
 # Orca's log line for an utterance: the text, then a voice or key details.
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+| \{.*\})?", re.S)
 SHOWN = 40  # utterances quoted in a failure, the last ones
-
-
-def _interpreter(script):
-    """The Python that Orca's script names: Orca's modules are installed for
-    it, not necessarily for the one running the test."""
-    with open(script, "rb") as f:
-        first = f.readline().decode(errors="replace")
-    return first[2:].split()[0] if first.startswith("#!") else "/usr/bin/python3"
 
 
 def _living(group):
@@ -64,11 +57,9 @@ class Session:
         self.game, self.ending = None, contextlib.ExitStack()
 
     def __enter__(self):
-        try:
+        with self.ending:  # a start that fails ends what it started
             self._start()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
+            self.ending = self.ending.pop_all()
         return self
 
     def __exit__(self, *exc):
@@ -101,7 +92,7 @@ class Session:
             "--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"), START_BOUND)
         if not self.a11y:
             raise AssertionError(self.failure(f"the accessibility bus never started (status {bus.poll()})"))
-        orca = self._spawn([_interpreter(ORCA), SPEECH_LOG, ORCA, self.speech, os.path.join(root, "orca")])
+        orca = self._spawn([ORCA_PYTHON, SPEECH_LOG, ORCA, self.speech, os.path.join(root, "orca")])
         if not wait_for(lambda: ORCA_READY in self.spoken() or orca.poll() is not None, START_BOUND) \
                 or orca.poll() is not None:
             raise AssertionError(self.failure(f"Orca never said {ORCA_READY!r} (status {orca.poll()})"))
@@ -116,9 +107,7 @@ class Session:
             game_env["ASAN_OPTIONS"] += ":detect_leaks=0"
         self.game = self.ending.enter_context(Program(self.cmd, self.work, game_env))
         # A window activated before the game joined would never be heard of.
-        if not wait_for(lambda: self._joined(self.game.proc.pid) or self.game.proc.poll() is not None,
-                        START_BOUND) or self.game.proc.poll() is not None:
-            raise AssertionError(self.failure("the game never joined the accessibility bus"))
+        self.game.awaited(lambda: self._joined(self.game.proc.pid), "the game never joined the accessibility bus")
 
     def _spawn(self, cmd):
         """A daemon of the session, in a group of its own, to be ended with it."""
@@ -162,14 +151,11 @@ class Session:
         """The first utterance after `mark` that holds `phrase` (a string, or a
         compiled pattern it searches for), as (place, text); fails with `what`,
         what Orca did say and the game's stderr if none comes."""
-        holds = phrase.search if isinstance(phrase, re.Pattern) else lambda text: phrase in text
-
-        def said():
-            return next(((mark + i, text) for i, text in enumerate(self.spoken()[mark:]) if holds(text)), None)
-        found = wait_for(said, WAIT_BOUND)
+        pattern = phrase if isinstance(phrase, re.Pattern) else re.compile(re.escape(phrase))
+        found = wait_for(lambda: next(((mark + i, text) for i, text in enumerate(self.spoken()[mark:])
+                                       if pattern.search(text)), None))
         if not found:
-            wanted = phrase.pattern if isinstance(phrase, re.Pattern) else phrase
-            raise AssertionError(self.failure(f"{what}: Orca never said {wanted!r}", mark))
+            raise AssertionError(self.failure(f"{what}: Orca never said {pattern.pattern!r}", mark))
         return found
 
     def failure(self, what, mark=0):
@@ -180,6 +166,4 @@ class Session:
         if self.game:
             return self.game.failure(what)
         self.log.flush()
-        self.log.seek(0)
-        said = self.log.read().decode(errors="replace").rstrip().splitlines()[-STDERR_LINES:]
-        return f"{what}. The session's daemons said:\n" + ("\n".join(said) or "(nothing)")
+        return f"{what}. The session's daemons said:\n" + tail(self.log)

@@ -1,23 +1,18 @@
 #!/usr/bin/env python3
-"""What a blind player hears, with a real Orca listening: a game played from
-the keyboard alone, by ear, through its end, the high score, the question,
-a new deal, the reader back on the board, and the menu opened by the Menu key and read entry by entry
-down to the sound, switched off there.
-
-The clock is frozen at a second whose first deal ends its game after one
-move, so the replay tool knows each deal and move. Every step waits until
-Orca has said what the step must make it say, and fails with what it did say.
+"""What a blind player hears, with a real Orca listening: a game played by
+keys and by ear through its end, the high score, the question, a new deal
+and the menu. Every step waits until Orca has said what the step must make
+it say, and fails with what it did say.
 
 Usage: screen_reader_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
 import os
 import re
 import sys
-import tempfile
 
 import screen_reader
-from high_score_end import ENDING, ending_move, write_table
-from xdisplay import ARROWS, frozen, prepare_work, run, wait_for
+from nothing_lost_test import ENDING, ending_move, write_table
+from xdisplay import ARROWS, cells, frozen, game_windows, wait_for, work_folder
 
 SKIPPED = 77
 ENDING_MOVE = "14-24"  # what the replay tool plays; the phrases below were worked out for it
@@ -47,7 +42,7 @@ def ending_cells(replay):
     """The first deal and the two cells of the move that ends its game."""
     deal, move = ending_move(replay)
     assert move == ENDING_MOVE, f"the replay tool now plays {move}: work the phrases out anew"
-    return deal, [(int(cell[0]), int(cell[1])) for cell in move.split("-")]
+    return deal, [(r + 1, c + 1) for r, c in cells(move)]
 
 
 def heard(session, key, phrase, what):
@@ -66,19 +61,16 @@ def play(session, deal, ending):
     for column in range(1, c + 1):  # the first arrow only shows the cursor, the next ones move it
         heard(session, "Right", named(r, column), f"Right to column {column}")
     heard(session, "space", SELECTED, "Space picked the ball under the cursor")
-    print("each arrow key's cell named with the ball it shows, the pick heard as selected")
     (r2, c2) = ending[1]
     heard(session, ARROWS[(r2 - r, c2 - c)], named(r2, c2), "the arrow to the second ball of the move")
     mark = session.keys("space")
     session.wait_said(ENDING_REPORT, mark, f"the move {ENDING_MOVE}")
-    print("the move that ends the game heard as its lines, cascade and score")
 
     session.game.keyboard_window("^HScore$")
     for phrase in NAME_BOX:
         session.wait_said(phrase, mark, "the name box of the high score")
     mark = session.keys("Return")
     session.game.keyboard_window("Game Over!!!")  # its title, padded with spaces
-    print("the name box heard with its score and place")
 
     for phrase in QUESTION:
         session.wait_said(phrase, mark, "the question after the game")
@@ -91,19 +83,15 @@ def play(session, deal, ending):
     back, _ = session.wait_said(WINDOW, mark, "the game's window back after the question")
     session.wait_said(re.compile(rf"^Row {r2}, column {c2}: .* push button"), back,
                       "the cursor's cell read again once the window is back")
-    print("the question heard with its score and its three buttons; Y for Yes dealt a new game, "
-          "and the reader is back on the cursor's cell")
 
     said = session.spoken()
     reports = [text for text in said if ENDING_REPORT.search(text)]
     assert len(reports) == 1, f"the move was heard as {len(reports)} reports: {reports}"
     helps = [text for text in said if CELL_HELP in text]
     assert len(helps) <= 1, f"the cells' long description was heard {len(helps)} times"
-    print("the report heard once, the cells' description at most once")
 
     # The arrows are the menu's once it is on screen, a window of its own.
-    shown = lambda: run(["xdotool", "search", "--onlyvisible", "--class", "io.github.tumbaro.Tumbaro"],
-                        env=session.env).split()
+    shown = lambda: game_windows(session.env)
     mark = session.keys("Menu")
     assert wait_for(lambda: len(shown()) > 1), session.failure("the Menu key opened no menu", mark)
     for entry in MENU:
@@ -113,8 +101,6 @@ def play(session, deal, ending):
     # Nothing left open takes the keyboard from the window.
     session.keys("ctrl+q")
     assert session.game.ended() == 0, session.game.failure("Ctrl+Q did not end the program cleanly")
-    print("the menu heard entry by entry, the way on screen and the sound checked; Sound heard switched off; "
-          "Ctrl+Q ended the program")
 
 
 def main():
@@ -123,8 +109,7 @@ def main():
         print(f"SKIP: not installed: {screen_reader.BUS_LAUNCHER}")
         return SKIPPED
     deal, ending = ending_cells(replay)
-    with tempfile.TemporaryDirectory(prefix="tumbaro-e2e-") as work:
-        prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV"])
+    with work_folder(source) as work:
         write_table(work)
         with screen_reader.Session(frozen(ENDING, [game_binary]), work, os.path.join(work, "config")) as session:
             play(session, deal, ending)

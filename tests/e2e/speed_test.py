@@ -11,11 +11,10 @@ import contextlib
 import ctypes
 import os
 import sys
-import tempfile
 import time
 
-from xdisplay import (Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, refused_pair,
-                      replay_moves, run, wait_for)
+from xdisplay import (Program, Screen, ball_samples, cells, frozen, private_game, refused_pair, replay_moves, run,
+                      wait_for)
 
 # The first move of this second's deal cascades three times.
 FROZEN = "2026-03-01 12:19:00"
@@ -38,8 +37,8 @@ class Watch:
     and clicks sent through XTest, so that times are the game's, not a
     screenshot tool's."""
 
-    def __init__(self, screen, display):
-        self.screen, self.display = screen, X.XOpenDisplay(display.encode())
+    def __init__(self, screen):
+        self.screen, self.display = screen, X.XOpenDisplay(screen.env["DISPLAY"].encode())
         g = screen.geometry
         self.area = (g["X"] + BOARD_AREA[0], g["Y"] + BOARD_AREA[1], *BOARD_AREA[2:])
 
@@ -51,7 +50,7 @@ class Watch:
         return pixels
 
     def click(self, cell):
-        x, y = map(int, self.screen.point(*self.screen.cell(int(cell[0]) - 1, int(cell[1]) - 1)))
+        x, y = map(int, self.screen.point(*cell))
         XTEST.XTestFakeMotionEvent(self.display, -1, x, y, 0)
         XTEST.XTestFakeButtonEvent(self.display, 1, 1, 0)
         XTEST.XTestFakeButtonEvent(self.display, 1, 0, 0)
@@ -73,7 +72,7 @@ class Watch:
 
     def move(self, move):
         """Picks the first ball, then the watched second click."""
-        first, second = move.split("-")
+        first, second = cells(move)
         picked = self.frame()
         self.click(first)
         assert wait_for(lambda: self.frame() != picked), "the first click picked nothing"
@@ -104,9 +103,7 @@ def play_each_speed(game_binary, source, deal, move, settled, refused, balls):
     """Plays the move once at each speed; how long each took to settle and
     through how many changes of the board."""
     took = {}
-    with tempfile.TemporaryDirectory(prefix="tumbaro-e2e-") as work, private_display() as display:
-        prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV", "H.dat", "H2.dat"])
-        env = game_env(display, work)
+    with private_game(source) as (work, env):
         for presses, speed in ((False, "Normal"), (True, "Fast"), (True, "Instant")):
             # Each run deals the frozen deal afresh, and a single F reaches
             # Instant only from the Fast the last run left stored.
@@ -118,7 +115,7 @@ def play_each_speed(game_binary, source, deal, move, settled, refused, balls):
                     run(["xdotool", "key", "f"], env=env)
                 screen = Screen(game)
                 screen.wait_board(balls, deal, f"{speed}: the deal")
-                watch = Watch(screen, display)
+                watch = Watch(screen)
                 hint = [t for t, _ in watch.states(lambda: run(["xdotool", "key", "h"], env=env))[1:]]
                 # A steady mark changes the board when it comes and when it
                 # goes (a paint or two each); a blink changes it in between

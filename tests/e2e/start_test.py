@@ -1,12 +1,7 @@
 #!/usr/bin/env python3
-"""How a game starts, on a real X server. The menu opens by a right press on
-NEW, by Shift+F10 and by the Menu key, and each way is started from it; the
-window's class is the desktop entry's name, so a dock ties it to its
-launcher. A Zen game whose swap leaves no move goes on with a new deal and
-the same score, asks nothing and leaves the table as it was. Under a pinned clock `--deal 12345` and `--today` show the replay
-tool's 64 cells for their number, the same all day and another the next; a
-bad number exits 2 before any window; `--statistics` opens the statistics
-window instead of the game.
+"""How a game starts, on a real X server: the menu and the ways started from
+it, the window's class, a stuck Zen game, the deal options under a pinned
+clock, a bad deal number and --statistics.
 
 Usage: start_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
@@ -14,14 +9,12 @@ import os
 import pathlib
 import subprocess
 import sys
-import tempfile
 
 from nothing_lost_test import kept_game
-from xdisplay import (Program, Screen, ball_samples, frozen, game_env, prepare_work, private_display, run,
-                      visible_windows, wait_for, window_geometry)
+from xdisplay import (APP_ID, Program, Screen, ball_samples, frozen, game_windows, private_game, run, wait_for,
+                      window_geometry, windows)
 
 NEW_BUTTON = (152 + 30, 504 + 24)  # its middle, in the window
-DESKTOP_ENTRY = "io.github.tumbaro.Tumbaro"
 # A kept Zen game whose swap of (1,5) and (1,6) makes 6 6 6 in the top row,
 # and whose three new balls leave no move: a Classic game would end there.
 STUCK = """tumbaro saved game 1
@@ -41,7 +34,7 @@ def choose_ways(game, work):
     """Opens the menu three ways, and each time starts another way by keys."""
     window = game.keyboard_window("^Tumbaro$")
     wm_class = run(["xprop", "-id", window, "WM_CLASS"], env=game.env)
-    assert f'"{DESKTOP_ENTRY}"' in wm_class, wm_class
+    assert f'"{APP_ID}"' in wm_class, wm_class
     g = window_geometry(game.env, window)
     press_on_new = ["mousemove", str(g["X"] + NEW_BUTTON[0]), str(g["Y"] + NEW_BUTTON[1]), "click", "3"]
     openers = [("a right press on NEW", press_on_new), ("Shift+F10", ["key", "shift+F10"]),
@@ -50,9 +43,7 @@ def choose_ways(game, work):
     # The entries: Classic, Timed, Zen first; Down from none reaches the first.
     for (how, keys), way, downs in zip(openers, ("timed", "zen", None), (2, 3, 1)):
         run(["xdotool", *keys], env=game.env)
-        # The menu is a window of its own, mapped while it is open.
-        shown = lambda: run(["xdotool", "search", "--onlyvisible", "--class", DESKTOP_ENTRY], env=game.env).split()
-        assert wait_for(lambda: len(shown()) > 1), game.failure(f"{how} opened no menu")
+        assert wait_for(lambda: len(game_windows(game.env)) > 1), game.failure(f"{how} opened no menu")
         run(["xdotool", "key", "--delay", "50", *["Down"] * downs, "Return"], env=game.env)
         assert wait_for(lambda: kept().get("way") == way), \
             game.failure(f"the menu opened by {how} started no {way or 'classic'} game: {kept()}")
@@ -61,9 +52,7 @@ def choose_ways(game, work):
 def main():
     game_binary, replay, source = map(os.path.abspath, sys.argv[1:4])
     balls = ball_samples(source)
-    with tempfile.TemporaryDirectory(prefix="tumbaro-e2e-") as work, private_display() as display:
-        prepare_work(source, work, ["b1.jpg", "b2.jpg", "b3.jpg", "CHANGE.WAV", "H.dat", "H2.dat"])
-        env = game_env(display, work)
+    with private_game(source) as (work, env):
         with Program([game_binary], work, env) as game:
             choose_ways(game, work)
 
@@ -79,7 +68,7 @@ def main():
             assert dealt, game.failure("the stuck board was never dealt anew")
             assert (dealt["score"], dealt["way"]) == ("115", "zen"), dealt
             screen.wait_board(balls, board_of(dealt["board"]), "the new deal")
-            assert not visible_windows(env, "Game Over|HScore|Congratulations"), "a Zen game asked something"
+            assert not windows(env, "Game Over|HScore|Congratulations"), "a Zen game asked something"
             assert game.proc.poll() is None, game.failure("the game ended")
         assert all(pathlib.Path(work, name).read_bytes() == before for name, before in table.items()), "a table changed"
 

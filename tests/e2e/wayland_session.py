@@ -9,7 +9,7 @@ import subprocess
 import tempfile
 
 from wayland_devices import Devices
-from xdisplay import BOARD, CELL, PITCH, START_BOUND, Screen, last_lines, run, stop_process, wait_for
+from xdisplay import BOARD, CELL, PITCH, START_BOUND, Program, Screen, game_env, run, wait_for
 
 TOOLS = ("sway", "swaymsg", "wtype", "grim", "convert", "identify")
 LIBRARIES = {"qt6-wayland": "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so",
@@ -62,12 +62,11 @@ class Sway:
         # Nothing of the caller's desktop: no DISPLAY, no other compositor.
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": home, "XDG_RUNTIME_DIR": self.runtime,
                "WLR_BACKENDS": "headless", "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_RENDERER": "pixman"}
-        self.log, self.display, self.ipc, self.devices = tempfile.TemporaryFile(), None, None, None
-        self.proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=self.log,
-                                     start_new_session=True)
+        self.display, self.ipc, self.devices = None, None, None
+        self.program = Program(command, None, env, "sway")
         try:
             if not wait_for(self._answers, START_BOUND):
-                raise RuntimeError(self.failure("sway never answered on its socket"))
+                raise RuntimeError(self.program.failure("sway never answered on its socket"))
             self.devices = Devices(self.display)
         except BaseException:
             self.close()
@@ -82,17 +81,12 @@ class Sway:
     def close(self):
         if self.devices:
             self.devices.close()
-        stop_process(self.proc)
-        self.log.close()
+        self.program.__exit__()
         shutil.rmtree(self.folder, ignore_errors=True)
 
-    def failure(self, what):
-        self.log.seek(0)
-        return f"{what}; sway said:\n" + last_lines(self.log.read().decode(errors="replace"))
-
     def _answers(self):
-        if self.proc.poll() is not None:
-            raise RuntimeError(self.failure(f"sway ended at its start with status {self.proc.returncode}"))
+        if self.program.proc.poll() is not None:
+            raise RuntimeError(self.program.failure("sway ended at its start"))
         sockets = [path for path in glob.glob(os.path.join(self.runtime, "wayland-*")) if not path.endswith(".lock")]
         ipc = glob.glob(os.path.join(self.runtime, "sway-ipc.*.sock"))
         if not sockets or not ipc:
@@ -104,8 +98,7 @@ class Sway:
 
     def client_env(self, work):
         """A game's environment: Wayland only, UTC, its settings in `work`."""
-        env = dict(os.environ, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=self.display, TZ="UTC",
-                   XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_RUNTIME_DIR=work)
+        env = dict(game_env(None, work), QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=self.display)
         for name in ("DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR"):
             env.pop(name, None)
         return env
@@ -122,12 +115,9 @@ class Sway:
         return next((node for node in walk(self.query("get_tree")) if node.get("pid") == game.proc.pid
                      and node.get("visible") and re.search(title, node.get("name") or "")), None)
 
-    def window(self, game, title=MAIN_TITLE, seconds=START_BOUND):
+    def window(self, game, title=MAIN_TITLE):
         """The game's window whose title matches `title`, once it is there."""
-        found = wait_for(lambda: self.node(game, title) or game.proc.poll() is not None, seconds)
-        if not isinstance(found, dict):
-            raise AssertionError(game.failure(f"the window {title!r} never appeared in the compositor's tree"))
-        return found
+        return game.awaited(lambda: self.node(game, title), f"the window {title!r} never appeared in the tree")
 
     def to_corner(self, node):
         """Moves a window to the bottom right corner of the output."""
@@ -138,25 +128,9 @@ class Sway:
     def cursor(self, *words):
         self.command("seat", "seat0", "cursor", *words)
 
-    def click(self, x, y):
-        self.cursor("set", x, y)
-        self.cursor("press", "button1")
-        self.cursor("release", "button1")
-        self.cursor("set", *PARKED)
-
     def keys(self, names):
         run(["wtype", "-d", str(KEY_DELAY), *[word for name in names for word in ("-k", name)]],
             env=dict(os.environ, WAYLAND_DISPLAY=self.display))
-
-    def shot(self, place, size, scale):
-        """The RGB pixels of `size` logical pixels at `place`, at `scale`."""
-        region = "%d,%d %dx%d" % (*place, *size)
-        ppm = run(["grim", "-t", "ppm", "-s", str(scale), "-g", region, "-"], text=False,
-                  env=dict(os.environ, WAYLAND_DISPLAY=self.display))
-        magic, dimensions, _, pixels = ppm.split(b"\n", 3)  # grim writes "P6\nW H\n255\n"
-        width, height = map(int, dimensions.split())
-        assert magic == b"P6" and len(pixels) == width * height * 3, f"grim gave {ppm[:20]!r}"
-        return pixels
 
 
 class WaylandScreen(Screen):
@@ -178,8 +152,15 @@ class WaylandScreen(Screen):
         return self.node
 
     def shot(self):
+        """The window's RGB pixels, by grim."""
         self.locate()
-        return self.sway.shot(self.place, self.size, self.scale)
+        region = "%d,%d %dx%d" % (*self.place, *self.size)
+        ppm = run(["grim", "-t", "ppm", "-s", str(self.scale), "-g", region, "-"], text=False,
+                  env=dict(os.environ, WAYLAND_DISPLAY=self.sway.display))
+        magic, dimensions, _, pixels = ppm.split(b"\n", 3)  # grim writes "P6\nW H\n255\n"
+        width, height = map(int, dimensions.split())
+        assert magic == b"P6" and len(pixels) == width * height * 3, f"grim gave {ppm[:20]!r}"
+        return pixels
 
     def middle(self, r, c):
         """Where the middle of a cell lies on the output, in logical pixels."""
@@ -190,5 +171,8 @@ class WaylandScreen(Screen):
 
     def click(self, r, c):
         self.locate()
-        self.sway.click(*self.middle(r, c))
+        self.sway.cursor("set", *self.middle(r, c))
+        self.sway.cursor("press", "button1")
+        self.sway.cursor("release", "button1")
+        self.sway.cursor("set", *PARKED)
 

@@ -1,30 +1,16 @@
 #!/usr/bin/env python3
-"""The real game on a headless Wayland compositor, with no X server at all.
-
-At output scale 1 the window appears borderless at 792 x 572, a click picks
-a ball, a move played by clicks settles as the replay tool plays it, and a
-press on the background lets the compositor move the window with the
-pointer. Then the output's scale goes to 2 under the running game: within a
-second every cell shows its sharp ball over the sharp background, not the
-coarse window enlarged, and the next move by clicks settles as the replay
-tool plays it. A second game started at scale 2 shows the sharp pictures
-from the first frame and plays a move from the keyboard that ends it; the
-scale goes back to 1 while the game-over question waits, and the question
-stays open until it is answered. Started with --fullscreen, the game fills
-the output, its deal read at the scaled places, and Esc brings back the
-bare window.
+"""The real game on a headless Wayland compositor, with no X server at all:
+at scale 1, across a change to 2 under play, started at 2, and in full screen.
 
 Usage: wayland_test.py GAME_BINARY REPLAY_BINARY SOURCE_DIR
 """
 import contextlib
 import os
 import sys
-import tempfile
 import time
 
 from wayland_session import OUTPUT, Sway, WaylandScreen, missing_tools
-from xdisplay import (BACKGROUND_AT, CELL, HEIGHT, WIDTH, Program, ball_pictures, ball_samples, frozen, load_picture,
-                      prepare_work, replay_moves, wait_for)
+from xdisplay import APP_ID, HEIGHT, WIDTH, Program, ball_samples, frozen, replay_moves, wait_for, work_folder
 
 SKIPPED = 77
 FROZEN = "2026-03-01 12:00:00"
@@ -33,53 +19,35 @@ QUESTION = "Game Over"
 RESOLUTION = (1920, 1200)  # 960 x 600 logical pixels at scale 2: room for the window
 ON_BACKGROUND = (40, 300)  # a window pixel left of the board where only the background lies
 DRAG = (60, 40)
-# The mean colour difference under which a cell is its sharp ball over the
-# sharp background: drawn for the screen, a cell is that pixel for pixel; the
-# coarse window enlarged by the compositor misses by 2 to 6 on smooth balls.
+# The mean colour difference under which a cell shows its sharp ball: drawn
+# for the screen, it is that pixel for pixel; the coarse window enlarged by
+# the compositor misses by 2 to 10.
 SHARP = 1
 RESCALE_BOUND = 1.0  # seconds from the scale change to the sharp pictures
-
-
-def sharp_error(screen, shot, r, c, ball, back, step=2):
-    """How far a cell of `shot` is from its sharp `ball` laid over the sharp
-    background `back`, as a mean colour difference over every `step`-th
-    pixel each way: the ordinary pictures enlarged miss by far more."""
-    (bw, _, rgba), (gw, _, background) = ball, back
-    (left, top), width = screen.cell(r, c), screen.geometry["WIDTH"]
-    bx, by, total, side = left - 2 * BACKGROUND_AT[0], top - 2 * BACKGROUND_AT[1], 0, range(0, 2 * CELL, step)
-    for y, x in ((y, x) for y in side for x in side):
-        f, g, s = (y * bw + x) * 4, ((by + y) * gw + bx + x) * 4, ((top + y) * width + left + x) * 3
-        total += sum(abs(shot[s + i] - (rgba[f + i] * rgba[f + 3] + background[g + i] * (255 - rgba[f + 3])) / 255)
-                     for i in range(3))
-    return total / (3 * len(side) ** 2)
 
 
 @contextlib.contextmanager
 def game_on(sway, paths, when, *args):
     """The game at the frozen second `when` for the length of a `with` block."""
-    with tempfile.TemporaryDirectory(prefix="tumbaro-wayland-") as work:
-        prepare_work(paths[2], work)
-        with Program(frozen(when, [paths[0], *args]), work, sway.client_env(work)) as game:
-            yield game
+    with work_folder(paths[2]) as work, Program(frozen(when, [paths[0], *args]), work, sway.client_env(work)) as game:
+        yield game
 
 
-def every_cell_sharp(screen, board, sharp, back, what, since=None):
-    """Every cell of `board` is its sharp ball over the sharp background; with
-    `since`, the first row was so within RESCALE_BOUND of it, counted to the
-    shot that showed it and not to the end of its reading."""
-    def first_row():
+def every_cell_sharp(screen, board, sharp, what, since=None):
+    """Every cell of `board` shows its sharp ball; with `since`, the first row
+    did so within RESCALE_BOUND of it, counted to the shot that showed it."""
+    def worst(shot, rows):
+        return max(screen.distance(shot, *screen.cell(r, c), sharp[board[r][c]]) for r in rows for c in range(8))
+    def first_row_sharp():
         shot, taken = screen.shot(), time.monotonic()
-        return all(sharp_error(screen, shot, 0, c, sharp[board[0][c]], back, 3) < SHARP for c in range(8)) and \
-            taken - since
+        return worst(shot, [0]) < SHARP and taken - since
     if since is not None:
-        took = wait_for(first_row)
+        took = wait_for(first_row_sharp)
         assert took and took < RESCALE_BOUND, screen.game.failure(
             "the sharp pictures came " + (f"{took:.2f} s" if took else "not at all") + f" after {what}")
         print(f"{what}: sharp pictures after {took:.2f} s")
-    shot = screen.shot()
-    worst = max(sharp_error(screen, shot, r, c, sharp[board[r][c]], back) for r in range(8) for c in range(8))
-    assert worst < SHARP, screen.game.failure(f"{what}: a cell misses its sharp ball by {worst:.1f}")
-    print(f"{what}: every cell is its sharp ball over the sharp background (worst {worst:.1f})")
+    worst_cell = worst(screen.shot(), range(8))
+    assert worst_cell < SHARP, screen.game.failure(f"{what}: a cell misses its sharp ball by {worst_cell:.1f}")
 
 
 def borderless(screen):
@@ -90,7 +58,7 @@ def borderless(screen):
     bare = node["border"] in ("none", "csd") and node["window_rect"]["x"] == node["window_rect"]["y"] == 0
     assert sizes == {(WIDTH, HEIGHT)} and bare, f"the window is not a bare {WIDTH} x {HEIGHT}: {node}"
     # A dock ties the window to its desktop entry by this name.
-    assert node["app_id"] == "io.github.tumbaro.Tumbaro", f"the window's app id is {node['app_id']}"
+    assert node["app_id"] == APP_ID, f"the window's app id is {node['app_id']}"
 
 
 def drag_moves_window(sway, screen):
@@ -116,7 +84,7 @@ def drag_moves_window(sway, screen):
 def scale_change_under_play(sway, paths, pictures):
     """Scale 1: the bare window, a pick, a move by clicks, a drag; then the
     output goes to scale 2 and the next move is played on the sharp window."""
-    plain, sharp, sharp_balls, back = pictures
+    plain, sharp = pictures
     deal, [(first, settled), (second, resettled)], _ = replay_moves(paths[1], FROZEN, 2)
     with game_on(sway, paths, FROZEN) as game:
         screen = WaylandScreen(sway, game)
@@ -129,28 +97,28 @@ def scale_change_under_play(sway, paths, pictures):
         sway.command("output", OUTPUT, "scale", 2)
         changed = time.monotonic()
         screen = WaylandScreen(sway, game, 2)
-        every_cell_sharp(screen, settled, sharp, back, "scale 1 to 2 under play", changed)
-        screen.play(second, sharp_balls)
-        screen.wait_board(sharp_balls, resettled, f"scale 2: {second} played by clicks after the change")
+        every_cell_sharp(screen, settled, sharp, "scale 1 to 2 under play", changed)
+        screen.play(second, sharp)
+        screen.wait_board(sharp, resettled, f"scale 2: {second} played by clicks after the change")
 
 
 def start_at_scale_2(sway, paths, pictures):
     """A start at scale 2: sharp from the first frame, a move by keys that
     ends the game; the scale goes back to 1 while its question waits, and
     the question outlives the window's renewal, answered."""
-    plain, sharp, sharp_balls, back = pictures
+    plain, sharp = pictures
     deal, [(move, settled)], _ = replay_moves(paths[1], ENDS_AFTER_ONE_MOVE)
     sway.command("output", OUTPUT, "scale", 2)
     with game_on(sway, paths, ENDS_AFTER_ONE_MOVE) as game:
         screen = WaylandScreen(sway, game, 2)
-        screen.wait_board(sharp_balls, deal, "scale 2: the deal of the frozen second")
-        every_cell_sharp(screen, deal, sharp, back, "a start at scale 2")
+        screen.wait_board(sharp, deal, "scale 2: the deal of the frozen second")
+        every_cell_sharp(screen, deal, sharp, "a start at scale 2")
         assert wait_for(lambda: screen.locate()["focused"]), game.failure("the window never took the keyboard")
-        screen.play(move, sharp_balls, by_keys=True)
+        screen.play(move, sharp, by_keys=True)
         # The move ends the game; its question opens over the board, so it
         # is moved to a corner before the board is read.
         sway.to_corner(sway.window(game, QUESTION))
-        screen.wait_board(sharp_balls, settled, f"scale 2: {move} played with arrow keys and Space")
+        screen.wait_board(sharp, settled, f"scale 2: {move} played with arrow keys and Space")
 
         sway.command("output", OUTPUT, "scale", 1)
         assert wait_for(lambda: sway.window(game, QUESTION)["focused"]), game.failure("the question lost the keyboard")
@@ -178,7 +146,6 @@ def full_screen_at_start(sway, paths):
         sway.keys(["Escape"])
         assert wait_for(lambda: sway.window(game)["fullscreen_mode"] == 0), game.failure("Esc left full screen on")
         WaylandScreen(sway, game).wait_board(ball_samples(paths[2]), deal, "after Esc: the bare window's deal")
-        print(f"--fullscreen filled the output at {screen.zoom:.0%}; Esc brought back the bare window")
 
 
 def main():
@@ -187,9 +154,7 @@ def main():
         print("SKIP: not installed: " + ", ".join(missing))
         return SKIPPED
     paths = list(map(os.path.abspath, sys.argv[1:4]))
-    source = paths[2]
-    pictures = (ball_samples(source), ball_pictures(source, "@2x"), ball_samples(source, 2),
-                load_picture(os.path.join(source, "assets", "runtime", "b1@2x.jpg")))
+    pictures = ball_samples(paths[2]), ball_samples(paths[2], 2)
     with Sway(RESOLUTION) as sway:
         scale_change_under_play(sway, paths, pictures)
         start_at_scale_2(sway, paths, pictures)

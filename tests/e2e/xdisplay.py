@@ -7,16 +7,15 @@ import os
 import select
 import shutil
 import signal
-import socket
 import subprocess
 import sys
 import tempfile
 import time
 
 WIDTH, HEIGHT = 792, 572
+APP_ID = "io.github.tumbaro.Tumbaro"  # the desktop entry's name, the windows' class
 SCREEN = (1024, 768)
 CELL, PITCH, BOARD = 50, 52, (112, 32)  # a cell, the distance between cells, the first cell: window pixels
-BACKGROUND_AT = (-8, -24)  # the background's place in the window
 ARROWS = {(1, 0): "Down", (-1, 0): "Up", (0, 1): "Right", (0, -1): "Left"}  # a step to the key
 SAMPLE = 3  # pictures are compared at every third pixel each way
 CLOSE = 12  # the mean colour difference under which a cell shows a ball
@@ -51,14 +50,10 @@ def last_lines(text, lines=STDERR_LINES):
     return "\n".join(text.rstrip().splitlines()[-lines:]) or "(nothing)"
 
 
-def _accepts_connections(number):
-    """Whether the display's socket takes a connection. The probe never speaks
-    X, so the server never counts it as a client that could leave last."""
-    for address in ("\0/tmp/.X11-unix/X" + number, "/tmp/.X11-unix/X" + number):
-        with socket.socket(socket.AF_UNIX) as probe, contextlib.suppress(OSError):
-            probe.connect(address)
-            return True
-    return False
+def tail(file):
+    """The last lines written to a file, read without moving the offset its writer writes at."""
+    fd = file.fileno()
+    return last_lines(os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace"))
 
 
 def start_xvfb(log=None, screen=SCREEN):
@@ -82,14 +77,10 @@ def start_xvfb(log=None, screen=SCREEN):
     except BaseException:  # a test ended from outside while the server starts
         stop_process(xvfb)
         raise
-    if number and _accepts_connections(number):
+    if number:
         return xvfb, ":" + number
     stop_process(xvfb)
-    why = f"Xvfb gave no display that takes connections (display {number or 'not named'}, status {xvfb.returncode})"
-    if log is None:
-        said.seek(0)
-        why += ". It said:\n" + last_lines(said.read().decode(errors="replace"))
-    raise RuntimeError(why)
+    raise RuntimeError(f"Xvfb gave no display number (status {xvfb.returncode}). It said:\n{tail(said)}")
 
 
 def stop_process(proc):
@@ -101,16 +92,6 @@ def stop_process(proc):
         except subprocess.TimeoutExpired:
             proc.kill()
             proc.wait()
-
-
-@contextlib.contextmanager
-def private_display(screen=SCREEN):
-    """A private X server for the length of a `with` block; yields ":N"."""
-    xvfb, display = start_xvfb(screen=screen)
-    try:
-        yield display
-    finally:
-        stop_process(xvfb)
 
 
 def game_env(display, work):
@@ -133,10 +114,25 @@ def frozen(when, cmd):
     return ["env", "LD_PRELOAD=" + libraries[0], "FAKETIME=" + when, "FAKETIME_DONT_FAKE_MONOTONIC=1"] + cmd
 
 
-def prepare_work(source, work, names=("b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat")):
+@contextlib.contextmanager
+def work_folder(source):
     """A working folder as the launcher prepares it, from the shipped files."""
-    for name in names:
-        shutil.copy(os.path.join(source, "assets", "runtime", name), work)
+    with tempfile.TemporaryDirectory(prefix="tumbaro-e2e-") as work:
+        for name in ("b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat"):
+            shutil.copy(os.path.join(source, "assets", "runtime", name), work)
+        yield work
+
+
+@contextlib.contextmanager
+def private_game(source, screen=SCREEN):
+    """A working folder and a private X server of a `screen` (width, height)
+    for the length of a `with` block: (folder, a game's environment)."""
+    xvfb, display = start_xvfb(screen=screen)
+    try:
+        with work_folder(source) as work:
+            yield work, game_env(display, work)
+    finally:
+        stop_process(xvfb)
 
 
 def replay_moves(replay, when, count=1):
@@ -151,14 +147,6 @@ def replay_moves(replay, when, count=1):
         assert said.startswith("accepted"), lines
         moves.append((said.split()[1], board(lines[10 + 9 * k:18 + 9 * k])))
     return board(lines[1:9]), moves, lines[9 + 9 * count:]
-
-
-def makes_line(board, a, b):
-    """Whether swapping cells `a` and `b` ((row, column) from 0) makes a line."""
-    swapped = [row[:] for row in board]
-    swapped[a[0]][a[1]], swapped[b[0]][b[1]] = swapped[b[0]][b[1]], swapped[a[0]][a[1]]
-    rows = any(swapped[r][c] == swapped[r][c + 1] == swapped[r][c + 2] for r in range(8) for c in range(6))
-    return rows or any(swapped[r][c] == swapped[r + 1][c] == swapped[r + 2][c] for r in range(6) for c in range(8))
 
 
 class Program:
@@ -185,19 +173,20 @@ class Program:
         code = self.proc.poll()
         state = ("still runs" if code is None else f"was ended by {signal.Signals(-code).name}" if code < 0
                  else f"exited with status {code}")
-        fd = self.stderr.fileno()  # read without moving the offset the program writes at
-        said = os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace")
-        return f"{what}; {self.name} {state}. The last lines of its standard error:\n{last_lines(said)}"
+        return f"{what}; {self.name} {state}. The last lines of its standard error:\n{tail(self.stderr)}"
+
+    def awaited(self, find, what, seconds=START_BOUND, interval=POLL_INTERVAL):
+        """What `find()` gives once it gives something; fails with `what` if
+        the program ends or `seconds` pass first."""
+        found = wait_for(lambda: find() or self.proc.poll() is not None, seconds, interval)
+        if not found or self.proc.poll() is not None:
+            raise AssertionError(self.failure(what))
+        return found
 
     def window(self, title, seconds=START_BOUND, interval=POLL_INTERVAL, mapped=False):
-        """The id of the first window named like `title` (and on screen, if
-        `mapped`); fails if the program ends or `seconds` pass first."""
-        search = lambda: subprocess.run(["xdotool", "search", *["--onlyvisible"] * mapped, "--name", title],
-                                        env=self.env, capture_output=True, text=True).stdout.split()
-        found = wait_for(lambda: search() or self.proc.poll() is not None, seconds, interval)
-        if not isinstance(found, list):  # none, or the program ended first
-            raise AssertionError(self.failure(f"the window {title!r} never appeared"))
-        return found[0]
+        """The id of the first window named like `title` (and on screen, if `mapped`)."""
+        return self.awaited(lambda: windows(self.env, title, mapped), f"the window {title!r} never appeared", seconds,
+                            interval)[0]
 
     def keyboard_window(self, title, seconds=START_BOUND):
         """The window named `title`, once it has the keyboard."""
@@ -220,47 +209,37 @@ class Program:
             raise AssertionError(self.failure(f"it did not end within {seconds} s")) from None
 
 
-def drag(screen, move):
-    """Presses a ball, moves onto the other cell in eight steps, releases."""
-    (x1, y1), (x2, y2) = [map(int, screen.point(*screen.cell(int(cell[0]) - 1, int(cell[1]) - 1)))
-                          for cell in move.split("-")]
-    steps = []
-    for k in range(1, 9):
-        steps += ["mousemove", str(x1 + (x2 - x1) * k // 8), str(y1 + (y2 - y1) * k // 8)]
-    run(["xdotool", "mousemove", str(x1), str(y1), "mousedown", "1", *steps, "mouseup", "1"], env=screen.env)
+def cells(move):
+    """The two cells of a move "RC-RC" (counted from 1) as (row, column) from 0."""
+    return [(int(cell[0]) - 1, int(cell[1]) - 1) for cell in move.split("-")]
 
 
 def refused_pair(board):
     """The first pair of side by side cells whose swap makes no line."""
-    r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(board, (r, c), (r, c + 1)))
+    def makes_line(r, c):
+        swapped = [row[:] for row in board]
+        swapped[r][c], swapped[r][c + 1] = swapped[r][c + 1], swapped[r][c]
+        return any(line[k] == line[k + 1] == line[k + 2] for line in swapped + list(zip(*swapped)) for k in range(6))
+    r, c = next((r, c) for r in range(8) for c in range(7) if not makes_line(r, c))
     return f"{r + 1}{c + 1}-{r + 1}{c + 2}"
 
 
-def visible_windows(env, title):
-    """The mapped windows named like `title`: a closed dialog is not mapped."""
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=env, capture_output=True,
-                          text=True).stdout.split()
+def windows(env, title, mapped=True):
+    """The windows named like `title`; only the mapped ones (a closed dialog
+    is not) if `mapped`."""
+    return subprocess.run(["xdotool", "search", *["--onlyvisible"] * mapped, "--name", title], env=env,
+                          capture_output=True, text=True).stdout.split()
+
+
+def game_windows(env):
+    """The game's mapped windows, its menu among them while it is open."""
+    return run(["xdotool", "search", "--onlyvisible", "--class", APP_ID], env=env).split()
 
 
 def clipboard(env):
     """The bytes the X clipboard holds now; None while nobody holds it."""
     got = subprocess.run(["xclip", "-out", "-selection", "clipboard"], env=env, capture_output=True)
     return got.stdout if got.returncode == 0 else None
-
-
-@contextlib.contextmanager
-def on_clipboard(env, data):
-    """`data` (any bytes) on the X clipboard for the length of a `with` block,
-    from the moment another client reads exactly those bytes."""
-    owner = subprocess.Popen(["xclip", "-quiet", "-in", "-selection", "clipboard"], env=env, stdin=subprocess.PIPE,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        owner.stdin.write(data)
-        owner.stdin.close()  # xclip takes the selection once its input ends
-        assert wait_for(lambda: clipboard(env) == data), f"the clipboard never held {data!r}"
-        yield
-    finally:
-        stop_process(owner)
 
 
 def window_geometry(env, window):
@@ -286,22 +265,12 @@ def samples(picture, step=SAMPLE):
     return [(x, y, r, g, b) for x, y, r, g, b, a in pixels if a == 255 and (r, g, b) != (255, 255, 255)]
 
 
-def ball_pictures(source, density="", size=None, folder="Sxema1Big"):
-    """The eight balls of the first scheme: (width, height, pixels) each."""
-    return [load_picture(os.path.join(source, "assets", folder, f"{k}{density}.png"), size) for k in range(8)]
-
-
 def ball_samples(source, zoom=None, folder="Sxema1Big"):
     """The eight balls' samples at a `zoom`: the ordinary pictures at None,
     the sharp ones at 2, scaled from them at any other."""
     size = None if zoom in (None, 2) else (round(51 * zoom), round(50 * zoom))
-    return [samples(ball) for ball in ball_pictures(source, "" if zoom is None else "@2x", size, folder)]
-
-
-def desktop_scale(env, scale):
-    """Scales the desktop of `env`'s display the way a desktop does: Xft.dpi."""
-    run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
-         "Xft.dpi:\t%d\n" % round(96 * scale)], env=env)
+    density = "" if zoom is None else "@2x"
+    return [samples(load_picture(os.path.join(source, "assets", folder, f"{k}{density}.png"), size)) for k in range(8)]
 
 
 class Screen:
@@ -357,7 +326,7 @@ class Screen:
     def play(self, move, balls, by_keys=False):
         """Plays `move` ("RC-RC") by two clicks, or by keys from the cursor's
         first place; the second cell once the first ball shows it is picked."""
-        (r1, c1), (r2, c2) = [(int(cell[0]) - 1, int(cell[1]) - 1) for cell in move.split("-")]
+        (r1, c1), (r2, c2) = cells(move)
         if by_keys:
             self.keys(["Right"] + ["Down"] * r1 + ["Right"] * c1 + ["space"])
         else:
@@ -369,13 +338,21 @@ class Screen:
         else:
             self.click(r2, c2)
 
+    def drag(self, move):
+        """Presses a ball, moves onto the other cell in eight steps, releases."""
+        (x1, y1), (x2, y2) = [map(int, self.point(*cell)) for cell in cells(move)]
+        steps = [word for k in range(1, 9) for word in ("mousemove", str(x1 + (x2 - x1) * k // 8),
+                                                        str(y1 + (y2 - y1) * k // 8))]
+        run(["xdotool", "mousemove", str(x1), str(y1), "mousedown", "1", *steps, "mouseup", "1"], env=self.env)
+
     def keys(self, names):
         run(["xdotool", "key", "--delay", "50", *names], env=self.env)
 
     def click(self, r, c):
-        run(["xdotool", "mousemove", *self.point(*self.cell(r, c)), "click", "1"], env=self.env)
+        run(["xdotool", "mousemove", *self.point(r, c), "click", "1"], env=self.env)
 
-    def point(self, left, top):
-        """The screen point, for xdotool, of a cell's middle at (left, top)."""
+    def point(self, r, c):
+        """The screen point, for xdotool, of the middle of a cell."""
+        left, top = self.cell(r, c)
         half = round(self.zoom * CELL) // 2
         return str(self.geometry["X"] + left + half), str(self.geometry["Y"] + top + half)

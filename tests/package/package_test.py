@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
-"""The Debian package as Debian and a player meet it: CPack builds it from this
-build, its file list and fields are checked, lintian judges it, and then it is
-unpacked with dpkg -x and its `tumbaro` command is started twice on a private
-X server with a scratch home: one move played with clicks settles as the
-replay tool plays it, the swap sound's module is the package's, Ctrl+Q
-ends it; under a German desktop the window shows the German pictures that the
-program carries.
+"""The Debian package as Debian and a player meet it: built by CPack, its
+files and fields checked, judged by lintian, unpacked and played on a
+private X server, and shown in German under a German desktop.
 
 Usage: package_test.py CPACK BUILD_DIR REPLAY_BINARY SOURCE_DIR PROJECT_VERSION
 """
@@ -16,12 +12,11 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from xdisplay import (CLOSE, Program, Screen, ball_samples, frozen, game_env, load_picture,  # noqa: E402
-                      private_display, replay_moves, run, wait_for)
+from xdisplay import (APP_ID, CLOSE, Program, Screen, ball_samples, frozen, load_picture,  # noqa: E402
+                      private_game, replay_moves, run, wait_for)
 
 # Frozen, not started at: the game seeds from this very second.
 FROZEN = "2026-03-01 12:00:00"
-APP_ID = "io.github.tumbaro.Tumbaro"
 RUNTIME_FILES = ["b1.jpg", "b2.jpg", "b3.jpg", "b1@2x.jpg", "b2@2x.jpg", "b3@2x.jpg", "CHANGE.WAV", "H.dat", "H2.dat",
                  "Help/Vendrask.html", *(f"Help/Vendrask.{code}.html" for code in ("de", "es", "fr", "it", "nl", "pl",
                                                                                     "pt_BR", "ru"))]
@@ -75,14 +70,12 @@ def play(game, env, source, replay, module):
     screen.wait_board(balls, deal, "the deal of the frozen second")
     screen.play(move, balls)
     screen.wait_board(balls, settled, f"{move} played by clicks, as the replay tool plays it")
-    print(f"move {move} settled as the replay tool plays it")
-    with open(f"/proc/{run(['xdotool', 'getwindowpid', game.window('^Tumbaro$')], env=env).strip()}/maps") as maps:
+    with open(f"/proc/{game.proc.pid}/maps") as maps:  # the launcher execs the game
         assert module in maps.read(), "the swap sound did not load the package's own sound module"
 
     game.keyboard_window("^Tumbaro$")
     run(["xdotool", "key", "ctrl+q"], env=env)
     assert game.ended() == 0, game.failure("Ctrl+Q did not end the game cleanly")
-    print("Ctrl+Q ended the game")
 
 
 def own_pixels(path, other):
@@ -107,7 +100,6 @@ def wait_german(game, source):
         return all(screen.distance(shot, *place, de) < CLOSE <= screen.distance(shot, *place, en)
                    for place, de, en in pictures)
     assert wait_for(german), game.failure("under de_DE the window does not show the German pictures")
-    print("under de_DE the window shows the German pictures")
 
 
 def main():
@@ -121,7 +113,6 @@ def main():
             unpack_and_play(deb, work, source, replay)
             output = lint.communicate(timeout=120)[0]
         assert lint.returncode == 0, f"lintian finds errors or warnings:\n{output}"
-        print("package built, lint-free, unpacked, played and started again")
         return 0
 
 
@@ -133,10 +124,10 @@ def unpack_and_play(deb, work, source, replay):
     home = os.path.join(work, "home")
     os.makedirs(home)
     launcher = frozen(FROZEN, [os.path.join(root, "usr/games/tumbaro")])
-    with private_display() as display:
+    with private_game(source) as (_, env):
         # A sound server named, as on a desktop, for the module to be loaded
         # for; none answers there.
-        env = dict(game_env(display, work), HOME=home, PULSE_SERVER="unix:" + os.path.join(work, "no-server"))
+        env = dict(env, HOME=home, PULSE_SERVER="unix:" + os.path.join(work, "no-server"))
         env.pop("XDG_DATA_HOME", None)
         if "ASAN_OPTIONS" in env:
             # Under the sanitizers the installed game's allocations keep whole
