@@ -43,14 +43,6 @@ std::filesystem::path LockFileOf(const std::filesystem::path& storeFile)
 
 constexpr mode_t LockFileMode = 0600;
 
-bool StartsWithKey(std::string_view stored, std::string_view key)
-{
-    if (stored.size() <= key.size() || stored[key.size()] != '\\') return false;
-    const CaseInsensitiveLess less;
-    const std::string_view head = stored.substr(0, key.size());
-    return !less(head, key) && !less(key, head);
-}
-
 std::filesystem::path HomeFolder()
 {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
@@ -181,19 +173,6 @@ std::string Registry::ReadString(const std::string& name)
 void Registry::RemoveLeftovers() const
 {
     tumbaro::RemoveLeftovers(storeFile_);
-}
-
-bool Registry::KeyExists(const std::string& key) const
-{
-    const auto path = NormaliseKeyPath(key);
-    if (!path) return false;
-    const auto store = LoadStore(storeFile_);
-    if (!store) return false;
-    if (store->keys.find(*path) != store->keys.end()) return true;
-    for (const auto& [stored, values] : store->keys) {
-        if (StartsWithKey(stored, *path)) return true;
-    }
-    return false;
 }
 
 } // namespace tumbaro

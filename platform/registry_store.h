@@ -47,9 +47,6 @@ public:
     // run started.
     void RemoveLeftovers() const;
 
-    // True for a stored key and for every key above one.
-    bool KeyExists(const std::string& key) const;
-
 private:
     void WriteValue(const std::string& name, std::string_view typeTag, const std::string& data);
     bool StoreWritable() const;

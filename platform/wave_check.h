@@ -26,6 +26,4 @@ struct WaveLayout {
 // any other file.
 std::optional<WaveLayout> ExamineWave(const QString& path);
 
-inline bool IsPlayableWave(const QString& path) { return ExamineWave(path).has_value(); }
-
 } // namespace tumbaro

@@ -164,7 +164,7 @@ QHash<const QWidget*, const BoardAccessibility*>& Windows()
 } // namespace
 
 BoardAccessibility::BoardAccessibility(const Game& game, BoardView& board, QWidget* window)
-    : QObject(window), game_(game), board_(board), window_(window), sink_(&QAccessible::updateAccessibility)
+    : QObject(window), game_(game), board_(board), window_(window)
 {
     setObjectName(QStringLiteral("BoardAccessibility"));
     Windows().insert(window, this);
@@ -244,7 +244,7 @@ void BoardAccessibility::CellDrawn()
     const int before = std::exchange(picked_, picked);
     auto tell = [this](int cell, QAccessible::Event type) {
         QAccessibleEvent event(board_.Cell(cell / BoardSize + 1, cell % BoardSize + 1), type);
-        sink_(&event);
+        QAccessible::updateAccessibility(&event);
     };
     if (before >= 0)
         tell(before, QAccessible::SelectionRemove);
@@ -259,7 +259,7 @@ void BoardAccessibility::FocusCell(int row, int column)
     readColour_ = board_.ShownAt(focus_).Colour;
     readScheme_ = board_.Scheme();
     QAccessibleEvent event(board_.Cell(row, column), QAccessible::Focus);
-    sink_(&event);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString BoardAccessibility::FocusCellIfChanged()

@@ -58,12 +58,6 @@ public:
     // read, and from now on read; empty otherwise.
     QString FocusCellIfChanged();
 
-    // Where the events go (focus, selection): Qt's accessibility,
-    // which passes them on only while a screen reader listens. Tests listen
-    // here instead.
-    using EventSink = std::function<void(QAccessibleEvent*)>;
-    void SetEventSink(EventSink sink) { sink_ = std::move(sink); }
-
 private:
     // The picked ball's cell as an element number once the board is at rest; -1 for none.
     int PickedCell() const;
@@ -77,7 +71,6 @@ private:
     std::int32_t readColour_ = EmptyCell; // what the cursor's cell showed when last read
     int readScheme_ = 0;
     int picked_ = -1; // the cell last told as selected, as an element number
-    EventSink sink_;
 };
 
 } // namespace tumbaro

@@ -36,7 +36,7 @@ QAccessibleInterface* SilentFactory(const QString&, QObject* object)
 
 } // namespace
 
-Announcer::Announcer(QWidget* window) : QObject(window), sink_(&QAccessible::updateAccessibility)
+Announcer::Announcer(QWidget* window) : QObject(window)
 {
     setObjectName(QStringLiteral("Announcer"));
     static const bool installed = [] {
@@ -57,7 +57,8 @@ void Announcer::Say(const QString& text)
 {
     note_->setAccessibleName(text);
     QAccessibleEvent event(note_, QAccessible::ObjectShow);
-    sink_(&event);
+    // Qt passes it on only while a screen reader listens.
+    QAccessible::updateAccessibility(&event);
     emit Said(text);
 }
 

@@ -7,7 +7,6 @@
 
 #include <QObject>
 
-#include <functional>
 
 class QAccessibleEvent;
 class QWidget;
@@ -22,16 +21,11 @@ public:
     // Says `text` now; the same sentence twice is said twice.
     void Say(const QString& text);
 
-    // Where the accessibility events go: Qt's accessibility, which passes them
-    // on only while a screen reader listens. Tests listen here instead.
-    void SetEventSink(std::function<void(QAccessibleEvent*)> sink) { sink_ = std::move(sink); }
-
 signals:
     void Said(const QString& text);
 
 private:
     QWidget* note_;
-    std::function<void(QAccessibleEvent*)> sink_;
 };
 
 } // namespace tumbaro
