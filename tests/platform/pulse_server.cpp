@@ -1,11 +1,8 @@
 #include "pulse_server.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
-#include <QThread>
 
 #include <cstdlib>
 
@@ -66,16 +63,4 @@ QStringList PulseServer::Streams() const
     for (const auto& match : name.globalMatch(Pactl({"list", "sink-inputs"}))) names << match.captured(1);
     names.sort();
     return names;
-}
-
-bool WaitFor(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(10);
-    }
-    return true;
 }

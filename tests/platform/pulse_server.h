@@ -6,8 +6,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <functional>
+#include <QtCore/qtestsupport_core.h>
 
 class PulseServer {
 public:
@@ -29,4 +28,4 @@ private:
 };
 
 // Waits, with the event loop running, until `done` or the bound passes.
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 20000);
+template <class Done> bool WaitFor(Done done) { return QTest::qWaitFor(done, 20000); }
