@@ -5,6 +5,7 @@
 // window.
 
 #include "board_strings.h"
+#include "engine/board.h"
 #include "play/game.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,26 @@ public:
 // 7 at (4,5) and 6 at (4,6): the exchange makes 6 6 6 in row 4, columns 3-5.
 inline const Matrix OneMove = Overlay({"--------", "--------", "--------", "--6676--",
                                        "--------", "--------", "--------", "--------"});
+
+// Swapping (1,5) and (1,6) makes 6 6 6 in the top row; from the generator's
+// state 1, the three new balls leave no move.
+inline const SavedGame Stuck{Overlay({"--6676--", "--------", "--------", "--------", "--------", "--------",
+                                      "--------", "--------"}), 100, false, {}, 0, 1};
+
+// Plays the first move there is and lets it settle, or stops it after
+// `ticks` of them; false when no move is left or the board never settles.
+inline bool PlayFirstMove(Game& on, int ticks = 1000)
+{
+    const auto pair = FirstMove(on.State().GameBoard);
+    if (!pair)
+        return false;
+    on.ButtonClick(pair->First / 8 + 1, pair->First % 8 + 1);
+    on.ButtonClick(pair->Second / 8 + 1, pair->Second % 8 + 1);
+    for (int tick = 1; on.Tick(); ++tick)
+        if (tick == ticks)
+            return ticks < 1000 || (ADD_FAILURE() << "the move never settles; " << TextOf(on.State().WorkBoard), false);
+    return true;
+}
 
 class GameTest : public ::testing::Test {
 protected:

@@ -3,8 +3,6 @@
 
 #include "game_fixture.h"
 
-#include "engine/board.h"
-
 namespace tumbaro::test {
 namespace {
 

@@ -5,7 +5,6 @@
 #include "game_fixture.h"
 #include "../scratch_files.h"
 
-#include "engine/board.h"
 #include "platform/saved_game_file.h"
 
 #include <fstream>
@@ -16,23 +15,7 @@
 namespace tumbaro::test {
 namespace {
 
-class SavedGameTest : public GameTest {
-protected:
-    // Plays the first move there is and lets it settle, or stops it after
-    // `ticks` of them; false when no move is left or the board never settles.
-    static bool PlayFirstMove(Game& on, int ticks = 1000)
-    {
-        const auto pair = FirstMove(on.State().GameBoard);
-        if (!pair)
-            return false;
-        on.ButtonClick(pair->First / 8 + 1, pair->First % 8 + 1);
-        on.ButtonClick(pair->Second / 8 + 1, pair->Second % 8 + 1);
-        for (int tick = 1; on.Tick(); ++tick)
-            if (tick == ticks)
-                return ticks < 1000 || (ADD_FAILURE() << "the move never settles; " << TextOf(on.State().WorkBoard), false);
-        return true;
-    }
-};
+using SavedGameTest = GameTest;
 
 TEST_F(SavedGameTest, AResumedGameShowsPlaysAndUndoesAsTheKeptOne)
 {

@@ -4,15 +4,8 @@
 
 #include "game_fixture.h"
 
-#include "engine/board.h"
-
 namespace tumbaro::test {
 namespace {
-
-// Swapping (1,5) and (1,6) makes 6 6 6 in the top row; from the generator's
-// state 1, the three new balls leave no move.
-const SavedGame Stuck{Overlay({"--6676--", "--------", "--------", "--------", "--------", "--------", "--------",
-                               "--------"}), 100, false, {}, 0, 1};
 
 using WayTest = GameTest;
 

@@ -1,6 +1,5 @@
 #include "game_fixture.h"
 
-#include "engine/board.h"
 #include "play/saved_game.h"
 
 #include <algorithm>

@@ -4,7 +4,6 @@
 
 #include "window_fixture.h"
 
-#include "engine/board.h"
 #include "ui/accessibility/announcer.h"
 #include "ui/accessibility/ball_names.h"
 

@@ -5,7 +5,6 @@
 
 #include "window_fixture.h"
 
-#include "engine/board.h"
 #include "stats/game_log.h"
 #include "tools/replay/proof_check.h"
 #include "ui/commands/game_commands.h"
@@ -33,14 +32,7 @@ protected:
         window->show();
         ASSERT_TRUE(WaitUntil([&] { return window->Activated(); }));
     }
-    void PlayAMove()
-    {
-        const auto move = FirstMove(State().GameBoard);
-        ASSERT_TRUE(move);
-        ClickCell(10 * RowOf(move->First) + ColumnOf(move->First));
-        ClickCell(10 * RowOf(move->Second) + ColumnOf(move->Second));
-        Settle();
-    }
+    void PlayAMove() { ASSERT_TRUE(PlayFirstMove(window->GameLogic())); }
     static int Check(const std::string& line)
     {
         std::ostringstream said;

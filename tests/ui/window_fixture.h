@@ -123,13 +123,12 @@ protected:
         Game& game = window->GameLogic();
         game.Resume({board, 0, false, {}, 0, game.Random().State(), game.CurrentWay(), game.TimeLeft()});
     }
-    // Ends the game with `score` by its last move, played out: swapping (1,5)
-    // and (1,6) makes 6 6 6 in row 1, and from the generator's state 1 the
-    // new balls leave no move.
+    // Ends the game with `score` by Stuck's last move, played out.
     void EndGame(std::int32_t score)
     {
-        window->GameLogic().Resume({Overlay({"--6676--", "--------", "--------", "--------", "--------", "--------",
-                                             "--------", "--------"}), score - 15, false, {}, 0, 1});
+        SavedGame last = Stuck;
+        last.Score = score - 15;
+        window->GameLogic().Resume(last);
         ClickCell(15);
         ClickCell(16);
         Settle();
