@@ -11,9 +11,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace {
 
@@ -45,18 +45,17 @@ SavedGame GameOf(const std::uint8_t* data, std::size_t size)
     for (std::int32_t& cell : game.UndoBoard)
         cell = next() % 11;
     game.UndoPossible = next() & 1;
-    for (std::int32_t* score : {&game.Score, &game.UndoScore}) {
-        std::uint32_t bits = 0;
-        for (int i = 0; i < 4; ++i)
+    // Each number from as many bytes as it holds, the first the highest.
+    const auto fill = [&](auto& number) {
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < sizeof number; ++i)
             bits = bits << 8 | next();
-        std::memcpy(score, &bits, sizeof bits);
-    }
-    for (int i = 0; i < 8; ++i)
-        game.Random = game.Random << 8 | next();
-    std::uint64_t played = 0;
-    for (int i = 0; i < 8; ++i)
-        played = played << 8 | next();
-    std::memcpy(&game.TimePlayed, &played, sizeof played);
+        number = static_cast<std::remove_reference_t<decltype(number)>>(bits);
+    };
+    fill(game.Score);
+    fill(game.UndoScore);
+    fill(game.Random);
+    fill(game.TimePlayed);
     return game;
 }
 
