@@ -46,14 +46,11 @@ def wait_for(condition, seconds=WAIT_BOUND, interval=POLL_INTERVAL):
         time.sleep(interval)
 
 
-def last_lines(text, lines=STDERR_LINES):
-    return "\n".join(text.rstrip().splitlines()[-lines:]) or "(nothing)"
-
-
 def tail(file):
     """The last lines written to a file, read without moving the offset its writer writes at."""
     fd = file.fileno()
-    return last_lines(os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace"))
+    text = os.pread(fd, 1 << 16, max(0, os.fstat(fd).st_size - (1 << 16))).decode(errors="replace")
+    return "\n".join(text.rstrip().splitlines()[-STDERR_LINES:]) or "(nothing)"
 
 
 def start_xvfb(log=None, screen=SCREEN):
