@@ -11,7 +11,6 @@
 
 #include <gmock/gmock.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>

@@ -1,7 +1,7 @@
 // The main window played from the keyboard: the board cursor, Space and
 // Return as clicks, the shortcuts the real-display run leaves out, the keys
-// that belong to the name box, the hint H blinks, and the sound switch M
-// turns.
+// and pastes that belong to the name box, the hint H blinks, and the sound
+// switch M turns.
 
 #include "window_fixture.h"
 
@@ -13,6 +13,7 @@
 #include "ui/board/keyboard_cursor.h"
 #include "ui/settings/sound_switch.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QUrl>
@@ -141,10 +142,11 @@ TEST_F(Keyboard, TheOtherShortcutsDoWhatTheirButtonsDo)
     EXPECT_FALSE(ended) << "Q without Ctrl";
 }
 
-// The name box over the window: what is typed stays in it, and only OK or
-// Enter (as every high-score test presses) takes the name; Escape or the
-// window manager's close take nothing.
-TEST_F(Keyboard, KeysTypedInTheNameBoxStayThereAndOnlyOkOrEnterTakeThem)
+// The name box over the window: what is typed stays in it, what is pasted
+// becomes one line of printable text, and only OK or Enter (as every
+// high-score test presses) takes the name; Escape or the window manager's
+// close take nothing.
+TEST_F(Keyboard, WhatIsTypedOrPastedInTheNameBoxStaysThereAndOnlyOkOrEnterTakeIt)
 {
     Start();
     const Matrix board = State().GameBoard;
@@ -164,8 +166,33 @@ TEST_F(Keyboard, KeysTypedInTheNameBoxStayThereAndOnlyOkOrEnterTakeThem)
     EXPECT_EQ(name, "Earlier");
     dialog.show();
     EXPECT_EQ(edit->text(), "n3uhm ") << "offered again";
+
+    // Whatever is pasted, the name stays one line of printable text.
+    const struct { QString pasted, text; } cases[] = {
+        {"Kim\nBo", "Kim Bo"}, {"Kim\r\nBo", "Kim Bo"}, {"Kim\rBo", "Kim Bo"},
+        {QString("Kim") + QChar(0x2028) + "Bo", "Kim Bo"}, {QString("Kim") + QChar(0x2029) + "Bo", "Kim Bo"},
+        {QString("Ki") + QChar(0) + "m", "Kim"}, {"\tKim\x1B", "Kim"}, {QString("K") + QChar(0x85) + QChar(0x7F) + "im", "Kim"},
+        {"Kim\nBo\nAnnabelle", "Kim Bo A"}, // one line, cut at eight characters
+        {QString(QChar(0x200F)) + "Kim", QString(QChar(0x200F)) + "Kim"}, // bidi marks stay
+    };
+    for (const auto& c : cases) {
+        edit->clear();
+        QApplication::clipboard()->setText(c.pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->text(), c.text) << c.pasted.toStdString();
+    }
+
+    // Pasted between two letters, the cursor ends after what was pasted.
+    edit->setText("AB");
+    edit->setCursorPosition(1);
+    QApplication::clipboard()->setText("x\r\ny");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "Ax yB");
+    EXPECT_EQ(edit->cursorPosition(), 4);
+    QTest::keyClicks(edit, "z");
+    EXPECT_EQ(edit->text(), "Ax yzB");
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-    EXPECT_EQ(name, "n3uhm ");
+    EXPECT_EQ(name, "Ax yzB");
 }
 
 TEST_F(Keyboard, HBlinksTheMoveThreeTimesOnlyWhenThereIsOneAndNothingIsUnderWay)
