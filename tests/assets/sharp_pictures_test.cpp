@@ -16,7 +16,6 @@
 #include <vector>
 
 #include <QFile>
-#include <QImageReader>
 #include <QTemporaryDir>
 
 namespace tumbaro::testing {
