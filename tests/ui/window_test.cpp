@@ -51,7 +51,6 @@ TEST_F(Window, SchemeButtonsRedrawEverythingAndTheNextStartUsesTheLastChoice)
     QApplication::sendEvent(window.get(), &activate);
     EXPECT_EQ(State().GameBoard, board) << "a second activation deals nothing";
     ClickControl(QStringLiteral("Image13"));
-    EXPECT_EQ(StoredScheme(folder.SettingsFile()), "3");
     EXPECT_TRUE(BoardShown(3));
     EXPECT_EQ(Find<BackgroundPicture>(QStringLiteral("Background"))->Picture(), LoadJpegFile(QStringLiteral("b3.jpg")));
     EXPECT_EQ(State().GameBoard, board) << "a scheme changes pictures only";
