@@ -51,11 +51,10 @@ protected:
 
     std::string In(const char* name) const { return folder_ + "/" + name; }
     void WriteFile(const char* name, const std::string& bytes) const { WriteAll(In(name), bytes); }
-    std::string ReadFile(const char* name) const { return ReadAll(In(name)); }
     void Write(const HighScoreTable& table) const { WriteFile("H.dat", Bytes(table.Names)), WriteFile("H2.dat", Bytes(table.Scores)); }
     bool Holds(const HighScoreTable& table) const
     {
-        return ReadFile("H.dat") == Bytes(table.Names) && ReadFile("H2.dat") == Bytes(table.Scores);
+        return ReadAll(In("H.dat")) == Bytes(table.Names) && ReadAll(In("H2.dat")) == Bytes(table.Scores);
     }
     std::set<std::string> Files() const
     {
