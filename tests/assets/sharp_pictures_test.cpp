@@ -1,5 +1,6 @@
 // The "@2x" pictures for scaled screens: one beside every ordinary picture at
-// exactly twice its size, picked only where the screen wants them.
+// exactly twice its size, picked only where the screen wants them; and the
+// lists' ordinary pictures as the window draws them, masked.
 
 #include "ui/pictures/jpeg_loader.h"
 #include "ui/pictures/picture_density.h"
@@ -70,8 +71,11 @@ double Apart(const QImage& drawn, const QImage& carried)
 }
 
 // Above a ratio of 2 the pictures are drawn while the game runs: each one
-// the carried sharp picture of its name and index, drawn finer.
-TEST(SharpPictures, DrawnForFinerScreensAsTheCarriedOnes)
+// the carried sharp picture of its name and index, drawn finer. A list's
+// ordinary picture is transparent exactly where the stored one has its
+// bottom-left colour, and unchanged elsewhere: a ball neither loses pixels
+// nor keeps a white fringe.
+TEST(SharpPictures, DrawnForFinerScreensAsTheCarriedOnesAndListsMaskedByTheirKeyColour)
 {
     // Hard-edged letters (3.1) and the icon's 16 colours (4.0) move most when
     // fitted; the nearest wrong picture, the help look in the other colour,
@@ -91,9 +95,20 @@ TEST(SharpPictures, DrawnForFinerScreensAsTheCarriedOnes)
         std::vector<QImage> drawn; // one list at a time, as a screen asks
         for (int k = 0; k < pictures.Count(); ++k)
             drawn.push_back(pictures.Picture(k, 3));
+        ASSERT_GT(pictures.Count(), 0);
+        EXPECT_TRUE(pictures.Picture(pictures.Count()).isNull());
         for (int k = 0; k < pictures.Count(); ++k) {
             EXPECT_EQ(pictures.Picture(k, 2).size(), pictures.PictureSize() * 2) << list.toStdString() << k;
             EXPECT_LT(Apart(drawn[k], pictures.Picture(k, 2)), Close) << list.toStdString() << k;
+            const QImage raw = QImage(QString(":/lists/%1/%2.png").arg(list).arg(k)).convertToFormat(QImage::Format_RGB32);
+            const QImage masked = pictures.Picture(k);
+            ASSERT_EQ(masked.size(), raw.size());
+            const QRgb key = raw.pixel(0, raw.height() - 1);
+            int wrong = 0;
+            for (int y = 0; y < raw.height(); ++y)
+                for (int x = 0; x < raw.width(); ++x)
+                    wrong += raw.pixel(x, y) == key ? qAlpha(masked.pixel(x, y)) != 0 : masked.pixel(x, y) != raw.pixel(x, y);
+            EXPECT_EQ(wrong, 0) << list.toStdString() << k;
         }
     }
 }
