@@ -17,13 +17,14 @@ play=(
   libjpeg62-turbo-dev libpulse-dev libxcb1-dev
   fonts-comic-neue fonts-dejavu-core
 )
-# The suite and its tools: GoogleTest and the benchmark library; clang for
+# The suite and its tools: a compiler cache for the test command's repeated
+# builds; GoogleTest and the benchmark library; clang for
 # fuzzing; the fonts the picture generator draws with; private X servers with
 # their input, screenshot, clock and clipboard tools; Orca on its own buses; a
 # private sound server; a headless Wayland compositor with its tools; the
 # package builder and its judges.
 test=(
-  python3 libgtest-dev libbenchmark-dev
+  ccache python3 libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-extra fonts-comfortaa
   xvfb xdotool x11-utils imagemagick faketime xclip
