@@ -37,6 +37,12 @@ TEST_F(SavedGameTest, AResumedGameShowsPlaysAndUndoesAsTheKeptOne)
     // The refills go on as they would have in the game that was kept.
     ASSERT_TRUE(PlayFirstMove(game) && PlayFirstMove(other));
     EXPECT_EQ(other.Saved(), game.Saved());
+
+    // And the move played before it was kept can be undone.
+    other.Resume(kept);
+    other.Undo();
+    EXPECT_EQ(other.State().GameBoard, kept.UndoBoard);
+    EXPECT_EQ(otherScreen.scoreText, std::to_string(kept.UndoScore));
 }
 
 // Games as each earlier version kept them still resume: the first without
