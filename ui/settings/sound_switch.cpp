@@ -1,6 +1,7 @@
 #include "ui/settings/sound_switch.h"
 
 #include "platform/sound_setting.h"
+#include "ui/controls/note_strip.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/layout/window_layout.h"
 
@@ -13,27 +14,16 @@ namespace {
 
 // The strip between the window's top and the board, centred over the board.
 const QRect NoteArea(262, 4, 112, 24);
-constexpr int NotePixelSize = 16;
 
 } // namespace
 
 SoundSwitch::SoundSwitch(std::filesystem::path settingsFile, QWidget* window)
-    : QObject(window), settingsFile_(std::move(settingsFile)), note_(new QLabel(window)), noteTimer_(this)
+    : QObject(window), settingsFile_(std::move(settingsFile)), note_(NewNoteStrip(*window, "SoundNote", NoteArea, 16)), noteTimer_(this)
 {
     setObjectName(QStringLiteral("SoundSwitch"));
     Registry registry(settingsFile_);
     on_ = ReadSoundOn(registry, SchemeKey);
 
-    note_->setObjectName(QStringLiteral("SoundNote"));
-    note_->setGeometry(NoteArea);
-    note_->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(NotePixelSize);
-    note_->setFont(font);
-    note_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    note_->setAutoFillBackground(true);
-    note_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    note_->hide();
     noteTimer_.setSingleShot(true);
     noteTimer_.setInterval(NoteTime);
     connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);

@@ -2,6 +2,7 @@
 
 #include "platform/registry_store.h"
 #include "platform/stored_value.h"
+#include "ui/controls/note_strip.h"
 #include "ui/settings/desktop_motion.h"
 #include "ui/settings/scheme_setting.h"
 #include "ui/settings/sound_switch.h"
@@ -22,7 +23,6 @@ constexpr int NoteCentre = 318;
 constexpr int NoteTop = 4;
 constexpr int NoteHeight = 24;
 constexpr int NoteMargin = 16;
-constexpr int NotePixelSize = 16;
 
 // The stored names, in the order F steps through them.
 constexpr std::array<const char*, 3> StoredNames{"Normal", "Fast", "Instant"};
@@ -47,7 +47,7 @@ void StoreSpeed(Registry& registry, Speed speed)
 } // namespace
 
 SpeedSetting::SpeedSetting(std::filesystem::path settingsFile, QWidget* window)
-    : QObject(window), settingsFile_(std::move(settingsFile)), note_(new QLabel(window)), noteTimer_(this)
+    : QObject(window), settingsFile_(std::move(settingsFile)), note_(NewNoteStrip(*window, "SpeedNote", QRect(), 16)), noteTimer_(this)
 {
     setObjectName(QStringLiteral("SpeedSetting"));
     Registry registry(settingsFile_);
@@ -62,15 +62,6 @@ SpeedSetting::SpeedSetting(std::filesystem::path settingsFile, QWidget* window)
         });
     }
 
-    note_->setObjectName(QStringLiteral("SpeedNote"));
-    note_->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(NotePixelSize);
-    note_->setFont(font);
-    note_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    note_->setAutoFillBackground(true);
-    note_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    note_->hide();
     noteTimer_.setSingleShot(true);
     noteTimer_.setInterval(SoundSwitch::NoteTime);
     connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);

@@ -3,6 +3,7 @@
 #include "play/game.h"
 #include "ui/accessibility/game_announcements.h"
 #include "ui/commands/game_commands.h"
+#include "ui/controls/note_strip.h"
 #include "ui/layout/window_layout.h"
 
 #include <QAction>
@@ -26,28 +27,12 @@ const QRect BoardArea(CellPosition(1, 1), QSize(8 * 52, 8 * 52));
 // The strip between the score box and the table.
 const QRect HeadingArea(592, 96, 161, 17);
 
-QLabel* Strip(QWidget& window, const char* name, const QRect& area, int pixelSize)
-{
-    auto* label = new QLabel(&window);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(area);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setAutoFillBackground(true);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->hide();
-    return label;
-}
-
 } // namespace
 
 WayPlay::WayPlay(QWidget& window, Game& game, GameCommands& commands, GameAnnouncements& announcements)
     : QObject(&window), window_(window), game_(game), commands_(commands), announcements_(announcements),
-      clockLabel_(Strip(window, "Clock", ClockArea, 18)), cover_(Strip(window, "PauseCover", BoardArea, 24)),
-      note_(Strip(window, "WayNote", NoteArea, 16)), heading_(Strip(window, "TableHeading", HeadingArea, 13))
+      clockLabel_(NewNoteStrip(window, "Clock", ClockArea, 18)), cover_(NewNoteStrip(window, "PauseCover", BoardArea, 24)),
+      note_(NewNoteStrip(window, "WayNote", NoteArea, 16)), heading_(NewNoteStrip(window, "TableHeading", HeadingArea, 13))
 {
     setObjectName(QStringLiteral("WayPlay"));
     cover_->setWordWrap(true);

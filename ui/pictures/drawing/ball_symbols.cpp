@@ -9,8 +9,6 @@ namespace tumbaro::drawing {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-
 QPainterPath Polygon(std::initializer_list<QPointF> points)
 {
     QPainterPath path;
@@ -24,7 +22,7 @@ QPainterPath Star(int tips, double outer, double inner)
 {
     QPolygonF points;
     for (int k = 0; k < 2 * tips; ++k) {
-        const double angle = -Pi / 2 + k * Pi / tips;
+        const double angle = -std::numbers::pi / 2 + k * std::numbers::pi / tips;
         const double r = k % 2 == 0 ? outer : inner;
         points << QPointF(r * std::cos(angle), r * std::sin(angle));
     }
