@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer (the
 # "asan" preset) and runs the whole test suite under them; any finding fails.
+# The preset compiles each library's files in batches, which reads the Qt
+# headers once a batch and builds in under half the time; the plain build
+# still compiles every file on its own.
 # Usage: sanitize.sh [BUILD_FOLDER]   (default: build-asan in the repository)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
