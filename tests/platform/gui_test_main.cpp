@@ -2,13 +2,15 @@
 // where there is no audio device either. Listing the tests (as the build does
 // to register them) needs no application and no display.
 
-#include "platform/pool_threads.h"
+#include "platform/qt_threads.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    // Ends as the game does: after Qt's own threads, not amid them.
+    tumbaro::AwaitQtThreadsAtExit();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests))
@@ -18,7 +20,5 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         status = RUN_ALL_TESTS();
     }
-    // Ends as the game does: after the painting threads, not amid them.
-    tumbaro::AwaitPoolThreadsGone();
     return status;
 }

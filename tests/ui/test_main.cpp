@@ -3,7 +3,7 @@
 // under that desktop language, with the translation installed as the game
 // installs it.
 
-#include "platform/pool_threads.h"
+#include "platform/qt_threads.h"
 #include "ui/errors/error_display.h"
 #include "ui/languages/language.h"
 
@@ -30,13 +30,12 @@ int RunTests(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Ends as the game does: after Qt's own threads, not amid them.
+    tumbaro::AwaitQtThreadsAtExit();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     // A sound server is named, as a desktop names one, so the sounds are
     // readied as in play; none answers there, so nothing is heard.
     qputenv("PULSE_SERVER", "unix:/nonexistent/tumbaro-tests");
-    const int status = RunTests(argc, argv);
-    // Ends as the game does: after the painting threads, not amid them.
-    tumbaro::AwaitPoolThreadsGone();
-    return status;
+    return RunTests(argc, argv);
 }

@@ -1,7 +1,7 @@
 // Tumbaro: the entry point. Brings up the application and the main window, and
 // runs the message loop.
 
-#include "platform/pool_threads.h"
+#include "platform/qt_threads.h"
 #include "platform/quit_signals.h"
 #include "platform/registry_store.h"
 #include "ui/languages/language.h"
@@ -108,7 +108,6 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    const int status = Run(argc, argv);
-    tumbaro::AwaitPoolThreadsGone();
-    return status;
+    tumbaro::AwaitQtThreadsAtExit();
+    return Run(argc, argv);
 }
