@@ -23,7 +23,7 @@ QString Name(QObject* object)
 TEST_F(Accessibility, EveryControlAndCellHasAName)
 {
     Start();
-    for (QWidget* control : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget* control : window->findChild<QWidget*>(QStringLiteral("Stage"))->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(!control->isVisible() || control->objectName().isEmpty() || !Name(control).isEmpty())
             << control->objectName().toStdString();
 

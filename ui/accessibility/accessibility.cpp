@@ -140,7 +140,7 @@ std::pair<int, int> CellOf(const QString& name)
 QAccessibleInterface* PictureFactory(const QString&, QObject* object)
 {
     auto* control = qobject_cast<PictureControl*>(object);
-    const auto* board = control ? BoardAccessibility::Of(control->parentWidget()) : nullptr;
+    const auto* board = control ? BoardAccessibility::Of(control->window()) : nullptr;
     if (!board)
         return nullptr;
     const QString name = control->objectName();

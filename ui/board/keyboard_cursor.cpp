@@ -52,12 +52,7 @@ bool KeyboardCursor::Step(int rows, int columns)
 
 void KeyboardCursor::Place()
 {
-    // The window may have moved the whole layout (in full screen it sits in
-    // the middle): the frame keeps that shift.
-    const QPoint shift = pos() - placedAt_;
-    const QRect frame = QRect(CellPosition(row_, column_), QSize(CellSide, CellSide)).adjusted(-Gap, -Gap, Gap, Gap);
-    placedAt_ = frame.topLeft();
-    setGeometry(frame.translated(shift));
+    setGeometry(QRect(CellPosition(row_, column_), QSize(CellSide, CellSide)).adjusted(-Gap, -Gap, Gap, Gap));
 }
 
 void KeyboardCursor::paintEvent(QPaintEvent*)

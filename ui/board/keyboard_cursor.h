@@ -29,7 +29,6 @@ private:
 
     int row_ = 1;
     int column_ = 1;
-    QPoint placedAt_; // the layout's place of the frame, where Place put it
 };
 
 } // namespace tumbaro

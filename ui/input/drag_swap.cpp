@@ -45,10 +45,8 @@ bool DragSwap::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* mouse = static_cast<const QMouseEvent*>(event);
     // Where on the layout: the pressed cell keeps the mouse while the button
-    // is held. In full screen the layout sits away from the window's corner.
-    const QPoint layoutShift = board_.Cell(1, 1)->pos() - CellPosition(1, 1);
-    const QPointF at = static_cast<QWidget*>(watched)->mapTo(static_cast<QWidget*>(board_.parent()),
-                                                              mouse->position()) - QPointF(layoutShift);
+    // is held.
+    const QPointF at = static_cast<QWidget*>(watched)->mapTo(static_cast<QWidget*>(board_.parent()), mouse->position());
     if (type == QEvent::MouseButtonPress) {
         if (mouse->button() == Qt::LeftButton) {
             const auto [row, column] = CellAt(at);

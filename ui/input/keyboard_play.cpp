@@ -72,10 +72,10 @@ bool IsArrow(Action action)
 
 } // namespace
 
-KeyboardPlay::KeyboardPlay(QWidget& window, GameCommands& commands, BoardView& board, HintBlink& hint,
+KeyboardPlay::KeyboardPlay(QWidget& stage, GameCommands& commands, BoardView& board, HintBlink& hint,
                            BoardAccessibility& accessibility)
-    : QObject(&window), commands_(commands), board_(board), hint_(hint), accessibility_(accessibility),
-      cursor_(new KeyboardCursor(&window))
+    : QObject(&stage), commands_(commands), board_(board), hint_(hint), accessibility_(accessibility),
+      cursor_(new KeyboardCursor(&stage))
 {
     setObjectName(QStringLiteral("KeyboardPlay"));
 }

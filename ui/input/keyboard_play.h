@@ -29,8 +29,9 @@ class KeyboardCursor;
 class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
-    // Keys trigger `commands`; Space or Return clicks the cursor's cell of `board`.
-    KeyboardPlay(QWidget& window, GameCommands& commands, BoardView& board, HintBlink& hint,
+    // Keys trigger `commands`; Space or Return clicks the cursor's cell of
+    // `board`. The cursor is drawn on `stage`, the board's own widget.
+    KeyboardPlay(QWidget& stage, GameCommands& commands, BoardView& board, HintBlink& hint,
                  BoardAccessibility& accessibility);
 
     // Starts listening on the window's native window once it exists.

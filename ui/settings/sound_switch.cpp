@@ -10,23 +10,12 @@
 
 namespace tumbaro {
 
-namespace {
-
-// The strip between the window's top and the board, centred over the board.
-const QRect NoteArea(262, 4, 112, 24);
-
-} // namespace
-
 SoundSwitch::SoundSwitch(std::filesystem::path settingsFile, QWidget* window)
-    : QObject(window), settingsFile_(std::move(settingsFile)), note_(NewNoteStrip(*window, "SoundNote", NoteArea, 16)), noteTimer_(this)
+    : QObject(window), settingsFile_(std::move(settingsFile)), note_(*window, "SoundNote", std::chrono::milliseconds(NoteTime))
 {
     setObjectName(QStringLiteral("SoundSwitch"));
     Registry registry(settingsFile_);
     on_ = ReadSoundOn(registry, SchemeKey);
-
-    noteTimer_.setSingleShot(true);
-    noteTimer_.setInterval(NoteTime);
-    connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
 }
 
 void SoundSwitch::Toggle()
@@ -35,11 +24,8 @@ void SoundSwitch::Toggle()
     // A store that can't be written keeps the choice for this run only.
     Registry registry(settingsFile_);
     StoreSoundOn(registry, SchemeKey, on_);
-    note_->setText(on_ ? QCoreApplication::translate("SoundNote", "Sound on")
-                        : QCoreApplication::translate("SoundNote", "Sound off"));
-    note_->raise();
-    note_->show();
-    noteTimer_.start();
+    note_.Show(on_ ? QCoreApplication::translate("SoundNote", "Sound on")
+                   : QCoreApplication::translate("SoundNote", "Sound off"));
 }
 
 } // namespace tumbaro

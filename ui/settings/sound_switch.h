@@ -3,12 +3,12 @@
 // in the settings store, and a short note saying which it now is, shown
 // above the board where it covers neither the board nor the table.
 
+#include "ui/controls/note_strip.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <filesystem>
 
-class QLabel;
 class QWidget;
 
 namespace tumbaro {
@@ -28,8 +28,7 @@ public:
 private:
     std::filesystem::path settingsFile_;
     bool on_;
-    QLabel* note_;
-    QTimer noteTimer_;
+    PassingNote note_;
 };
 
 } // namespace tumbaro

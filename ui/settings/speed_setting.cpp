@@ -18,11 +18,6 @@ namespace {
 
 constexpr char SpeedValueName[] = "Speed";
 constexpr int NormalInterval = 100; // ms
-// In the strip above the board, centred over it as the sound's note is.
-constexpr int NoteCentre = 318;
-constexpr int NoteTop = 4;
-constexpr int NoteHeight = 24;
-constexpr int NoteMargin = 16;
 
 // The stored names, in the order F steps through them.
 constexpr std::array<const char*, 3> StoredNames{"Normal", "Fast", "Instant"};
@@ -47,7 +42,7 @@ void StoreSpeed(Registry& registry, Speed speed)
 } // namespace
 
 SpeedSetting::SpeedSetting(std::filesystem::path settingsFile, QWidget* window)
-    : QObject(window), settingsFile_(std::move(settingsFile)), note_(NewNoteStrip(*window, "SpeedNote", QRect(), 16)), noteTimer_(this)
+    : QObject(window), settingsFile_(std::move(settingsFile)), note_(*window, "SpeedNote", std::chrono::milliseconds(SoundSwitch::NoteTime))
 {
     setObjectName(QStringLiteral("SpeedSetting"));
     Registry registry(settingsFile_);
@@ -61,10 +56,6 @@ SpeedSetting::SpeedSetting(std::filesystem::path settingsFile, QWidget* window)
                 Set(Speed::Instant);
         });
     }
-
-    noteTimer_.setSingleShot(true);
-    noteTimer_.setInterval(SoundSwitch::NoteTime);
-    connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
 }
 
 void SpeedSetting::Step()
@@ -73,13 +64,8 @@ void SpeedSetting::Step()
     Set(static_cast<Speed>((static_cast<int>(speed_) + 1) % 3));
     Registry registry(settingsFile_);
     StoreSpeed(registry, speed_);
-    note_->setText(Words(speed_));
     // As wide as the words are in this language.
-    const int width = note_->sizeHint().width() + NoteMargin;
-    note_->setGeometry(NoteCentre - width / 2, NoteTop, width, NoteHeight);
-    note_->raise();
-    note_->show();
-    noteTimer_.start();
+    note_.Show(Words(speed_), true);
 }
 
 void SpeedSetting::Set(Speed speed)

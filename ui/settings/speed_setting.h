@@ -5,9 +5,9 @@
 // scheme; until the player has chosen, a desktop that asks for no animations
 // gets Instant.
 
-#include <QLabel>
+#include "ui/controls/note_strip.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <filesystem>
 
@@ -42,8 +42,7 @@ private:
     std::filesystem::path settingsFile_;
     Speed speed_ = Speed::Normal;
     bool chosen_ = false;
-    QLabel* note_;
-    QTimer noteTimer_;
+    PassingNote note_;
 };
 
 } // namespace tumbaro

@@ -64,13 +64,15 @@ QFont WindowFont(const char* family, int pixelSize)
 } // namespace
 
 TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), board_(new BoardView(this)), game_(*board_, *this),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), stage_(new QWidget(this)), board_(new BoardView(stage_)), game_(*board_, *this),
       settingsFile_(std::move(settingsFile)), savedGame_(SavedGameFile::BesideStore(settingsFile_)),
       keeper_(savedGame_, [this] { return recorder_->TimePlayed(); }), swapSound_(this), questionBeep_(this)
 {
     setObjectName(QStringLiteral("Tumbaro"));
     setWindowTitle(QStringLiteral("Tumbaro"));
     setFixedSize(WindowWidth, WindowHeight);
+    stage_->setObjectName(QStringLiteral("Stage"));
+    stage_->setGeometry(0, 0, WindowWidth, WindowHeight);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(WindowColour));
     palette.setColor(QPalette::Base, QColor::fromRgb(WindowColour));
@@ -92,14 +94,14 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     looks_ = new ButtonLooks(this);
     BuildControls();
     board_->ShowOn(Memo1, commands_->Undo());
-    soundSwitch_ = new SoundSwitch(settingsFile_, this);
+    soundSwitch_ = new SoundSwitch(settingsFile_, stage_);
     symbolsSwitch_ = new SymbolsSwitch(settingsFile_, board_->BallLists(), this);
-    hint_ = new HintBlink(game_, *board_, this);
-    refusalMark_ = new PairMark(this, PairMark::Look::Refusal, QStringLiteral("RefusalMark"));
-    speed_ = new SpeedSetting(settingsFile_, this);
+    hint_ = new HintBlink(game_, *board_, stage_);
+    refusalMark_ = new PairMark(stage_, PairMark::Look::Refusal, QStringLiteral("RefusalMark"));
+    speed_ = new SpeedSetting(settingsFile_, stage_);
     ApplySpeed();
     connect(speed_, &SpeedSetting::Changed, this, [this] { ApplySpeed(); });
-    keyboard_ = new KeyboardPlay(*this, *commands_, *board_, *hint_, *accessibility_);
+    keyboard_ = new KeyboardPlay(*stage_, *commands_, *board_, *hint_, *accessibility_);
     new DragSwap(*board_, game_);
     ratio_ = new PixelRatioFollower(this, [this] { ShowErrors([this] { RedrawPictures(); }); });
     ending_ = new EndOfGame(this, *table_,
@@ -111,7 +113,7 @@ TTumbaro::TTumbaro(std::filesystem::path settingsFile, QWidget* parent)
     looks_->Connect(*commands_, *accessibility_);
     recorder_ = std::make_unique<GameRecorder>(std::nullopt);
     menu_ = new GameMenu(this, *commands_, *looks_->Button(ControlRole::NewGame));
-    ways_ = new WayPlay(*this, game_, *commands_, *announcements_);
+    ways_ = new WayPlay(*this, *stage_, game_, *commands_, *announcements_);
     connect(menu_, &GameMenu::Shown, this, [this](bool open) {
         ways_->SetHeld(open);
         // The right press that opened it left NEW pressed.
@@ -139,7 +141,7 @@ void TTumbaro::BuildControls()
         QWidget* widget = nullptr;
         switch (entry.kind) {
         case ControlKind::Picture: {
-            auto* picture = new PictureControl(entry.name, entry.geometry, entry.pictureOptions, this);
+            auto* picture = new PictureControl(entry.name, entry.geometry, entry.pictureOptions, stage_);
             if (!entry.storedPicture.isEmpty())
                 picture->SetPictureSource(
                     [name = entry.storedPicture](qreal ratio) { return StoredPicture(name, ratio); });
@@ -153,15 +155,15 @@ void TTumbaro::BuildControls()
             widget = pictures_.back();
             break;
         case ControlKind::Background:
-            widget = Background = new BackgroundPicture(entry.name, entry.geometry, this);
+            widget = Background = new BackgroundPicture(entry.name, entry.geometry, stage_);
             pictures_.push_back(Background);
             break;
         case ControlKind::Memo:
-            widget = Memo1 = new ScoreBox(this);
+            widget = Memo1 = new ScoreBox(stage_);
             widget->setFont(WindowFont("Comic Sans MS", 19));
             break;
         case ControlKind::ListBox: {
-            auto* list = new ListBox(this);
+            auto* list = new ListBox(stage_);
             list->setFont(WindowFont("Comic Sans MS", 19));
             const bool isNames = entry.role == ControlRole::Names;
             list->setModel(isNames ? table_->Names() : table_->Scores());
@@ -247,18 +249,7 @@ void TTumbaro::resizeEvent(QResizeEvent* event)
     // A window larger than its layout, in full screen, holds it in the
     // middle, the window's colour round it; the background reaches no
     // further than the layout.
-    const QPoint origin(std::max(0, (width() - WindowWidth) / 2), std::max(0, (height() - WindowHeight) / 2));
-    const QPoint shift = origin - origin_;
-    if (shift.isNull())
-        return;
-    origin_ = origin;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isWindow())
-            child->move(child->pos() + shift);
-    if (origin.isNull())
-        Background->clearMask();
-    else
-        Background->setMask(QRect(-Background->pos() + origin, QSize(WindowWidth, WindowHeight)));
+    stage_->move(std::max(0, (width() - WindowWidth) / 2), std::max(0, (height() - WindowHeight) / 2));
 }
 
 bool TTumbaro::event(QEvent* event)

@@ -139,6 +139,9 @@ private:
     // End the program (the message loop ends).
     void Terminate();
 
+    // The layout's place: every control of the layout is on it, and in a
+    // window larger than the layout it sits in the middle.
+    QWidget* stage_ = nullptr;
     BoardView* board_ = nullptr;
     Game game_;
     std::filesystem::path settingsFile_;
@@ -173,7 +176,6 @@ private:
     std::optional<std::filesystem::path> logFile_;
     std::optional<DealNumber> startDeal_;
     std::optional<DealNumber> lastClockDeal_;
-    QPoint origin_; // where the layout's top left corner is in the window
 
     BackgroundPicture* Background = nullptr;
     std::vector<PictureControl*> pictures_; // every picture control, cells and background included

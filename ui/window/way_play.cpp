@@ -18,21 +18,19 @@ namespace tumbaro {
 namespace {
 
 constexpr int ClockInterval = 1000; // ms: the clock shows whole seconds
-constexpr int NoteTime = 2500;      // ms the new deal's note stays
-// In the strip above the board: the clock over its right end, the note
-// where the sound's note shows.
+constexpr std::chrono::milliseconds NoteTime(2500); // the new deal's note stays
+// In the strip above the board, over its right end, where no note shows.
 const QRect ClockArea(440, 4, 88, 24);
-const QRect NoteArea(262, 4, 112, 24);
 const QRect BoardArea(CellPosition(1, 1), QSize(8 * 52, 8 * 52));
 // The strip between the score box and the table.
 const QRect HeadingArea(592, 96, 161, 17);
 
 } // namespace
 
-WayPlay::WayPlay(QWidget& window, Game& game, GameCommands& commands, GameAnnouncements& announcements)
+WayPlay::WayPlay(QWidget& window, QWidget& stage, Game& game, GameCommands& commands, GameAnnouncements& announcements)
     : QObject(&window), window_(window), game_(game), commands_(commands), announcements_(announcements),
-      clockLabel_(NewNoteStrip(window, "Clock", ClockArea, 18)), cover_(NewNoteStrip(window, "PauseCover", BoardArea, 24)),
-      note_(NewNoteStrip(window, "WayNote", NoteArea, 16)), heading_(NewNoteStrip(window, "TableHeading", HeadingArea, 13))
+      clockLabel_(NewNoteStrip(stage, "Clock", ClockArea, 18)), cover_(NewNoteStrip(stage, "PauseCover", BoardArea, 24)),
+      note_(stage, "WayNote", NoteTime), heading_(NewNoteStrip(stage, "TableHeading", HeadingArea, 13))
 {
     setObjectName(QStringLiteral("WayPlay"));
     cover_->setWordWrap(true);
@@ -45,9 +43,6 @@ WayPlay::WayPlay(QWidget& window, Game& game, GameCommands& commands, GameAnnoun
         if (game_.TimeUp())
             clock_.stop();
     });
-    noteTimer_.setSingleShot(true);
-    noteTimer_.setInterval(NoteTime);
-    connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
     connect(commands_.Pause(), &QAction::triggered, this, [this] { SetPaused(!paused_); });
     window.installEventFilter(this);
 }
@@ -73,11 +68,7 @@ void WayPlay::GameStarted(bool resumed)
 
 void WayPlay::Redealt()
 {
-    const QString text = QCoreApplication::translate("Ways", "New deal");
-    note_->setText(text);
-    note_->raise();
-    note_->show();
-    noteTimer_.start();
+    note_.Show(QCoreApplication::translate("Ways", "New deal"));
     announcements_.Say(QCoreApplication::translate("Ways", "No move left: a new deal, the score kept."));
 }
 

@@ -5,6 +5,8 @@
 // that hides the board, and the note when a new deal drops in. A Classic
 // game shows none of it and wakes nothing.
 
+#include "ui/controls/note_strip.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
@@ -21,7 +23,8 @@ class GameCommands;
 class WayPlay : public QObject {
     Q_OBJECT
 public:
-    WayPlay(QWidget& window, Game& game, GameCommands& commands, GameAnnouncements& announcements);
+    // Its strips are drawn on `stage`, the layout's place in `window`.
+    WayPlay(QWidget& window, QWidget& stage, Game& game, GameCommands& commands, GameAnnouncements& announcements);
 
     // A game has been dealt or resumed: its clock shown or hidden; a resumed
     // timed game waits paused.
@@ -54,10 +57,9 @@ private:
     GameAnnouncements& announcements_;
     QLabel* clockLabel_;
     QLabel* cover_;   // hides the board while paused
-    QLabel* note_;    // "New deal"
+    PassingNote note_; // "New deal"
     QLabel* heading_; // over the table: the Timed table is on screen
     QTimer clock_;
-    QTimer noteTimer_;
     QElapsedTimer since_;
     bool paused_ = false;
     bool held_ = false;
